@@ -1,0 +1,80 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Failure.h"
+
+namespace noma {
+class ScoreDocument;
+}
+
+namespace noma::cli {
+
+// Exit statuses.
+constexpr int kExitOk = 0;
+constexpr int kExitRefused = 1;
+constexpr int kExitUsage = 2;
+
+// Thrown for an unknown option, a missing or malformed value, or a value out of range.
+struct UsageError {
+    std::string text;
+};
+
+// Thrown for a bad input file or an operation the program refuses.
+struct Refused {
+    Failure failure;
+};
+
+struct OptionSpec {
+    std::string_view name;  // "--pitch" or "-o"
+    bool takesValue;
+};
+
+struct Command {
+    std::string_view name;
+    std::string_view help;  // usage lines and option descriptions
+    std::vector<OptionSpec> options;
+    int (*run)(class Args& args);
+};
+
+// The options and files of one command line, checked against the command's options.
+class Args {
+public:
+    Args(const Command& command, const std::vector<std::string>& words);
+
+    bool has(std::string_view name) const { return values_.count(std::string(name)) != 0; }
+    std::optional<std::string> value(std::string_view name) const;
+    // An integer option within lo..hi; `fallback` when absent.
+    int intOption(std::string_view name, int lo, int hi, int fallback) const;
+    // One of `choices`; returns its index, `fallback` when absent.
+    int choiceOption(std::string_view name, const std::vector<std::string_view>& choices,
+                     int fallback) const;
+    // The one input file; a usage error when there is not exactly one.
+    const std::string& inputFile() const;
+    // The -o file; a usage error when missing.
+    std::string outputFile() const;
+    // The program folder (--folder, else the editor's default).
+    std::string folder() const;
+
+    const std::vector<std::string>& files() const { return files_; }
+
+private:
+    const Command& command_;
+    std::map<std::string, std::string> values_;
+    std::vector<std::string> files_;
+};
+
+int parseInt(std::string_view text, std::string_view what);
+
+// Loads and validates a score; throws Refused when it cannot be read or is invalid.
+void loadScore(const std::string& path, ScoreDocument& doc);
+// Writes a score atomically; throws Refused on failure.
+void saveScore(const ScoreDocument& doc, const std::string& path);
+
+const std::vector<Command>& commands();
+
+}  // namespace noma::cli

@@ -1,0 +1,100 @@
+#include "document/StaffConstruction.h"
+
+#include "document/PageGeometry.h"
+#include "document/ScoreDocument.h"
+#include "document/SymbolKind.h"
+
+namespace noma {
+
+namespace {
+
+SymbolRecord makeRecord(int kind, int f1, int f2, int f3 = 0, int f4 = 0) {
+    SymbolRecord r;
+    r[0] = kind;
+    r[1] = f1;
+    r[2] = f2;
+    r[3] = f3;
+    r[4] = f4;
+    return r;
+}
+
+struct StaveBuilder {
+    ScoreDocument& doc;
+    int page;
+    int keyIndex;
+    int orientation;
+    int pitch;
+    PageSettings settings;
+
+    int top(int stave) const { return 2 * settings.staveInterval * stave; }
+
+    void lines(int stave) {
+        const int left = (15 * orientation + 40) / 6;
+        const int length = ((260 * orientation + 554) / 6) * 6;
+        for (int j = 0; j < 5; ++j) doc.append(page, makeRecord(kTateYoko, left, top(stave) + 2 * j, length));
+    }
+
+    void brace(int stave) {
+        const int left = (15 * orientation + 40) / 6;
+        if (settings.scoreType == kGrandStaff && stave % 2 == 0) {
+            doc.append(page, makeRecord(kTateYoko, left, top(stave), 0,
+                                        2 * (settings.staveInterval + 4) * pitch));
+        } else if (settings.scoreType == kTrebleTrebleBass && stave % 3 == 0) {
+            doc.append(page, makeRecord(kTateYoko, left, top(stave), 0,
+                                        2 * (2 * settings.staveInterval + 4) * pitch));
+        }
+    }
+
+    void clef(int stave) {
+        const int kind = clefKindOfStave(settings.scoreType, stave);
+        if (kind != 0) doc.append(page, makeRecord(kind, orientation == 1 ? 12 : 9, top(stave) + 4));
+    }
+
+    void keySignature(int stave) {
+        if (keyIndex == 0) return;
+        // A blank page has no treble clef, so its accidentals take the bass positions.
+        const int d = clefKindOfStave(settings.scoreType, stave) == kToon ? 0 : 2;
+        for (int n = 1; n <= accidentalCount(keyIndex); ++n) {
+            if (keyHasSharps(keyIndex)) {
+                doc.append(page, makeRecord(kKeySharp, d / 2 + 3 * orientation + 10 + 2 * n,
+                                            top(stave) + d + sharpRowOffset(n)));
+            } else {
+                doc.append(page, makeRecord(kKeyFlat, 3 * orientation + 11 + 2 * n,
+                                            top(stave) + d + flatRowOffset(n)));
+            }
+        }
+    }
+};
+
+}  // namespace
+
+void constructStaves(ScoreDocument& doc, int page, int keyIndex, ConstructionOrder order) {
+    StaveBuilder b{doc, page, keyIndex, doc.header.orientation, doc.header.verticalPitch,
+                   doc.settings(page)};
+    const int staves = b.settings.staveCount;
+    const bool blank = b.settings.scoreType == kBlank;
+
+    if (order == ConstructionOrder::NewScore) {
+        if (blank) return;
+        for (int i = 0; i < staves; ++i) {
+            b.lines(i);
+            b.brace(i);
+            b.clef(i);
+            b.keySignature(i);
+        }
+        return;
+    }
+
+    if (!blank) {
+        for (int i = 0; i < staves; ++i) {
+            b.lines(i);
+            b.brace(i);
+        }
+    }
+    for (int i = 0; i < staves; ++i) {
+        b.clef(i);
+        b.keySignature(i);
+    }
+}
+
+}  // namespace noma

@@ -1,0 +1,128 @@
+#include "platform/FileIo.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace noma {
+
+namespace {
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string errnoText(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
+}
+
+}  // namespace
+
+std::optional<std::string> readWholeFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string bytes;
+    if (st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+std::string writeFileAtomically(const std::string& path, std::string_view bytes) {
+    if (path.empty()) return "empty file name";
+    if (directoryExists(path)) return "the name is a folder";
+    std::string temp = joinPath(folderOf(path), ".noma-save-XXXXXX");
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return errnoText("cannot create a file in the folder");
+
+    // Keep the permissions of the file being replaced; a new file gets the usual 0666 & ~umask.
+    struct stat old {};
+    mode_t mode;
+    if (::stat(path.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::fchmod(fd, mode);
+
+    const char* p = bytes.data();
+    size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const std::string reason = errnoText("write failed");
+            ::close(fd);
+            ::unlink(temp.c_str());
+            return reason;
+        }
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    if (::fsync(fd) != 0) {
+        const std::string reason = errnoText("sync failed");
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return reason;
+    }
+    if (::close(fd) != 0) {
+        const std::string reason = errnoText("close failed");
+        ::unlink(temp.c_str());
+        return reason;
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        const std::string reason = errnoText("rename failed");
+        ::unlink(temp.c_str());
+        return reason;
+    }
+    return {};
+}
+
+bool fileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool directoryExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool ensureDirectory(const std::string& path) {
+    if (directoryExists(path)) return true;
+    ::mkdir(path.c_str(), 0777);
+    return directoryExists(path);
+}
+
+std::string joinPath(const std::string& folder, std::string_view name) {
+    if (folder.empty()) return std::string(name);
+    std::string out = folder;
+    if (out.back() != '/') out += '/';
+    out += name;
+    return out;
+}
+
+}  // namespace noma

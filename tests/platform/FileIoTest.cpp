@@ -1,0 +1,78 @@
+#include "platform/FileIo.h"
+
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include "TempFolder.h"
+
+namespace noma {
+namespace {
+
+size_t entriesIn(const std::string& folder) {
+    size_t n = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++n;
+    return n;
+}
+
+TEST(AtomicWrite, ReplacesContentAndLeavesNoTemporaryFile) {
+    test::TempFolder dir;
+    const std::string path = dir.file("a.nmg");
+    ASSERT_EQ(writeFileAtomically(path, "old"), "");
+    ASSERT_EQ(writeFileAtomically(path, "new content"), "");
+    EXPECT_EQ(readWholeFile(path).value(), "new content");
+    EXPECT_EQ(entriesIn(dir.path()), 1u);
+}
+
+TEST(AtomicWrite, FailureMidwayKeepsTheOldFile) {
+    test::TempFolder dir;
+    const std::string path = dir.file("score.nmg");
+    ASSERT_EQ(writeFileAtomically(path, "the old score"), "");
+
+    // Cap the file size so the write fails part way through.
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string reason = writeFileAtomically(path, std::string(100000, 'x'));
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_NE(reason, "");
+    EXPECT_EQ(readWholeFile(path).value(), "the old score");
+    EXPECT_EQ(entriesIn(dir.path()), 1u);
+}
+
+TEST(AtomicWrite, ReportsUnwritableTargets) {
+    test::TempFolder dir;
+    EXPECT_NE(writeFileAtomically(dir.file("missing/a.nmg"), "x"), "");
+    EXPECT_NE(writeFileAtomically(dir.path(), "x"), "");  // a folder, not a file
+    EXPECT_NE(writeFileAtomically("", "x"), "");
+    EXPECT_TRUE(directoryExists(dir.path()));
+}
+
+TEST(AtomicWrite, KeepsThePermissionsOfTheReplacedFile) {
+    test::TempFolder dir;
+    const std::string path = dir.file("a.txt");
+    ASSERT_EQ(writeFileAtomically(path, "1"), "");
+    std::filesystem::permissions(path, std::filesystem::perms(0640));
+    ASSERT_EQ(writeFileAtomically(path, "2"), "");
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
+}
+
+TEST(FileHelpers, ReadMissingOrFolderGivesNothing) {
+    test::TempFolder dir;
+    EXPECT_FALSE(readWholeFile(dir.file("none")).has_value());
+    EXPECT_FALSE(readWholeFile(dir.path()).has_value());
+    EXPECT_FALSE(fileExists(dir.path()));
+    EXPECT_TRUE(ensureDirectory(dir.file("NMK")));
+    EXPECT_TRUE(directoryExists(dir.file("NMK")));
+    EXPECT_EQ(joinPath("/a/", "b"), "/a/b");
+    EXPECT_EQ(joinPath("/a", "b"), "/a/b");
+}
+
+}  // namespace
+}  // namespace noma
