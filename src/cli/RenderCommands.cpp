@@ -1,0 +1,44 @@
+// render: a page's view image as the main window shows it, written as PNG.
+#include "cli/RenderCommands.h"
+
+#include "document/ScoreDocument.h"
+#include "document/UserSymbolStore.h"
+#include "platform/PngFile.h"
+#include "render/PageRenderer.h"
+
+namespace noma::cli {
+
+int runRender(Args& args) {
+    const std::string out = args.outputFile();
+    render::ViewState state;
+    // Item order of the display-mode box: kana, alphabet, braille.
+    state.displayMode = args.choiceOption("--display", {"kana", "alphabet", "braille"}, 2);
+    state.gridInterval = args.intOption("--grid", 0, 6, 0);
+    state.hotPositionsVisible = args.has("--hot") ? 1 : 0;
+    state.rulesVisible = args.has("--no-rules") ? 0 : 1;
+    if (args.has("--search")) {
+        state.searchActive = 1;
+        state.searchTarget = args.intOption("--search", 0, 359, 0);
+    }
+
+    ScoreDocument doc;
+    loadScore(args.inputFile(), doc);
+    const int page = args.intOption("--page", 1, doc.header.pageCount, 1) - 1;
+
+    // User-drawn symbols come from the program folder's "NMK", as in the editor.
+    UserSymbolStore userSymbols;
+    userSymbols.rebuild(args.folder());
+    state.userSymbols = &userSymbols;
+
+    Canvas view;
+    Canvas back;
+    render::StaveTable staves;
+    render::renderPage(doc, page, state, view, back, staves);
+    if (const std::string reason = writePngFile(view, out); !reason.empty()) {
+        throw Refused{
+            {"ファイルに保存できませんでした。\n" + out, "cannot write " + out + ": " + reason}};
+    }
+    return kExitOk;
+}
+
+}  // namespace noma::cli

@@ -1,0 +1,154 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace noma {
+
+// A pixel as 0xFFRRGGBB, the layout a QImage of Format_RGB32 reads directly.
+using Rgb = uint32_t;
+
+constexpr Rgb rgb(int r, int g, int b) {
+    return 0xFF000000u | (static_cast<uint32_t>(r & 255) << 16) |
+           (static_cast<uint32_t>(g & 255) << 8) | static_cast<uint32_t>(b & 255);
+}
+constexpr int redOf(Rgb c) {
+    return static_cast<int>((c >> 16) & 255);
+}
+constexpr int greenOf(Rgb c) {
+    return static_cast<int>((c >> 8) & 255);
+}
+constexpr int blueOf(Rgb c) {
+    return static_cast<int>(c & 255);
+}
+
+constexpr Rgb kWhite = rgb(255, 255, 255);
+constexpr Rgb kBlack = rgb(0, 0, 0);
+// What getPixel answers outside the image: no real pixel has a zero alpha byte.
+constexpr Rgb kNoPixel = 0;
+
+struct TextExtent {
+    int width = 0;
+    int height = 0;
+};
+
+// An exact 24-bit raster with the drawing rules of the classic Windows canvas: 1-pixel pen,
+// lines that stop short of their end pixel, right/bottom-exclusive boxes, inscribed ellipses,
+// counter-clockwise arcs, an exclusive-OR pen and nearest-neighbour stretching. Everything is
+// clipped: drawing off the image is allowed and never writes outside it.
+class Canvas {
+  public:
+    enum class PenMode { Copy, Xor };
+    enum class Stretch {
+        Nearest,   // each destination pixel takes one source pixel
+        KeepDark,  // a shrink ANDs the source pixels meeting in one pixel: black survives
+    };
+
+    // Coordinates beyond this are pulled in to it, which keeps the line and shape arithmetic
+    // within 64 bits; such points are far off any image anyway.
+    static constexpr int kCoordinateLimit = 1 << 29;
+    static constexpr int clampCoordinate(int v) {
+        return v < -kCoordinateLimit ? -kCoordinateLimit
+                                     : (v > kCoordinateLimit ? kCoordinateLimit : v);
+    }
+
+    Canvas() = default;
+    Canvas(int width, int height, Rgb fill = kWhite);
+
+    // New size, every pixel `fill`. Pixel storage is reallocated only when the size changes.
+    void resize(int width, int height, Rgb fill = kWhite);
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Row-major pixels, width() per row, stride width() * 4 bytes.
+    uint32_t* data() { return pixels_.data(); }
+    const uint32_t* data() const { return pixels_.data(); }
+    int strideBytes() const { return width_ * 4; }
+    void clear(Rgb colour);
+
+    void setPenColour(Rgb colour) { pen_ = colour; }
+    Rgb penColour() const { return pen_; }
+    void setBrushColour(Rgb colour) { brush_ = colour; }
+    Rgb brushColour() const { return brush_; }
+    // Xor: pen and shape pixels are combined with what is there by exclusive OR, so drawing
+    // the same thing twice restores the image (rubber rectangles).
+    void setPenMode(PenMode mode) { mode_ = mode; }
+    PenMode penMode() const { return mode_; }
+
+    void moveTo(int x, int y) {
+        curX_ = x;
+        curY_ = y;
+    }
+    // Pen line from the current point up to, not including, (x, y), which becomes current.
+    void lineTo(int x, int y);
+    int currentX() const { return curX_; }
+    int currentY() const { return curY_; }
+
+    // Brush over x1 <= x < x2, y1 <= y < y2; swapped corners cover the same area.
+    // Always copies: the pen mode does not apply.
+    void fillRect(int x1, int y1, int x2, int y2);
+    // Outline in the pen along the edge of the box (right/bottom exclusive), inside in the brush.
+    void rectangle(int x1, int y1, int x2, int y2);
+    // The ellipse inscribed in the box (right/bottom exclusive): brush inside, pen outline.
+    void ellipse(int x1, int y1, int x2, int y2);
+    // Outline of the box's ellipse counter-clockwise on screen from the ray through (xs, ys)
+    // to the ray through (xe, ye); both on one ray gives the whole outline.
+    void arc(int x1, int y1, int x2, int y2, int xs, int ys, int xe, int ye);
+
+    void setPixel(int x, int y, Rgb colour) {
+        if (contains(x, y)) pixels_[index(x, y)] = colour;
+    }
+    Rgb getPixel(int x, int y) const { return contains(x, y) ? pixels_[index(x, y)] : kNoPixel; }
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+
+    // Copies the source box (sx1, sy1)-(sx2, sy2) of `source` into this canvas's box
+    // (dx1, dy1)-(dx2, dy2), both right/bottom exclusive, scaling when the sizes differ.
+    // `source` may be this canvas.
+    void copyRect(int dx1, int dy1, int dx2, int dy2, const Canvas& source, int sx1, int sy1,
+                  int sx2, int sy2, Stretch stretch = Stretch::Nearest);
+
+    // Text through the system's Japanese face at `pointSize` points on a `dpi` device.
+    void setFont(int pointSize, int dpi = 96) {
+        fontPoints_ = pointSize;
+        fontDpi_ = dpi;
+    }
+    void setFontColour(Rgb colour) { fontColour_ = colour; }
+    // Opaque text stands on a box in the brush colour; transparent text only sets its ink.
+    void setTextOpaque(bool opaque) { textOpaque_ = opaque; }
+    TextExtent textExtent(std::string_view utf8) const;
+    // UTF-8 text with the top-left of its box at (x, y).
+    void textOut(int x, int y, std::string_view utf8);
+
+    // A horizontal run x1 <= x < x2 of row y in `colour`, clipped; copy mode.
+    void fillSpan(int x1, int x2, int y, Rgb colour);
+
+  private:
+    size_t index(int x, int y) const {
+        return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x);
+    }
+    // A span in the current pen mode; `colour` is the pen or the brush.
+    void modeSpan(int x1, int x2, int y, Rgb colour);
+    void modeSpanRaw(int x1, int x2, int y, Rgb colour);
+    void penPixel(int x, int y) {
+        if (!contains(x, y)) return;
+        uint32_t& p = pixels_[index(x, y)];
+        p = mode_ == PenMode::Copy ? pen_ : p ^ (pen_ & 0x00FFFFFFu);
+    }
+    struct ArcSector;
+    void ellipseRows(int x1, int y1, int x2, int y2, bool fill, bool outline, const ArcSector* arc);
+
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<uint32_t> pixels_;
+    Rgb pen_ = kBlack;
+    Rgb brush_ = kWhite;
+    PenMode mode_ = PenMode::Copy;
+    int curX_ = 0;
+    int curY_ = 0;
+    int fontPoints_ = 10;
+    int fontDpi_ = 96;
+    Rgb fontColour_ = kBlack;
+    bool textOpaque_ = true;
+};
+
+}  // namespace noma

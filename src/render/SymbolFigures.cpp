@@ -1,0 +1,180 @@
+#include "render/SymbolFigures.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "document/SymbolKind.h"
+#include "render/FigurePen.h"
+#include "render/PaletteFigures.h"
+
+namespace noma::render {
+
+namespace {
+
+int pagePixel(int64_t v) {
+    return Canvas::clampCoordinate(static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)));
+}
+
+// A braille cell: a white box that cuts the lines beneath it, then, in braille display, its
+// raised dots (bit n - 1 = dot n), two columns 7 pixels apart, rows 8 apart, 4-pixel dots.
+void drawBrailleCell(FigurePen& pen, const SymbolRecord& r, double x, double y, int displayMode) {
+    Canvas& canvas = pen.canvas();
+    canvas.setBrushColour(kWhite);
+    pen.fill(x - pen.px(10), y - pen.px(9), x + pen.px(9), y + pen.px(15));
+    canvas.setBrushColour(pen.ink());
+    if (displayMode != 2) return;
+    const double cx = x - pen.px(4);
+    const double cy = y - pen.px(5);
+    for (int dot = 0; dot < 6; ++dot) {
+        if (((r[3] >> dot) & 1) == 0) continue;
+        const double dx = cx + pen.px(dot < 3 ? 0 : 7);
+        const double dy = cy + pen.px(8.0 * (dot % 3));
+        pen.ellipse(dx - pen.px(2), dy - pen.px(2), dx + pen.px(2), dy + pen.px(2));
+    }
+}
+
+bool isRest(int kind) {
+    return kind == k32bunkyuuhu || kind == k64bunkyuuhu || kind == k128bunkyuuhu ||
+           (kind >= k16bunkyuuhu && kind <= k2bunkyuuhu);
+}
+
+bool isNoteOrStamp(int kind) {
+    switch (kind) {
+        case kTama:
+        case kN16bunonpu:
+        case k4bunonpu:
+        case kN128bunonpu:
+        case k2bunonpu:
+        case k32bunonpu:
+        case kZenOnpu:
+        case k4bunonpuU:
+        case k8bunonpu:
+        case k8bunonpuU:
+        case k64bunonpu:
+        case k16bunonpuU:
+        case k32bunonpuU:
+        case k64bunonpuU:
+        case k128bunonpuU:
+        case kToon:
+        case kHeon:
+        case kStacatisimo:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+PagePoint recordAnchor(const SymbolRecord& r, int topMargin, int pitch) {
+    const int64_t rowOrigin = 2 * int64_t{topMargin} * pitch;
+    switch (r.kind()) {
+        case kFuten:
+            return {pagePixel(r[1]), pagePixel((int64_t{r[2]} + 2 * int64_t{topMargin}) * pitch)};
+        case kTenji:
+            return {pagePixel(r[1]), pagePixel(int64_t{r[2]} + rowOrigin)};
+        default:
+            return {pagePixel(6 * int64_t{r[1]}),
+                    pagePixel((int64_t{r[2]} + 2 * int64_t{topMargin}) * pitch)};
+    }
+}
+
+int whiteOutRects(const FigureMetrics& m, int kind, double x, double y, FigureRect out[2]) {
+    const auto u = [&](int k) { return m.u(k); };
+    const auto one = [&](double x1, double y1, double x2, double y2) {
+        out[0] = {x1, y1, x2, y2};
+        return 1;
+    };
+    switch (kind) {
+        case k32bunkyuuhu:
+        case k64bunkyuuhu:
+            return one(x - u(14), y - u(14), x + u(9), y + u(9));
+        case k128bunkyuuhu:
+            return one(x - u(14), y - u(8), x + u(9), y + u(9));
+        case k16bunkyuuhu:
+        case k8bunkyuuhu:
+            return one(x - u(8), y - u(14), x + u(9), y + u(8));
+        case k4bunkyuuhu:
+            return one(x - u(9), y - u(9), x + u(9), y + u(9));
+        case k2bunkyuuhu:
+            return one(x - u(8), y - u(1), x + u(9), y + u(1));
+        case k2bunonpu:
+            return one(x - u(7), y - u(1), x + u(7), y + u(1));
+        case kZenOnpu:
+            return one(x - u(12), y - u(1), x + u(12), y + u(1));
+        // Stems and flags: the staff lines they cross are cut so the stem stands free.
+        case k4bunonpu:
+            return one(x, y - u(44), x + u(10), y - u(4));
+        case kN16bunonpu:
+        case k32bunonpu:
+        case k8bunonpu:
+        case k64bunonpu:
+            return one(x, y - u(44), x + u(19), y - u(4));
+        case kN128bunonpu:
+            return one(x, y - u(44), x + u(15), y - u(4));
+        case k4bunonpuU:
+            return one(x - u(8), y + u(4), x + u(5), y + u(44));
+        case k8bunonpuU:
+        case k16bunonpuU:
+        case k32bunonpuU:
+        case k64bunonpuU:
+            return one(x - u(8), y + u(4), x + u(11), y + u(44));
+        case k128bunonpuU:
+            return one(x - u(8), y + u(4), x + u(7), y + u(44));
+        case kFuten:
+            return one(x - u(7), y - u(8), x + u(7), y + u(8));
+        case kSharp:
+        case kFlat:
+        case kNatural:
+        case kKeySharp:
+        case kKeyFlat:
+            out[0] = {x - u(6), y - u(8), x + u(6), y - u(5)};
+            out[1] = {x - u(6), y + u(5), x + u(6), y + u(8)};
+            return 2;
+        default:
+            return 0;
+    }
+}
+
+void drawWhiteOut(Canvas& canvas, const FigureMetrics& m, const SymbolRecord& record, double x,
+                  double y) {
+    FigureRect rects[2];
+    const int n = whiteOutRects(m, record.kind(), x, y, rects);
+    if (n == 0) return;
+    canvas.setPenColour(kWhite);
+    canvas.setBrushColour(kWhite);
+    for (int i = 0; i < n; ++i) {
+        canvas.fillRect(toDevice(rects[i].x1), toDevice(rects[i].y1), toDevice(rects[i].x2),
+                        toDevice(rects[i].y2));
+    }
+}
+
+void drawFigure(Canvas& canvas, const FigureMetrics& m, const SymbolRecord& record, double x,
+                double y, const FigureContext& context, Rgb ink) {
+    const int kind = record.kind();
+    // Kind 0 and the unused codes draw nothing and 46 is drawn with the lines.
+    if (kind <= kEmptyKind || kind == kTateYoko) return;
+    if (kind > kFelmata2) {
+        if (!isPaletteKind(kind)) return;
+        FigurePen pen(canvas, m, ink);
+        drawPaletteFigure(pen, record, x, y, context);
+        return;
+    }
+    FigurePen pen(canvas, m, ink);
+    if (kind == kTenji) {
+        drawBrailleCell(pen, record, x, y, context.displayMode);
+    } else if (isRest(kind)) {
+        drawRestFigure(pen, kind, x, y);
+    } else if (isNoteOrStamp(kind)) {
+        drawNoteFigure(pen, kind, x, y, context);
+    } else {
+        drawMarkFigure(pen, record, x, y, context);
+    }
+}
+
+void drawLineRecord(Canvas& canvas, const SymbolRecord& record, int x, int y) {
+    canvas.moveTo(x, y);
+    canvas.lineTo(pagePixel(int64_t{x} + record[3]), pagePixel(int64_t{y} + record[4]));
+}
+
+}  // namespace noma::render

@@ -1,0 +1,199 @@
+#include "render/Templates.h"
+
+#include <cstring>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <tuple>
+
+namespace noma::render {
+
+namespace {
+
+// 10 x 12.
+constexpr const char* kNoteHead[] = {
+    "......##..", "....#####.", "...######.", "..########", ".#########", ".#########",
+    "#########.", "#########.", "########..", ".######...", ".#####....", "..##......",
+};
+
+// 7 x 16.
+constexpr const char* kWedge[] = {
+    "#######", "#######", "#######", "#######", ".#####.", ".#####.", ".#####.", ".#####.",
+    "..###..", "..###..", "..###..", "..###..", "...#...", "...#...", "...#...", "...#...",
+};
+
+// 26 x 78; the anchor, on the middle staff line, is row 35.
+constexpr const char* kTrebleClef[] = {
+    "..............###.........", ".............#####........", "............###..##.......",
+    "...........###....#.......", "...........##.....##......", "...........##......#......",
+    "..........###......#......", "..........###......#......", "..........##.......#......",
+    "..........##.......#......", "..........##.......#......", "..........##.......#......",
+    "..........##.......#......", "..........##.......#......", "..........##......##......",
+    "..........##......##......", "..........##......#.......", "...........#.....##.......",
+    "...........##....##.......", "...........##...###.......", "............#...##........",
+    "............#..###........", "............#.###.........", "............#####.........",
+    "............####..........", "...........####...........", "..........####............",
+    ".........#####............", "........###..#............", ".......###...#............",
+    "......###....##...........", ".....###......#...........", "....###.......#...........",
+    "...###........#...........", "...##........######.......", "..###.....###########.....",
+    "..##.....####.#..#####....", ".##.....###...#.....###...", ".##.....##....#......###..",
+    "###....##......#......##..", "##.....##......#......###.", "##....##.......#.......##.",
+    "##....##.......#.......###", "##....#........#........##", "##....#........#........##",
+    "##....##.......#.........#", "##.....#.......#.........#", "##.....##......#.........#",
+    "###.....#......##........#", ".##.............#.......##", ".##.............#.......##",
+    "..#.............#.......#.", "..##............#......##.", "...#............#......##.",
+    "...##...........##....##..", "....##...........#...##...", ".....###.........#..##....",
+    ".......####......####.....", "..........########........", ".................#........",
+    ".................#........", ".................#........", ".................#........",
+    ".................#........", ".................#........", ".................#........",
+    ".................#........", ".................#........", ".................#........",
+    "..........##.....#........", ".........####....#........", ".........####....#........",
+    ".........####....#........", "..........##....#.........", "...........#....#.........",
+    "............####..........", "..........................", "..........................",
+};
+
+// 26 x 40; the anchor is row 23.
+constexpr const char* kBassClef[] = {
+    ".......######.............", ".....##......###..........", "....#.........###.........",
+    "...#............##........", "..#.............###....###", "..#..............##....###",
+    ".#...............##....###", ".#................##......", "#.................##......",
+    "####..............##......", "#####.............###.....", "#####.............###.....",
+    ".###...............##.....", "...................##.....", "...................##.....",
+    "...................##..###", "...................##..###", "...................##..###",
+    "...................##.....", "...................##.....", "...................##.....",
+    "..................###.....", "..................##......", "..................##......",
+    "..................##......", ".................###......", ".................##.......",
+    ".................##.......", "................##........", "................##........",
+    "...............##.........", "..............##..........", ".............##...........",
+    "............##............", "...........#..............", "..........#...............",
+    "........##................", "......##..................", "....##....................",
+    "..........................",
+};
+
+// 10 x 18.
+constexpr const char* kKeySharp[] = {
+    ".......#..", "..#....#..", "..#....#..", "..#..#####", "##########", "#####..#..",
+    "..#....#..", "..#....#..", "..#....#..", "..#....#..", "..#....#..", "..#..#####",
+    "##########", "#####..#..", "..#....#..", "..#....#..", "..#.......", "..........",
+};
+
+// 9 x 18.
+constexpr const char* kKeyFlat[] = {
+    ".#.......", ".#.......", ".#.......", ".#.......", ".#.......", ".#.......",
+    ".#.###...", ".######..", ".#...###.", ".#....##.", ".#....##.", ".#....##.",
+    ".#....#..", ".#...#...", ".#..#....", ".#.#.....", ".##......", ".#.......",
+};
+
+Mask fromRows(std::span<const char* const> rows) {
+    const int width = static_cast<int>(std::strlen(rows[0]));
+    const int height = static_cast<int>(rows.size());
+    std::vector<uint8_t> ink;
+    ink.reserve(static_cast<size_t>(width * height));
+    for (const char* row : rows)
+        for (int x = 0; x < width; ++x) ink.push_back(row[x] == '#' ? 1 : 0);
+    return Mask(width, height, std::move(ink));
+}
+
+std::span<const char* const> rowsOf(TemplateId id) {
+    switch (id) {
+        case TemplateId::NoteHead:
+            return kNoteHead;
+        case TemplateId::Wedge:
+            return kWedge;
+        case TemplateId::TrebleClef:
+            return kTrebleClef;
+        case TemplateId::BassClef:
+            return kBassClef;
+        case TemplateId::KeySharp:
+            return kKeySharp;
+        case TemplateId::KeyFlat:
+            return kKeyFlat;
+    }
+    return kNoteHead;
+}
+
+constexpr int kTemplateCount = 6;
+
+}  // namespace
+
+Mask::Mask(int width, int height, std::vector<uint8_t> ink)
+    : width_(width), height_(height), ink_(std::move(ink)) {
+    for (int y = 0; y < height_; ++y) {
+        int x = 0;
+        while (x < width_) {
+            if (!this->ink(x, y)) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < width_ && this->ink(x, y)) ++x;
+            runs_.push_back({start, y, x - start});
+        }
+    }
+}
+
+const Mask& templateMask(TemplateId id) {
+    static const auto masks = [] {
+        std::vector<Mask> all;
+        for (int i = 0; i < kTemplateCount; ++i)
+            all.push_back(fromRows(rowsOf(static_cast<TemplateId>(i))));
+        return all;
+    }();
+    return masks[static_cast<size_t>(id)];
+}
+
+Mask scaleMask(const Mask& mask, int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    std::vector<uint8_t> ink(static_cast<size_t>(width) * static_cast<size_t>(height));
+    if (mask.width() > 0 && mask.height() > 0) {
+        for (int j = 0; j < height; ++j) {
+            const int sy = static_cast<int>(static_cast<int64_t>(j) * mask.height() / height);
+            for (int i = 0; i < width; ++i) {
+                const int sx = static_cast<int>(static_cast<int64_t>(i) * mask.width() / width);
+                ink[static_cast<size_t>(j) * static_cast<size_t>(width) + static_cast<size_t>(i)] =
+                    mask.ink(sx, sy) ? 1 : 0;
+            }
+        }
+    }
+    return Mask(width, height, std::move(ink));
+}
+
+const Mask& scaledTemplate(TemplateId id, int width, int height) {
+    // A screen page uses a handful of sizes; printing adds a few more per job.
+    static std::mutex mutex;
+    static std::map<std::tuple<int, int, int>, std::unique_ptr<Mask>> cache;
+    std::lock_guard lock(mutex);
+    auto& slot = cache[{static_cast<int>(id), width, height}];
+    if (!slot) slot = std::make_unique<Mask>(scaleMask(templateMask(id), width, height));
+    return *slot;
+}
+
+void stampMask(Canvas& canvas, const Mask& mask, int x0, int y0, Rgb ink) {
+    x0 = Canvas::clampCoordinate(x0);
+    y0 = Canvas::clampCoordinate(y0);
+    if (x0 >= 0 && y0 >= 0 && x0 + mask.width() <= canvas.width() &&
+        y0 + mask.height() <= canvas.height()) {
+        // Wholly on the image, as stamps nearly always are: no clipping per run.
+        uint32_t* origin =
+            canvas.data() + static_cast<size_t>(y0) * static_cast<size_t>(canvas.width()) + x0;
+        for (const MaskRun& run : mask.runs()) {
+            uint32_t* p =
+                origin + static_cast<size_t>(run.y) * static_cast<size_t>(canvas.width()) + run.x;
+            for (int i = 0; i < run.length; ++i) p[i] = ink;
+        }
+        return;
+    }
+    for (const MaskRun& run : mask.runs())
+        canvas.fillSpan(x0 + run.x, x0 + run.x + run.length, y0 + run.y, ink);
+}
+
+Canvas templatePicture(TemplateId id, Rgb ink) {
+    const Mask& mask = templateMask(id);
+    Canvas picture(mask.width(), mask.height(), kWhite);
+    stampMask(picture, mask, 0, 0, ink);
+    return picture;
+}
+
+}  // namespace noma::render
