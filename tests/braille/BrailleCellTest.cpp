@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "braille/BrailleCell.h"
+#include "braille/Utf8.h"
+
+namespace noma {
+namespace {
+
+TEST(BrailleCell, DotNIsBitNMinusOne) {
+    EXPECT_EQ(cellFromDots("1"), 1);
+    EXPECT_EQ(cellFromDots("6"), 32);
+    EXPECT_EQ(cellFromDots("256"), 50);
+    EXPECT_EQ(cellFromDots("652"), 50);
+    EXPECT_EQ(cellFromDots("123456"), 63);
+    EXPECT_EQ(cellFromDots("0"), 0);
+}
+
+TEST(BrailleCell, WrittenAsDotNumbersAndSixPositions) {
+    EXPECT_EQ(dotNumbers(50), "256");
+    EXPECT_EQ(dotNumbers(kBlankCell), "0");
+    EXPECT_EQ(dotNumbers(std::vector<BrailleCell>{60, 1, 0, 3}), "3456 1 0 12");
+    EXPECT_EQ(dotNumbers(std::vector<BrailleCell>{}), "");
+    EXPECT_EQ(sixPositionText(50), "( -2--56 )");
+    EXPECT_EQ(sixPositionText(0), "( ------ )");
+    EXPECT_EQ(sixPositionText(63), "( 123456 )");
+    EXPECT_EQ(dotNumbers(cellsFromDots("4 16 0 256")), "4 16 0 256");
+}
+
+TEST(BrailleCell, DotsSevenPixelsApartAcrossAndEightDown) {
+    const DotPoint dot1 = displayDot1(100, 200);
+    EXPECT_EQ(dot1, (DotPoint{96, 195}));
+    EXPECT_EQ(dotCentre(3, dot1), (DotPoint{96, 211}));
+    EXPECT_EQ(dotCentre(4, dot1), (DotPoint{103, 195}));
+    EXPECT_EQ(dotCentre(6, dot1), (DotPoint{103, 211}));
+    const auto dots = raisedDotCentres(cellFromDots("25"), dot1);
+    ASSERT_EQ(dots.size(), 2u);
+    EXPECT_EQ(dots[0], (DotPoint{96, 203}));
+    EXPECT_EQ(dots[1], (DotPoint{103, 203}));
+}
+
+TEST(Utf8, DecodesAndRejectsMalformedSequences) {
+    const std::string text = "aé漢😀";
+    size_t pos = 0;
+    EXPECT_EQ(nextCodePoint(text, pos), U'a');
+    EXPECT_EQ(nextCodePoint(text, pos), U'é');
+    EXPECT_EQ(nextCodePoint(text, pos), U'漢');
+    EXPECT_EQ(nextCodePoint(text, pos), U'😀');
+    EXPECT_EQ(pos, text.size());
+    std::string round;
+    for (char32_t cp : {U'a', U'é', U'漢', U'😀'}) appendUtf8(round, cp);
+    EXPECT_EQ(round, text);
+    // Truncated, overlong and stray continuation bytes each count as one bad character.
+    EXPECT_EQ(codePointCount("\xE6\xBC"), 2u);
+    pos = 0;
+    EXPECT_EQ(nextCodePoint("\xC0\xAF", pos), kInvalidCodePoint);
+    EXPECT_EQ(pos, 1u);
+    EXPECT_EQ(codePointCount("\x80"
+                             "a"),
+              2u);
+}
+
+}  // namespace
+}  // namespace noma
