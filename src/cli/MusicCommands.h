@@ -1,0 +1,11 @@
+#pragma once
+
+#include "cli/CliSupport.h"
+
+namespace noma::cli {
+
+int runMidi(Args& args);
+int runPlay(Args& args);
+int runTranspose(Args& args);
+
+}  // namespace noma::cli

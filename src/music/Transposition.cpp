@@ -1,0 +1,160 @@
+#include "music/Transposition.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "document/PageGeometry.h"
+#include "document/ScoreDocument.h"
+#include "document/SymbolKind.h"
+
+namespace noma {
+
+namespace {
+
+constexpr int kSignatureColumnLimit = 30;
+
+// Rows from a file may lie anywhere in the 32-bit range; moving them must not wrap around.
+int32_t clampedRow(int64_t row) {
+    return static_cast<int32_t>(std::clamp<int64_t>(row, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+int32_t shifted(int32_t row, int shift) {
+    return clampedRow(static_cast<int64_t>(row) - shift);
+}
+
+void removeKeySignatures(ScoreDocument& doc, int page) {
+    SymbolRecord* records = doc.pageRecords(page);
+    const int count = doc.symbolCount(page);
+    int kept = 0;
+    for (int i = 0; i < count; ++i) {
+        const int kind = records[i].kind();
+        if (kind == kKeySharp || kind == kKeyFlat) continue;
+        if (kept != i) records[kept] = records[i];
+        ++kept;
+    }
+    doc.settings(page).symbolCount = kept;
+}
+
+void moveSymbols(ScoreDocument& doc, int page, int shift) {
+    SymbolRecord* records = doc.pageRecords(page);
+    for (int i = 0; i < doc.symbolCount(page); ++i) {
+        SymbolRecord& r = records[i];
+        if (r.kind() == kSura || r.kind() == kSuraU) {
+            for (int field : {2, 4, 6}) r[field] = shifted(r[field], shift);
+        } else if (isMovedByTransposition(r.kind())) {
+            r[2] = shifted(r[2], shift);
+        }
+    }
+}
+
+// The new signature beside each clef, placed as staff construction places it. False when
+// the page filled up before every accidental was placed.
+bool appendKeySignatures(ScoreDocument& doc, int page, int keyIndex) {
+    const int orientation = doc.header.orientation;
+    const int clefCount = doc.symbolCount(page);
+    for (int i = 0; i < clefCount; ++i) {
+        const SymbolRecord clef = doc.record(page, i);
+        if ((clef.kind() != kToon && clef.kind() != kHeon) || clef[1] >= kSignatureColumnLimit) {
+            continue;
+        }
+        const int d = clef.kind() == kToon ? 0 : 2;
+        const int64_t top = static_cast<int64_t>(clef[2]) - 4;
+        for (int n = 1; n <= accidentalCount(keyIndex); ++n) {
+            SymbolRecord r;
+            if (keyHasSharps(keyIndex)) {
+                r[0] = kKeySharp;
+                r[1] = d / 2 + 3 * orientation + 10 + 2 * n;
+                r[2] = clampedRow(top + d + sharpRowOffset(n));
+            } else {
+                r[0] = kKeyFlat;
+                r[1] = 3 * orientation + 11 + 2 * n;
+                r[2] = clampedRow(top + d + flatRowOffset(n));
+            }
+            if (!doc.append(page, r)) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string_view shiftItemText(int item) {
+    static constexpr std::array<std::string_view, kShiftItemCount> kItems = {
+        "　＋７", "　＋６", "　＋５", "　＋４", "　＋３", "　＋２", "　＋１", "　　０",
+        "　－１", "　－２", "　－３", "　－４", "　－５", "　－６", "　－７"};
+    if (item < 0 || item >= kShiftItemCount) return "";
+    return kItems[static_cast<size_t>(item)];
+}
+
+bool isMovedByTransposition(int kind) {
+    if (kind >= kUserSymbolFirst) return true;
+    switch (kind) {
+        case kTama:
+        case kN16bunonpu:
+        case k4bunonpu:
+        case kN128bunonpu:
+        case k2bunonpu:
+        case k32bunonpu:
+        case kZenOnpu:
+        case kFuten:
+        case kFelmata:
+        case kTenuto:
+        case kAcsent:
+        case kCresend:
+        case kDeCresend:
+        case k4bunonpuU:
+        case kSharp:
+        case kFlat:
+        case kNatural:
+        case kStakato:
+        case k8bunonpu:
+        case k8bunonpuU:
+        case k64bunonpu:
+        case k16bunonpuU:
+        case k32bunonpuU:
+        case k64bunonpuU:
+        case kBreath:
+        case k128bunonpuU:
+        case kSinkou1:
+        case kSinkou2:
+        case kSinkou3:
+        case k3renpuOver:
+        case k3renpuUnder:
+        case kShuushoku:
+        case kStacatisimo:
+        case kRenkou:
+        case kShasen:
+        case kPedal:
+        case kPedalRelease:
+        case kArpeggio:
+        case kInvertedV:
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::optional<Failure> transposePages(ScoreDocument& doc, const TranspositionSettings& settings) {
+    const int first = std::max(settings.firstPage, 1);
+    const int last = std::min(settings.lastPage, static_cast<int>(doc.header.pageCount));
+    const int keyIndex = std::clamp(settings.keyIndex, 0, kKeyCount - 1);
+    std::string fullPages;
+    for (int p = first; p <= last; ++p) {
+        removeKeySignatures(doc, p - 1);
+        moveSymbols(doc, p - 1, settings.shift);
+        if (!appendKeySignatures(doc, p - 1, keyIndex)) {
+            fullPages += (fullPages.empty() ? "" : ", ") + std::to_string(p);
+        }
+    }
+    if (fullPages.empty()) return std::nullopt;
+    return Failure{"記号が１ページ１０００個を超えるため、調号を追加しきれませんでした。（ページ " +
+                       fullPages + "）",
+                   "some key signatures were left out on page " + fullPages +
+                       ": a page holds at most 1000 symbols"};
+}
+
+}  // namespace noma
