@@ -1,4 +1,8 @@
+#include "cli/BrailleCommands.h"
 #include "cli/CliSupport.h"
+#include "cli/MusicCommands.h"
+#include "cli/RenderCommands.h"
+#include "cli/ReplayCommand.h"
 #include "cli/ScoreCommands.h"
 
 namespace noma::cli {
@@ -55,6 +59,68 @@ const std::vector<Command>& commands() {
          "noma-cli records IN.nmg [--page N]\n"
          "  Prints the records of page N (default 1): 'index: f0 f1 ... f9'.\n",
          with({{"--page", true}}), runRecords},
+        {"render",
+         "noma-cli render IN.nmg [--page N] [--display braille|kana|alphabet] [--grid 0..6]\n"
+         "                [--hot] [--no-rules] [--search KIND] -o OUT.png\n"
+         "  Writes the page's view image as the main window shows it after a redraw with no\n"
+         "  tool armed: same size, same pixels. Defaults: page 1, braille shown as dots,\n"
+         "  no grid, no hot positions, ruled lines on blank pages, no search marks.\n"
+         "  --grid G     grid points every G columns and G rows\n"
+         "  --hot        marks every symbol's hot position\n"
+         "  --no-rules   hides the ruled lines of blank pages\n"
+         "  --search K   marks every symbol of kind (tool mode) K as the search window does\n",
+         with({{"--page", true}, {"--display", true}, {"--grid", true}, {"--hot", false},
+               {"--no-rules", false}, {"--search", true}, {"-o", true}}),
+         runRender},
+        {"braille",
+         "noma-cli braille [--text TEXT | --romaji TEXT] [--kana-only]\n"
+         "  Converts TEXT as the braille writing window's direct entry does and prints the\n"
+         "  cells on one line, each as its raised dot numbers (256 = dots 2, 5, 6; 0 = blank).\n"
+         "  TEXT is UTF-8, read from standard input when not given; half-width katakana are\n"
+         "  U+FF61..U+FF9F, the yen sign may be typed as U+00A5 or '\\'.\n"
+         "  --romaji  converts romaji to half-width katakana first, as romaji entry does.\n"
+         "  --kana-only  prints the half-width katakana that would be converted, not cells.\n",
+         with({{"--text", true}, {"--romaji", true}, {"--kana-only", false}}), runBraille},
+        {"midi",
+         "noma-cli midi IN.nmg [--tempo 10..300] [--timbre 0..11] [--staves treble|bass|both]\n"
+         "              [--pages A-B] -o OUT.mid\n"
+         "  Writes the Standard MIDI File that the MIDI dialog's save writes.\n"
+         "  Defaults: tempo 120, timbre item 0 (piano), treble staves, all pages.\n"
+         "  Timbres: 0 piano, 1 marimba, 2 reed organ, 3 steel guitar, 4 violin, 5 cello,\n"
+         "  6 voice aah, 7 synth voice, 8 trumpet, 9 oboe, 10 flute, 11 ocarina.\n",
+         with({{"--tempo", true}, {"--timbre", true}, {"--staves", true}, {"--pages", true},
+               {"-o", true}}),
+         runMidi},
+        {"play",
+         "noma-cli play IN.nmg [--tempo 10..300] [--timbre 0..11] [--staves treble|bass|both]\n"
+         "              [--pages A-B] [--wav OUT.wav]\n"
+         "  Plays the pages as the MIDI dialog's play does (writing NOMAtoMIDI.mid in the\n"
+         "  program folder) and returns when the music has ended; Ctrl-C stops it.\n"
+         "  --wav renders the audio into a WAV file instead, needing no sound device.\n",
+         with({{"--tempo", true}, {"--timbre", true}, {"--staves", true}, {"--pages", true},
+               {"--wav", true}}),
+         runPlay},
+        {"transpose",
+         "noma-cli transpose IN.nmg --key 0..14 --shift -7..7 [--pages A-B] -o OUT.nmg\n"
+         "  Transposes as the transposition dialog's execute does: removes the key signatures,\n"
+         "  moves the notes and their marks by --shift staff steps (positive = up) and puts\n"
+         "  the signature of key --key beside every clef left of column 30.\n",
+         with({{"--key", true}, {"--shift", true}, {"--pages", true}, {"-o", true}}),
+         runTranspose},
+        {"replay",
+         "noma-cli replay (IN.nmg | --new [new's options]) SCRIPT [--png OUT.png] -o OUT.nmg\n"
+         "  Runs a scripted editing session through the editor's handlers and saves the result.\n"
+         "  Every message box is printed as 'message: TEXT' and answered by the next queued\n"
+         "  'answer' line, or with its default button (OK, or No where there is no OK).\n"
+         "  Script lines (blank and '#' lines are ignored):\n"
+         "    mode N | press left|right|middle X Y | move X Y | release left|right|middle X Y\n"
+         "    click X Y | key NAME [shift] | answer ok|yes|no|cancel\n"
+         "    command undo|region-move|region-copy|region-erase|clip-copy|clip-cut|clip-paste|\n"
+         "            rules|hot|grid N|display kana|alphabet|braille|page N|next-page|\n"
+         "            previous-page|top-margin M\n"
+         "  --png writes the final view image, preview and overlays included.\n",
+         plus({{"--new", false}, {"--orientation", true}, {"--pitch", true}, {"--png", true}}, kPageOptions),
+         runReplay},
     };
     return kCommands;
 }

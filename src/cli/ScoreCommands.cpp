@@ -34,7 +34,7 @@ int addOrInsert(Args& args, bool insert) {
     setup.topMargin = args.intOption("--top", kMinTopMargin, kMaxTopMargin, setup.topMargin);
     setup.staveInterval =
         args.intOption("--interval", kMinStaveInterval, kMaxStaveInterval, setup.staveInterval);
-    recomputeCapacity(doc, setup);
+    recomputeCapacity(doc.header.orientation, doc.header.verticalPitch, setup);
     setup.staveCount = pickedStaveCount(args, setup.scoreType, setup.staveCapacity);
 
     insertPage(doc, target, setup);

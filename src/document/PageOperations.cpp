@@ -31,13 +31,13 @@ PageSetup pageSetupDefaults(const ScoreDocument& doc, int target) {
     setup.keyIndex = doc.keyIndex;
     setup.topMargin = from.topMargin;
     setup.staveInterval = from.staveInterval;
-    recomputeCapacity(doc, setup);
+    recomputeCapacity(doc.header.orientation, doc.header.verticalPitch, setup);
     return setup;
 }
 
-void recomputeCapacity(const ScoreDocument& doc, PageSetup& setup) {
-    setup.staveCapacity = staveCapacity(doc.header.orientation, doc.header.verticalPitch,
-                                        setup.topMargin, setup.staveInterval, setup.scoreType);
+void recomputeCapacity(int orientation, int pitch, PageSetup& setup) {
+    setup.staveCapacity =
+        staveCapacity(orientation, pitch, setup.topMargin, setup.staveInterval, setup.scoreType);
     setup.staveCount = setup.staveCapacity;
 }
 

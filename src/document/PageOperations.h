@@ -36,7 +36,7 @@ PageSetup pageSetupDefaults(const ScoreDocument& doc, int target);
 
 // Recomputes the setup's capacity after a change of type, top margin or interval; the stave
 // count is reset to the capacity, as the stave-count box does.
-void recomputeCapacity(const ScoreDocument& doc, PageSetup& setup);
+void recomputeCapacity(int orientation, int pitch, PageSetup& setup);
 
 // Inserts a new page at `target` (0..pageCount; pageCount appends), moving the later pages up,
 // and constructs its staves in the add-page order; the new page becomes current.

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace noma {
+
+class NewScoreForm;
+class PageForm;
+class TranspositionForm;
+
+// Shows the modal layout dialogs. The editor shows the real windows; tests and scripted
+// sessions fill the forms themselves.
+class FormHost {
+public:
+    virtual ~FormHost() = default;
+    // True when the dialog was closed with OK.
+    virtual bool runNewScore(NewScoreForm& form) = 0;
+    virtual bool runPageForm(PageForm& form) = 0;
+    // True when the transposition dialog was closed with "実行".
+    virtual bool runTransposition(TranspositionForm& form) = 0;
+};
+
+}  // namespace noma

@@ -1,0 +1,75 @@
+#include "app/MusicCommands.h"
+
+#include <algorithm>
+
+#include "app/FormHost.h"
+#include "app/MidiPlayback.h"
+#include "app/TranspositionForm.h"
+#include "document/ScoreDocument.h"
+#include "platform/Dialogs.h"
+#include "platform/FileIo.h"
+
+namespace noma {
+
+namespace {
+
+using Buttons = Dialogs::Buttons;
+using Icon = Dialogs::Icon;
+using Answer = Dialogs::Answer;
+
+void showFailure(Dialogs& dialogs, const Failure& failure) {
+    dialogs.message(failure.message, kConfirmTitle, Buttons::Ok, Icon::Exclamation);
+}
+
+}  // namespace
+
+MidiSettings midiSettingsWithin(const ScoreDocument& doc, MidiSettings settings) {
+    const int pageCount = std::clamp(static_cast<int>(doc.header.pageCount), 1, kMaxPages);
+    settings.firstPage = std::clamp(settings.firstPage, 1, pageCount);
+    settings.lastPage = std::clamp(settings.lastPage, 1, pageCount);
+    settings.tempo = std::clamp(settings.tempo, kMinTempo, kMaxTempo);
+    return settings;
+}
+
+bool saveMidiThroughDialog(const ScoreDocument& doc, const MidiSettings& settings,
+                           Dialogs& dialogs) {
+    const std::string suggested = withMidExtension(doc.currentFileName);
+    for (;;) {
+        const auto chosen = dialogs.saveFileName(kMidiSaveTitle, kMidiSaveFilter, suggested);
+        if (!chosen) return false;
+        // The question is about the file that will be replaced, which is the ".mid" one.
+        const std::string path = withMidExtension(*chosen);
+        if (fileExists(path)) {
+            const Answer answer = dialogs.message(kMidiOverwriteQuestion, kConfirmTitle,
+                                                  Buttons::YesNoCancel, Icon::Question);
+            if (answer == Answer::No) continue;
+            if (answer != Answer::Yes) return false;
+        }
+        if (auto failure = writeMidiFile(doc, midiSettingsWithin(doc, settings), path)) {
+            showFailure(dialogs, *failure);
+            return false;
+        }
+        dialogs.message(kMidiSavedMessage, kConfirmTitle, Buttons::Ok, Icon::None);
+        return true;
+    }
+}
+
+void playMidi(const ScoreDocument& doc, const MidiSettings& settings,
+              const std::string& programFolder, MidiPlayback& playback, Dialogs& dialogs) {
+    const std::string path = playbackMidiPath(programFolder);
+    if (auto failure = writeMidiFile(doc, midiSettingsWithin(doc, settings), path)) {
+        showFailure(dialogs, *failure);
+        return;
+    }
+    if (auto failure = playback.play(path)) showFailure(dialogs, *failure);
+}
+
+bool runTransposition(ScoreDocument& doc, TranspositionForm& form, FormHost& forms,
+                      Dialogs& dialogs) {
+    form.activate(doc);
+    if (!forms.runTransposition(form)) return false;
+    if (auto failure = transposePages(doc, form.settings())) showFailure(dialogs, *failure);
+    return true;
+}
+
+}  // namespace noma

@@ -1,0 +1,485 @@
+#include "app/Workspace.h"
+
+#include "app/FormHost.h"
+#include "app/LayoutForms.h"
+#include "app/MusicCommands.h"
+#include "document/NumberText.h"
+#include "document/PageGeometry.h"
+#include "document/PageOperations.h"
+#include "document/ScoreFile.h"
+#include "document/SymbolCatalogue.h"
+#include "platform/Dialogs.h"
+#include "platform/FileIo.h"
+#include "render/PageRenderer.h"
+
+namespace noma {
+
+namespace {
+
+using Buttons = Dialogs::Buttons;
+using Icon = Dialogs::Icon;
+using Answer = Dialogs::Answer;
+
+constexpr const char* kNoData = "データがありません。";
+constexpr const char* kOverwriteQuestion = "同名のファイルが存在します。上書きしますか？";
+constexpr const char* kMissingRecent = "このファイルは存在していません。履歴から削除しますか？";
+constexpr const char* kDeletePageQuestion =
+    "現在のページを削除します。復元はできません。実行しますか？";
+constexpr const char* kAddPageQuestion = "ページを追加しますか？";
+constexpr const char* kSaveTitle = "現在画面をＮＭＧファイルに保存";
+constexpr const char* kOpenTitle = "ＮＭＧファイルを開く";
+
+}  // namespace
+
+Workspace::Workspace(Dialogs& dialogs, FormHost& forms, std::string programFolder)
+    : dialogs_(dialogs),
+      forms_(forms),
+      programFolder_(std::move(programFolder)),
+      viewImage_(pageWidth(0), pageHeight(0)),
+      backImage_(pageWidth(0), pageHeight(0)),
+      scratch_(900, 900),
+      editor_(doc_, *this, viewImage_, backImage_, scratch_, staves_, programFolder_),
+      palettes_(*this, dialogs_, programFolder_),
+      braille_(*this) {
+    view_.userSymbols = &palettes_.userSymbols();
+    editor_.setUserSymbols(&palettes_.userSymbols());
+    doc_.currentFileName = defaultFileName();
+}
+
+std::string Workspace::defaultFileName() const { return joinPath(programFolder_, "NewNOMA.nmg"); }
+
+// ---- start-up and shutdown ----
+
+void Workspace::startUp(std::optional<std::string> commandLineScore) {
+    settings_ = readSettingsFile(programFolder_);
+    doc_.currentFileName = defaultFileName();
+    window_.fileName = doc_.currentFileName;
+    ensureDirectory(joinPath(programFolder_, "NMK"));
+    palettes_.userSymbols().rebuild(programFolder_);
+    recreateImages();
+    window_.windowHeight = 740;
+    window_.windowWidth = 788;
+    pendingScore_ = std::move(commandLineScore);
+}
+
+void Workspace::firstActivation() {
+    if (!pendingScore_) return;
+    const std::string path = *pendingScore_;
+    pendingScore_.reset();
+    openScore(path);
+}
+
+bool Workspace::exitCommand() {
+    if (doc_.dataChanged == 1) {
+        switch (dialogs_.message(kSaveQuestion, kConfirmTitle, Buttons::YesNoCancel, Icon::Question)) {
+            case Answer::Yes:
+                if (saveAs() != SaveOutcome::Saved) return false;
+                break;
+            case Answer::No: doc_.dataChanged = 0; break;
+            default: return false;
+        }
+    }
+    return true;
+}
+
+bool Workspace::closeWindow() {
+    if (!saveFirst()) return false;
+    if (auto failure = writeSettingsFile(programFolder_, settings_)) showFailure(*failure);
+    return true;
+}
+
+// ---- saving ----
+
+bool Workspace::saveFirst() {
+    if (doc_.dataChanged != 1) return true;
+    if (dialogs_.message(kSaveQuestion, kConfirmTitle, Buttons::YesNo, Icon::Question) != Answer::Yes) {
+        return true;
+    }
+    const SaveOutcome outcome = saveAs();
+    // An empty document has nothing to lose.
+    return outcome == SaveOutcome::Saved || outcome == SaveOutcome::NothingToSave;
+}
+
+void Workspace::showFailure(const Failure& failure) {
+    dialogs_.message(failure.message, kConfirmTitle, Buttons::Ok, Icon::Exclamation);
+}
+
+bool Workspace::writeTo(const std::string& path) {
+    if (auto failure = writeScoreFile(doc_, path)) {
+        showFailure(*failure);
+        return false;
+    }
+    doc_.currentFileName = path;
+    doc_.dataChanged = 0;
+    window_.fileName = path;
+    return true;
+}
+
+Workspace::SaveOutcome Workspace::saveAs() {
+    if (doc_.totalSymbolCount() == 0) {
+        dialogs_.message(kNoData, kConfirmTitle, Buttons::Ok, Icon::None);
+        return SaveOutcome::NothingToSave;
+    }
+    for (;;) {
+        const auto chosen = dialogs_.saveFileName(kSaveTitle, kSaveFilter, doc_.currentFileName);
+        if (!chosen) return SaveOutcome::Cancelled;
+        const std::string path = withNmgExtension(*chosen);
+        if (fileExists(path)) {
+            const Answer a =
+                dialogs_.message(kOverwriteQuestion, kConfirmTitle, Buttons::YesNoCancel, Icon::Question);
+            if (a == Answer::No) continue;
+            if (a != Answer::Yes) return SaveOutcome::Cancelled;
+        }
+        if (!writeTo(path)) return SaveOutcome::Failed;
+        settings_.recentFiles.remember(path);
+        return SaveOutcome::Saved;
+    }
+}
+
+Workspace::SaveOutcome Workspace::overwriteSave() {
+    if (doc_.totalSymbolCount() == 0) {
+        dialogs_.message(kNoData, kConfirmTitle, Buttons::Ok, Icon::None);
+        return SaveOutcome::NothingToSave;
+    }
+    return writeTo(withNmgExtension(doc_.currentFileName)) ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+// ---- opening and closing ----
+
+void Workspace::fileOpen() {
+    if (!saveFirst()) return;
+    const auto chosen = dialogs_.openFileName(kOpenTitle, kScoreFilter);
+    if (!chosen) return;
+    openScore(*chosen);
+}
+
+bool Workspace::openScore(const std::string& path) {
+    if (auto failure = readScoreFile(path, doc_)) {
+        showFailure(*failure);
+        return false;
+    }
+    afterDocumentOpened();
+    settings_.recentFiles.remember(path);
+    return true;
+}
+
+void Workspace::afterDocumentOpened() {
+    disarmTool();
+    window_.fileName = doc_.currentFileName;
+    window_.pageItems = doc_.header.pageCount;
+    window_.pageItem = 0;
+    showPageFields();
+    recreateImages();
+    redraw();
+    enableDocumentMenus(true);
+    window_.windowWidth = doc_.header.orientation == 1 ? 1079 : 788;
+    window_.pitchText = fullWidthNumber(doc_.header.verticalPitch);
+    window_.focusKeySink = true;
+}
+
+void Workspace::openRecent(int n) {
+    if (n < 0 || n >= RecentFiles::kCount || settings_.recentFiles.isEmpty(n)) return;
+    if (!saveFirst()) return;
+    const std::string path = settings_.recentFiles.path(n);
+    if (fileExists(path)) {
+        openScore(path);
+        return;
+    }
+    if (dialogs_.message(kMissingRecent, kConfirmTitle, Buttons::YesNo, Icon::Exclamation) == Answer::Yes) {
+        settings_.recentFiles.remove(n);
+    }
+}
+
+void Workspace::fileClose() {
+    if (!saveFirst()) return;
+    doc_.clearSymbols();
+    viewImage_.clear(kWhite);
+    backImage_.clear(kWhite);
+    doc_.currentFileName = defaultFileName();
+    window_.fileName = doc_.currentFileName;
+    window_.pitchText.clear();
+    window_.stavesText.clear();
+    window_.intervalText.clear();
+    window_.pageItem = -1;
+    window_.topMarginItem = -1;
+    disarmTool();
+    enableDocumentMenus(false);
+    window_.rulesMenu = false;
+    doc_.dataChanged = 0;
+    doc_.interactionState = kNoDocument;
+}
+
+void Workspace::newScore() {
+    if (!saveFirst()) return;
+    NewScoreForm form;
+    form.activate(doc_.header.verticalPitch);
+    if (!forms_.runNewScore(form)) return;
+
+    createNewScore(doc_, form.setup());
+    doc_.currentFileName = defaultFileName();
+    disarmTool();
+    window_.pageItems = 1;
+    window_.pageItem = 0;
+    showPageFields();
+    recreateImages();
+    redraw();
+    enableDocumentMenus(true);
+    window_.pitchText = fullWidthNumber(doc_.header.verticalPitch);
+    window_.fileName = doc_.currentFileName;
+    window_.windowWidth = doc_.header.orientation == 1 ? 1079 : 788;
+    window_.focusKeySink = true;
+}
+
+// ---- pages ----
+
+void Workspace::runPageDialog(int target, const char* caption) {
+    if (doc_.header.pageCount >= kMaxPages) {
+        dialogs_.message(kTooManyPagesMessage, kConfirmTitle, Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    PageForm form;
+    form.activate(doc_, target, caption);
+    if (forms_.runPageForm(form)) {
+        insertPage(doc_, target, form.setup());
+        window_.pageItems = doc_.header.pageCount;
+    }
+    // As after the dialog in any case: the page shown afresh and the document marked.
+    selectPage(doc_.currentPage);
+    doc_.dataChanged = 1;
+}
+
+void Workspace::pageAdd() {
+    if (!documentOpen()) return;
+    runPageDialog(doc_.header.pageCount, "　ページの追加");
+}
+
+void Workspace::pageInsert() {
+    if (!documentOpen()) return;
+    runPageDialog(doc_.currentPage, "　ページの挿入");
+}
+
+void Workspace::pageDelete() {
+    if (!documentOpen()) return;
+    if (dialogs_.message(kDeletePageQuestion, kConfirmTitle, Buttons::YesNo, Icon::Question) != Answer::Yes) {
+        return;
+    }
+    deletePage(doc_, doc_.currentPage);
+    window_.pageItems = doc_.header.pageCount;
+    selectPage(doc_.currentPage);
+    doc_.dataChanged = 1;
+}
+
+void Workspace::selectPage(int page) {
+    if (!documentOpen() || page < 0 || page >= doc_.header.pageCount) return;
+    doc_.currentPage = page;
+    window_.pageItem = page;
+    showPageFields();
+    disarmTool();
+    doc_.interactionState = kIdle;
+    redraw();
+    window_.scrollToTop = true;
+    window_.focusKeySink = true;
+}
+
+void Workspace::previousPage() {
+    if (!documentOpen()) return;
+    if (doc_.currentPage >= 1) selectPage(doc_.currentPage - 1);
+}
+
+void Workspace::nextPage() {
+    if (!documentOpen()) return;
+    if (doc_.currentPage < doc_.header.pageCount - 1) {
+        selectPage(doc_.currentPage + 1);
+    } else if (dialogs_.message(kAddPageQuestion, kConfirmTitle, Buttons::YesNo, Icon::Question) ==
+               Answer::Yes) {
+        pageAdd();
+    }
+}
+
+void Workspace::topMarginChanged(int item) {
+    if (!documentOpen() || item < 0 || item > kMaxTopMargin - kMinTopMargin) return;
+    doc_.settings(doc_.currentPage).topMargin = item + kMinTopMargin;
+    window_.topMarginItem = item;
+    redraw();
+    doc_.dataChanged = 1;
+    window_.focusKeySink = true;
+}
+
+void Workspace::showPageFields() {
+    const PageSettings& page = doc_.settings(doc_.currentPage);
+    window_.topMarginItem = page.topMargin - kMinTopMargin;
+    window_.stavesText = fullWidthNumber(page.staveCount);
+    window_.intervalText = fullWidthNumber(page.staveInterval);
+    window_.rulesMenu = page.scoreType == kBlank;
+}
+
+// ---- tool modes and view ----
+
+void Workspace::disarmTool() {
+    doc_.toolMode = 0;
+    window_.pressedMode = 0;
+    window_.modeText.clear();
+}
+
+void Workspace::selectMode(int mode) {
+    if (!documentOpen()) return;
+    // Any other tool hides the braille window; its pending cells are dropped.
+    if (mode != kTenji) window_.brailleWindowVisible = false;
+    window_.pressedMode = (mode >= 1 && mode < kModeTableSize) ? mode : 0;
+    doc_.toolMode = mode;
+    window_.modeText = std::string(modeText(mode));
+    palettes_.modeSwitched();
+    doc_.interactionState = kReady;
+    view_.brailleCursor = {1, 0};
+    // Clear the strips along the left and top edges of the view.
+    viewImage_.setBrushColour(kWhite);
+    viewImage_.fillRect(0, 0, 33, viewImage_.height());
+    viewImage_.fillRect(0, 0, viewImage_.width(), 33);
+    window_.focusKeySink = true;
+}
+
+void Workspace::toggleRules() {
+    if (!documentOpen()) return;
+    view_.rulesVisible = view_.rulesVisible == 1 ? 0 : 1;
+    redraw();
+}
+
+void Workspace::toggleHotPositions() {
+    if (!documentOpen()) return;
+    view_.hotPositionsVisible = view_.hotPositionsVisible == 1 ? 0 : 1;
+    redraw();
+}
+
+void Workspace::setGridInterval(int interval) {
+    if (!documentOpen() || interval < 0 || interval > 6) return;
+    view_.gridInterval = interval;
+    redraw();
+}
+
+void Workspace::setDisplayMode(int mode) {
+    if (mode < 0 || mode > 2) return;
+    view_.displayMode = mode;
+    if (documentOpen()) redraw();
+}
+
+void Workspace::applyOptionKeys(const std::array<std::string, 6>& boxes) {
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        if (boxes[i].empty()) continue;
+        if (auto key = normalizeKeyLetter(boxes[i][0]); key && boxes[i].size() == 1) {
+            settings_.sixKeyMap[i] = *key;
+        }
+    }
+}
+
+// ---- the page image and keys ----
+
+void Workspace::pageMouseDown(MouseButton button, int x, int y) { editor_.mouseDown(button, x, y); }
+void Workspace::pageMouseMove(int x, int y) { editor_.mouseMove(x, y); }
+void Workspace::pageMouseUp(MouseButton button, int x, int y) { editor_.mouseUp(button, x, y); }
+bool Workspace::keyDown(EditKey key) { return editor_.keyDown(key); }
+void Workspace::undo() { editor_.undo(); }
+void Workspace::clipPaste() { editor_.clipPaste(); }
+
+void Workspace::showMessage(const std::string& text, EditHost::MessageIcon icon) {
+    const Icon shown = icon == EditHost::MessageIcon::Information ? Icon::Information
+                       : icon == EditHost::MessageIcon::Exclamation ? Icon::Exclamation
+                                                              : Icon::None;
+    dialogs_.message(text, kConfirmTitle, Buttons::Ok, shown);
+}
+
+void Workspace::setModeText(std::string_view text) { window_.modeText = std::string(text); }
+
+void Workspace::movePointerBy(int dx, int dy) {
+    window_.pointerJumpX += dx;
+    window_.pointerJumpY += dy;
+}
+
+void Workspace::openBrailleWindow(int cursorX, int cursorY) {
+    view_.brailleCursor = {cursorX, cursorY};
+    braille_.open();
+}
+
+void Workspace::inform(const std::string& text, bool warning) {
+    dialogs_.message(text, kConfirmTitle, Buttons::Ok, warning ? Icon::Exclamation : Icon::None);
+}
+
+// ---- thumbnails ----
+
+render::ThumbnailLayout Workspace::drawThumbnails(Canvas& out) {
+    const render::ThumbnailLayout layout = render::thumbnailLayout(doc_.header.orientation, doc_.header.pageCount);
+    if (!documentOpen()) return layout;
+    view_.toolMode = doc_.toolMode;
+    view_.interactionState = doc_.interactionState;
+    render::drawThumbnails(doc_, view_, viewImage_, backImage_, staves_, out);
+    redraw();
+    return layout;
+}
+
+bool Workspace::thumbnailClick(int x, int y) {
+    if (!documentOpen()) return false;
+    const auto layout = render::thumbnailLayout(doc_.header.orientation, doc_.header.pageCount);
+    const int page = render::thumbnailAt(layout, doc_.header.pageCount, x, y);
+    if (page < 0) return false;
+    selectPage(page);
+    return true;
+}
+
+// ---- music ----
+
+void Workspace::midiPlay(const MidiSettings& settings, MidiPlayback& playback) {
+    if (documentOpen()) playMidi(doc_, settings, programFolder_, playback, dialogs_);
+}
+
+bool Workspace::midiSave(const MidiSettings& settings) {
+    return documentOpen() && saveMidiThroughDialog(doc_, settings, dialogs_);
+}
+
+void Workspace::transposition() {
+    if (!documentOpen()) return;
+    // Key signatures removed and appended move records: an undo or nudge recorded before
+    // would now act on the wrong ones, so only the plain "remove the last" undo is left.
+    if (runTransposition(doc_, transposition_, forms_, dialogs_)) {
+        editor_.state().lastEditKind = kAppended;
+    }
+    doc_.dataChanged = 1;
+    redraw();
+    window_.focusKeySink = true;
+}
+
+void Workspace::showSearchWindow() {
+    view_.searchTarget = doc_.toolMode;
+    // The marks shown must be those of the target the window names.
+    if (view_.searchActive == 1) redraw();
+}
+
+void Workspace::retargetSearch() {
+    view_.searchTarget = doc_.toolMode;
+    redraw();
+}
+
+void Workspace::toggleSearch() {
+    view_.searchActive = view_.searchActive == 1 ? 0 : 1;
+    redraw();
+}
+
+// ---- images ----
+
+void Workspace::enableDocumentMenus(bool enabled) { window_.documentMenus = enabled; }
+
+void Workspace::recreateImages() {
+    const int orientation = documentOpen() ? doc_.header.orientation : 0;
+    viewImage_ = Canvas(pageWidth(orientation), pageHeight(orientation));
+    backImage_ = Canvas(pageWidth(orientation), pageHeight(orientation));
+    viewImage_.clear(kWhite);
+    backImage_.clear(kWhite);
+}
+
+void Workspace::redraw() {
+    if (!documentOpen()) return;
+    view_.toolMode = doc_.toolMode;
+    view_.interactionState = doc_.interactionState;
+    render::renderPage(doc_, doc_.currentPage, view_, viewImage_, backImage_, staves_);
+    ++renderCount_;
+}
+
+}  // namespace noma

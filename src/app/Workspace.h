@@ -1,0 +1,172 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/BrailleWriting.h"
+#include "app/MainWindowState.h"
+#include "app/SpecialPalettes.h"
+#include "app/TranspositionForm.h"
+#include "document/ScoreDocument.h"
+#include "document/Settings.h"
+#include "editing/EditHost.h"
+#include "editing/Editor.h"
+#include "music/MidiExport.h"
+#include "platform/Canvas.h"
+#include "render/StaveTable.h"
+#include "render/Thumbnails.h"
+#include "render/ViewState.h"
+
+namespace noma {
+
+class Dialogs;
+class FormHost;
+class MidiPlayback;
+
+// The one running instance: the document and its run-time values, the page images, the view
+// flags, the tool state, the settings and the program folder, and every command of the main
+// window as one function. Windows call a command and then refresh from `window()`.
+class Workspace : private EditHost {
+public:
+    Workspace(Dialogs& dialogs, FormHost& forms, std::string programFolder);
+
+    // Start-up: settings, default file name, the "NMK" folder, white portrait images. A score
+    // named on the command line is opened by firstActivation().
+    void startUp(std::optional<std::string> commandLineScore = std::nullopt);
+    void firstActivation();
+
+    // File menu.
+    void newScore();
+    void fileOpen();
+    void openRecent(int n);
+    void fileClose();
+    enum class SaveOutcome { Saved, NothingToSave, Cancelled, Failed };
+    SaveOutcome saveAs();
+    SaveOutcome overwriteSave();
+    // The exit command: true when the program may end.
+    bool exitCommand();
+    // Closing the main window by any means: true when it may close (settings are then written).
+    bool closeWindow();
+    // Opens a score file as the open command does after its dialog; false when it could not.
+    bool openScore(const std::string& path);
+
+    // Page menu and page navigation.
+    void pageAdd();
+    void pageInsert();
+    void pageDelete();
+    void selectPage(int page);
+    void previousPage();
+    void nextPage();
+    void topMarginChanged(int item);
+
+    // Tool modes and the view menu.
+    void selectMode(int mode) override;
+    void toggleRules();
+    void toggleHotPositions();
+    void setGridInterval(int interval);
+    void setDisplayMode(int mode);
+
+    // The page image and the main window's keys.
+    void pageMouseDown(MouseButton button, int x, int y);
+    void pageMouseMove(int x, int y);
+    void pageMouseUp(MouseButton button, int x, int y);
+    // True when the key was one of the main window's editing keys.
+    bool keyDown(EditKey key);
+
+    // Edit menu.
+    void undo();
+    void clipPaste();
+
+    // Music (MusicCommands.cpp): the MIDI dialog's play and save (true when saved; the dialog
+    // then closes), the transposition dialog, and the search window's show, re-target and
+    // start/stop, whose state lives in view().
+    void midiPlay(const MidiSettings& settings, MidiPlayback& playback);
+    bool midiSave(const MidiSettings& settings);
+    void transposition();
+    void showSearchWindow();
+    void retargetSearch();
+    void toggleSearch();
+
+    // Thumbnails: every page reduced into `out`; the current page is drawn again afterwards.
+    render::ThumbnailLayout drawThumbnails(Canvas& out);
+    // A click on the thumbnail picture: true when it chose a page (which is now current).
+    bool thumbnailClick(int x, int y);
+
+    // Options: the six key boxes; an empty or invalid box keeps its key.
+    void applyOptionKeys(const std::array<std::string, 6>& boxes);
+
+    // Redraws the current page into the page images.
+    void redraw() override;
+
+    ScoreDocument& document() { return doc_; }
+    const ScoreDocument& document() const { return doc_; }
+    Settings& settings() { return settings_; }
+    const Settings& settings() const { return settings_; }
+    const std::string& programFolder() const { return programFolder_; }
+    render::ViewState& view() { return view_; }
+    const render::ViewState& view() const { return view_; }
+    MainWindowState& window() { return window_; }
+    const MainWindowState& window() const { return window_; }
+    Canvas& viewImage() { return viewImage_; }
+    Canvas& backImage() { return backImage_; }
+    Canvas& scratchImage() { return scratch_; }
+    Editor& editor() { return editor_; }
+    SpecialPalettes& palettes() { return palettes_; }
+    BrailleWriting& braille() { return braille_; }
+    // A message box with an OK button (a warning icon when `warning`).
+    void inform(const std::string& text, bool warning);
+    const EditState& editState() const { return editor_.state(); }
+    const render::StaveTable& staveTable() const { return staves_; }
+    bool documentOpen() const { return doc_.interactionState != kNoDocument; }
+    std::string defaultFileName() const;
+    int renderCount() const { return renderCount_; }
+
+    static constexpr const char* kScoreFilter = "ＮＭＧファイル (*.nmg)|*.NMG";
+    static constexpr const char* kSaveFilter =
+        "ＮＭＧファイル (*.nmg)|*.NMG|すべてのファイル (*.*)|*.*";
+    static constexpr const char* kSaveQuestion =
+        "データに変更がありました。現在の画面をＮＭＧファイルに保存しますか？";
+
+private:
+    // What the editing code asks of the program.
+    void showMessage(const std::string& text, EditHost::MessageIcon icon) override;
+    void setModeText(std::string_view text) override;
+    void movePointerBy(int dx, int dy) override;
+    void openBrailleWindow(int cursorX, int cursorY) override;
+    PixelPoint brailleCursor() const override { return {view_.brailleCursor.x, view_.brailleCursor.y}; }
+
+    // Asks the save question when the document changed; false when the command must stop
+    // because the user wanted to save and the save did not happen.
+    bool saveFirst();
+    bool writeTo(const std::string& path);
+    void showFailure(const Failure& failure);
+    void recreateImages();
+    void disarmTool();
+    void enableDocumentMenus(bool enabled);
+    void showPageFields();
+    void afterDocumentOpened();
+    void runPageDialog(int target, const char* caption);
+
+    Dialogs& dialogs_;
+    FormHost& forms_;
+    std::string programFolder_;
+    ScoreDocument doc_;
+    Settings settings_;
+    render::ViewState view_;
+    MainWindowState window_;
+    Canvas viewImage_;
+    Canvas backImage_;
+    Canvas scratch_;
+    render::StaveTable staves_;
+    Editor editor_;
+    SpecialPalettes palettes_;
+    BrailleWriting braille_;
+    std::optional<std::string> pendingScore_;
+    int renderCount_ = 0;
+    TranspositionForm transposition_;
+};
+
+}  // namespace noma

@@ -1,0 +1,83 @@
+#include "editing/ClipboardFiles.h"
+
+#include <algorithm>
+
+#include "platform/FileIo.h"
+#include "platform/JpegFile.h"
+#include "platform/TokenReader.h"
+
+namespace noma {
+
+std::string formatClipboardData(const RegionSelection& s) {
+    std::string out = std::to_string(s.left) + " " + std::to_string(s.top) + " " +
+                      std::to_string(s.right) + " " + std::to_string(s.bottom) + " " +
+                      std::to_string(s.count()) + "\r\n";
+    for (const auto& e : s.entries) {
+        for (int f = 0; f < kFieldCount; ++f) out += std::to_string(e.record[f]) + " ";
+        out += "\r\n";
+    }
+    return out;
+}
+
+ClipboardRead parseClipboardData(std::string_view text, RegionSelection& selection) {
+    TokenReader reader(text);
+    int32_t head[5];
+    for (auto& v : head) {
+        if (reader.nextInt(v) != TokenReader::IntStatus::Ok) {
+            return {ClipboardRead::Status::Malformed, "the first line is not five integers"};
+        }
+    }
+    if (head[4] < 0) return {ClipboardRead::Status::Malformed, "negative record count"};
+    RegionSelection read;
+    read.left = head[0];
+    read.top = head[1];
+    read.right = head[2];
+    read.bottom = head[3];
+    const int wanted = head[4];
+    const int kept = wanted < kMaxSelection ? wanted : kMaxSelection;
+    for (int i = 0; i < kept; ++i) {
+        RegionSelection::Entry e;
+        e.index = -1;
+        for (int f = 0; f < kFieldCount; ++f) {
+            if (reader.nextInt(e.record[f]) != TokenReader::IntStatus::Ok) {
+                return {ClipboardRead::Status::Malformed, "record " + std::to_string(i + 1) + " is incomplete"};
+            }
+        }
+        read.entries.push_back(e);
+    }
+    selection = std::move(read);
+    return {wanted > kMaxSelection ? ClipboardRead::Status::Truncated : ClipboardRead::Status::Ok, {}};
+}
+
+std::optional<Failure> writeClipboard(const std::string& folder, const RegionSelection& s,
+                                      const Canvas& page, int pitch) {
+    // A region one column or one row thin still leaves a picture to follow the pointer.
+    const int width = std::max(1, (s.right - s.left) * 6);
+    const int height = std::max(1, (s.bottom - s.top) * pitch);
+    const std::string picture = joinPath(folder, kClipboardPictureFile);
+    std::string reason = writeJpegFile(picture, page, 6 * s.left, pitch * s.top, width, height);
+    if (reason.empty()) reason = writeFileAtomically(joinPath(folder, kClipboardDataFile), formatClipboardData(s));
+    if (reason.empty()) return std::nullopt;
+    return Failure{"クリップボードへ書き込めませんでした。\n" + folder, "cannot write the clipboard files: " + reason};
+}
+
+std::optional<std::string> readClipboard(const std::string& folder, RegionSelection& selection,
+                                         Canvas& buffer, bool& truncated) {
+    const auto text = readWholeFile(joinPath(folder, kClipboardDataFile));
+    if (!text) return std::string(kClipboardEmptyMessage);
+    RegionSelection read;
+    const ClipboardRead result = parseClipboardData(*text, read);
+    if (result.status == ClipboardRead::Status::Malformed) {
+        return std::string("クリップボードのデータが正しくないため、貼り付けできません。");
+    }
+    const auto picture = readJpegFile(joinPath(folder, kClipboardPictureFile));
+    if (!picture) return std::string("クリップボードの画像が読み込めないため、貼り付けできません。");
+    selection = std::move(read);
+    truncated = result.status == ClipboardRead::Status::Truncated;
+    buffer.clear(kWhite);
+    buffer.copyRect(0, 0, picture->width(), picture->height(), *picture, 0, 0, picture->width(),
+                    picture->height());
+    return std::nullopt;
+}
+
+}  // namespace noma

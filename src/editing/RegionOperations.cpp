@@ -1,0 +1,123 @@
+#include "editing/RegionOperations.h"
+
+#include <algorithm>
+
+#include "document/ScoreDocument.h"
+#include "document/SymbolKind.h"
+
+namespace noma {
+
+bool selectRegion(const ScoreDocument& doc, int page, PixelPoint c1, PixelPoint c2,
+                  RegionSelection& selection) {
+    const int p = doc.header.verticalPitch;
+    const int t = doc.settings(page).topMargin;
+    selection.left = std::min(c1.x, c2.x) / 6;
+    selection.right = std::max(c1.x, c2.x) / 6;
+    selection.top = std::min(c1.y, c2.y) / p;
+    selection.bottom = std::max(c1.y, c2.y) / p;
+    selection.entries.clear();
+    const int l = selection.left, r = selection.right, top = selection.top, b = selection.bottom;
+    bool complete = true;
+    for (int i = 0; i < doc.symbolCount(page); ++i) {
+        const SymbolRecord& rec = doc.record(page, i);
+        bool inside;
+        if (rec.kind() == kTenji) {
+            const int y = rec[2] + 2 * t * p;
+            inside = 6 * l <= rec[1] && rec[1] <= 6 * r && p * top <= y && y <= p * b;
+        } else {
+            const int column = rec.kind() == kFuten ? rec[1] / 6 : rec[1];
+            const int row = rec[2] + 2 * t;
+            inside = l <= column && column <= r && top <= row && row <= b;
+        }
+        if (!inside) continue;
+        if (selection.count() >= kMaxSelection) {
+            complete = false;
+            break;
+        }
+        selection.entries.push_back({rec, i});
+    }
+    return complete;
+}
+
+void removeSelected(ScoreDocument& doc, int page, const RegionSelection& selection) {
+    const int count = doc.symbolCount(page);
+    for (const auto& e : selection.entries)
+        if (e.index >= 0 && e.index < count) doc.record(page, e.index)[0] = kRemovedKind;
+    SymbolRecord* records = doc.pageRecords(page);
+    int kept = 0;
+    for (int i = 0; i < count; ++i)
+        if (records[i].kind() != kRemovedKind) records[kept++] = records[i];
+    std::fill(records + kept, records + count, SymbolRecord{});
+    doc.settings(page).symbolCount = kept;
+}
+
+namespace {
+
+// How many leading fields (after the kind) a record of this kind uses.
+int usedFields(int kind) {
+    switch (kind) {
+        case kSura:
+        case kSuraU: return 6;
+        case kTateYoko:
+        case k3renpuOver:
+        case k3renpuUnder:
+        case kRenkou:
+        case kShasen: return 4;
+        case kCresend:
+        case kDeCresend:
+        case kGuitarStrings:
+        case kTenji: return 3;
+        default: return 2;
+    }
+}
+
+}  // namespace
+
+SymbolRecord droppedCopy(const SymbolRecord& r, int dc, int dr, int pitch) {
+    SymbolRecord out;
+    for (int f = 0; f <= usedFields(r.kind()); ++f) out[f] = r[f];
+    shiftRecord(out, dc, dr, pitch);
+    return out;
+}
+
+void shiftRecord(SymbolRecord& r, int dc, int dr, int pitch) {
+    switch (r.kind()) {
+        case kFuten:
+            r[1] += 6 * dc;
+            r[2] += dr;
+            break;
+        case kCresend:
+        case kDeCresend:
+        case kGuitarStrings:
+            r[1] += dc;
+            r[2] += dr;
+            r[3] += 6 * dc;
+            break;
+        case kSura:
+        case kSuraU:
+            for (int f : {1, 3, 5}) r[f] += dc;
+            for (int f : {2, 4, 6}) r[f] += dr;
+            break;
+        case kTenji:
+            r[1] += 6 * dc;
+            r[2] += pitch * dr;
+            break;
+        default:
+            r[1] += dc;
+            r[2] += dr;
+            break;
+    }
+}
+
+bool applySelection(ScoreDocument& doc, int page, const RegionSelection& selection, int dc, int dr) {
+    if (doc.symbolCount(page) + selection.count() > kMaxRecords) return false;
+    for (const auto& e : selection.entries)
+        doc.append(page, droppedCopy(e.record, dc, dr, doc.header.verticalPitch));
+    return true;
+}
+
+PixelPoint regionTargetAt(const RegionSelection& s, int x, int y, int pitch) {
+    return {x / 6 - (s.right - s.left) / 2, y / pitch - (s.bottom - s.top) / 2};
+}
+
+}  // namespace noma

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+
+#include "document/UserSymbolStore.h"
+#include "platform/Canvas.h"
+
+namespace noma {
+
+// The list of saved user-drawn symbols shared by the symbol palette and the symbol editor:
+// 8 columns x 12 rows of 50 x 50 cells, slot k at column k mod 8, row k div 8.
+constexpr int kUserSymbolListWidth = 400;
+constexpr int kUserSymbolListHeight = 600;
+constexpr int kUserSymbolCell = 50;
+
+struct CellBox {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+CellBox userSymbolCell(int slot);
+
+// The first existing slot whose cell holds (x, y) strictly inside.
+std::optional<int> userSymbolSlotAt(const UserSymbolStore& store, int x, int y);
+
+// The list picture (resized to 400 x 600): every existing slot framed in `frame`, its black
+// picture centred and its number in the corner.
+void drawUserSymbolList(Canvas& c, const UserSymbolStore& store, Rgb frame);
+
+}  // namespace noma

@@ -1,0 +1,82 @@
+#include "platform/JpegFile.h"
+
+#include <turbojpeg.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "platform/FileIo.h"
+
+namespace noma {
+
+namespace {
+
+struct TjHandle {
+    tjhandle handle;
+    explicit TjHandle(tjhandle h) : handle(h) {}
+    ~TjHandle() {
+        if (handle) tjDestroy(handle);
+    }
+    TjHandle(const TjHandle&) = delete;
+    TjHandle& operator=(const TjHandle&) = delete;
+};
+
+}  // namespace
+
+std::string writeJpegFile(const std::string& path, const Canvas& canvas, int x, int y, int width,
+                          int height, int quality) {
+    if (width <= 0 || height <= 0) return "empty picture";
+    std::vector<unsigned char> pixels(static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
+    size_t n = 0;
+    for (int row = 0; row < height; ++row) {
+        for (int col = 0; col < width; ++col) {
+            const Rgb c = canvas.contains(x + col, y + row) ? canvas.getPixel(x + col, y + row) : kWhite;
+            pixels[n++] = static_cast<unsigned char>(redOf(c));
+            pixels[n++] = static_cast<unsigned char>(greenOf(c));
+            pixels[n++] = static_cast<unsigned char>(blueOf(c));
+        }
+    }
+    TjHandle tj(tjInitCompress());
+    if (!tj.handle) return "cannot start the JPEG encoder";
+    unsigned char* jpeg = nullptr;
+    unsigned long size = 0;
+    if (tjCompress2(tj.handle, pixels.data(), width, 0, height, TJPF_RGB, &jpeg, &size, TJSAMP_444,
+                    quality, TJFLAG_ACCURATEDCT) != 0) {
+        if (jpeg) tjFree(jpeg);
+        return std::string("JPEG encoding failed: ") + tjGetErrorStr2(tj.handle);
+    }
+    const std::string reason =
+        writeFileAtomically(path, std::string_view(reinterpret_cast<const char*>(jpeg), size));
+    tjFree(jpeg);
+    return reason;
+}
+
+std::optional<Canvas> readJpegFile(const std::string& path) {
+    const auto bytes = readWholeFile(path);
+    if (!bytes || bytes->empty()) return std::nullopt;
+    TjHandle tj(tjInitDecompress());
+    if (!tj.handle) return std::nullopt;
+    auto* data = reinterpret_cast<unsigned char*>(const_cast<char*>(bytes->data()));
+    int width = 0, height = 0, subsampling = 0, colourspace = 0;
+    if (tjDecompressHeader3(tj.handle, data, bytes->size(), &width, &height, &subsampling, &colourspace) != 0) {
+        return std::nullopt;
+    }
+    // Guard against absurd headers before allocating.
+    if (width <= 0 || height <= 0 || width > 20000 || height > 20000) return std::nullopt;
+    std::vector<unsigned char> pixels(static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
+    if (tjDecompress2(tj.handle, data, bytes->size(), pixels.data(), width, 0, height, TJPF_RGB, TJFLAG_ACCURATEDCT) != 0) {
+        return std::nullopt;
+    }
+    Canvas canvas(width, height);
+    size_t n = 0;
+    for (int row = 0; row < height; ++row) {
+        for (int col = 0; col < width; ++col) {
+            canvas.setPixel(col, row, rgb(pixels[n], pixels[n + 1], pixels[n + 2]));
+            n += 3;
+        }
+    }
+    return canvas;
+}
+
+}  // namespace noma

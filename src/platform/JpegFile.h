@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/Canvas.h"
+
+namespace noma {
+
+// The part (x, y, width, height) of a canvas as a JPEG file, written atomically.
+// Returns an empty string on success, otherwise the reason (English).
+std::string writeJpegFile(const std::string& path, const Canvas& canvas, int x, int y, int width,
+                          int height, int quality = 90);
+
+// A JPEG file as a canvas; nothing when it is missing or cannot be decoded.
+std::optional<Canvas> readJpegFile(const std::string& path);
+
+}  // namespace noma

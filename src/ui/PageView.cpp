@@ -1,0 +1,87 @@
+#include "ui/PageView.h"
+
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/Workspace.h"
+#include "ui/CanvasImage.h"
+
+namespace noma {
+
+namespace {
+
+std::optional<MouseButton> buttonOf(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::LeftButton: return MouseButton::Left;
+        case Qt::RightButton: return MouseButton::Right;
+        case Qt::MiddleButton: return MouseButton::Middle;
+        default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
+PageView::PageView(Workspace& workspace, QWidget* parent) : QWidget(parent), ws_(workspace) {
+    setObjectName("Image1");
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    refreshImage();
+}
+
+void PageView::refreshImage() {
+    // Wraps the canvas pixels; the canvas outlives every paint.
+    image_ = wrapCanvas(ws_.viewImage());
+    if (size() != image_.size()) setFixedSize(image_.size());
+    MainWindowState& w = ws_.window();
+    if (w.pointerJumpX != 0 || w.pointerJumpY != 0) {
+        QCursor::setPos(QCursor::pos() + QPoint(w.pointerJumpX, w.pointerJumpY));
+        w.pointerJumpX = w.pointerJumpY = 0;
+    }
+    update();
+}
+
+void PageView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+void PageView::mousePressEvent(QMouseEvent* event) {
+    const auto button = buttonOf(event->button());
+    if (!button) return;
+    const QPoint p = event->position().toPoint();
+    ws_.pageMouseDown(*button, p.x(), p.y());
+    emit handled();
+}
+
+void PageView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    ws_.pageMouseMove(p.x(), p.y());
+    update();
+}
+
+void PageView::mouseReleaseEvent(QMouseEvent* event) {
+    const auto button = buttonOf(event->button());
+    if (!button) return;
+    const QPoint p = event->position().toPoint();
+    ws_.pageMouseUp(*button, p.x(), p.y());
+    emit handled();
+}
+
+bool PageView::handleKey(QKeyEvent* event) {
+    EditKey key = EditKey::Other;
+    switch (event->key()) {
+        case Qt::Key_Backspace: key = EditKey::BackSpace; break;
+        case Qt::Key_Left: key = EditKey::Left; break;
+        case Qt::Key_Up: key = EditKey::Up; break;
+        case Qt::Key_Right: key = EditKey::Right; break;
+        case Qt::Key_Down: key = EditKey::Down; break;
+        default: return false;
+    }
+    const bool used = ws_.keyDown(key);
+    if (used) emit handled();
+    return used;
+}
+
+}  // namespace noma

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class QKeyEvent;
+
+namespace noma {
+
+class Workspace;
+
+// Shows the Workspace's view image 1:1 (the canvas pixels wrapped, not copied) and forwards
+// pointer events in page pixels.
+class PageView : public QWidget {
+    Q_OBJECT
+public:
+    explicit PageView(Workspace& workspace, QWidget* parent = nullptr);
+
+    // Re-wraps the view image (its size may have changed) and repaints.
+    void refreshImage();
+    // The main window's key handler; true when the key was used.
+    bool handleKey(QKeyEvent* event);
+    const QImage& image() const { return image_; }
+
+signals:
+    // After every forwarded event, so the main window refreshes its controls.
+    void handled();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Workspace& ws_;
+    QImage image_;
+};
+
+}  // namespace noma

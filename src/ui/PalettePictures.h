@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QPixmap>
+
+namespace noma {
+
+QPixmap palettePicture(int mode, bool pressed);
+
+}  // namespace noma

@@ -1,0 +1,118 @@
+#include "ui/TKigouForm.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+
+#include "app/Workspace.h"
+#include "document/UserSymbolFile.h"
+#include "ui/PaletteImage.h"
+
+namespace noma {
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const char* text, int x, int y) {
+    auto* b = new QPushButton(QString::fromUtf8(text), parent);
+    b->setObjectName(name);
+    b->setGeometry(x, y, 90, 26);
+    return b;
+}
+
+std::optional<MouseButton> buttonOf(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::LeftButton:
+            return MouseButton::Left;
+        case Qt::RightButton:
+            return MouseButton::Right;
+        case Qt::MiddleButton:
+            return MouseButton::Middle;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+TKigouForm::TKigouForm(Workspace& workspace, QWidget* parent)
+    : QWidget(parent, Qt::Window), ws_(workspace) {
+    setObjectName("TKigouForm");
+    setWindowTitle("　オリジナル記号の作成");
+    resize(950, 553);
+
+    QPushButton* clearB = button(this, "ClearB", "クリア(&C)", 10, 8);
+    upDown1_ = new QSpinBox(this);
+    upDown1_->setObjectName("UpDown1");
+    upDown1_->setRange(1, kUserSymbolCount);
+    upDown1_->setValue(1);
+    upDown1_->setGeometry(120, 8, 56, 26);
+    auto* label = new QLabel("番目の記号として", this);
+    label->setGeometry(182, 8, 110, 26);
+    QPushButton* hozonB = button(this, "HozonB", "保存する(&S)", 294, 8);
+    QPushButton* openB = button(this, "OpenB", "開く(&O)", 519, 8);
+    QPushButton* closeB = button(this, "CloseB", "終了(&E)", 850, 8);
+
+    image1_ = new PaletteImage(this);
+    image1_->setObjectName("Image1");
+    image1_->move(10, 42);
+    auto* box = new QScrollArea(this);
+    box->setObjectName("ScrollBox1");
+    box->setGeometry(519, 41, 421, 502);
+    box->setWidgetResizable(false);
+    image2_ = new PaletteImage;
+    image2_->setObjectName("Image2");
+    box->setWidget(image2_);
+
+    SymbolEditor& editor = ws_.palettes().symbolEditor();
+    connect(clearB, &QPushButton::clicked, this, [this, &editor] {
+        editor.clearGrid();
+        showGrid();
+    });
+    connect(hozonB, &QPushButton::clicked, this, [this, &editor] {
+        editor.save(upDown1_->value());
+        showList();
+        // A symbol already placed on the page shows its new drawing.
+        ws_.redraw();
+    });
+    connect(openB, &QPushButton::clicked, this, [this, &editor] {
+        editor.open();
+        showGrid();
+    });
+    connect(closeB, &QPushButton::clicked, this, &QWidget::close);
+    connect(image1_, &PaletteImage::pressed, this,
+            [this, &editor](Qt::MouseButton b, int x, int y) {
+                if (const auto pressed = buttonOf(b)) editor.gridMouseDown(*pressed, x, y);
+                showGrid();
+            });
+    connect(image1_, &PaletteImage::moved, this, [this, &editor](int x, int y) {
+        if (editor.paintMode() == SymbolEditor::kNotPainting) return;
+        editor.gridMouseMove(x, y);
+        showGrid();
+    });
+    connect(image1_, &PaletteImage::released, this,
+            [&editor](Qt::MouseButton, int, int) { editor.gridMouseUp(); });
+    connect(image2_, &PaletteImage::pressed, this, [this, &editor](Qt::MouseButton, int x, int y) {
+        editor.listMouseDown(x, y);
+        showList();
+    });
+    showGrid();
+}
+
+void TKigouForm::showEditor() {
+    ws_.palettes().symbolEditor().activate();
+    showGrid();
+    showList();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TKigouForm::showGrid() {
+    image1_->showCanvas(ws_.palettes().symbolEditor().grid());
+}
+void TKigouForm::showList() {
+    image2_->showCanvas(ws_.palettes().symbolEditor().list());
+}
+
+}  // namespace noma

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+class QSpinBox;
+
+namespace noma {
+
+class PaletteImage;
+class Workspace;
+
+// The user-drawn symbol editor: the drawing grid, saving under a number, and the list of
+// saved symbols to open one again.
+class TKigouForm : public QWidget {
+    Q_OBJECT
+  public:
+    TKigouForm(Workspace& workspace, QWidget* parent);
+
+    // The menu command: a cleared grid and the list as the files are now.
+    void showEditor();
+    PaletteImage* grid() const { return image1_; }
+    PaletteImage* list() const { return image2_; }
+
+  private:
+    void showGrid();
+    void showList();
+
+    Workspace& ws_;
+    PaletteImage* image1_ = nullptr;
+    PaletteImage* image2_ = nullptr;
+    QSpinBox* upDown1_ = nullptr;
+};
+
+}  // namespace noma

@@ -1,0 +1,30 @@
+#include "ui/TKigouKinyuuForm.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/Workspace.h"
+
+namespace noma {
+
+TKigouKinyuuForm::TKigouKinyuuForm(Workspace& workspace, TForm1& main)
+    : PaletteWindow(workspace, main, "TKigouKinyuuForm", "　オリジナル記号の記入") {
+    resize(438, 336);
+    placeScrollBox(8, 8, 421, 321);
+}
+
+QPoint TKigouKinyuuForm::firstPosition() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    return {area.left(), area.top() + 400};
+}
+
+void TKigouKinyuuForm::drawPicture(Canvas& canvas) {
+    ws_.palettes().drawUserSymbols(canvas);
+}
+
+void TKigouKinyuuForm::choose(int x, int y) {
+    ws_.palettes().userSymbolMouseDown(x, y);
+}
+
+}  // namespace noma

@@ -1,0 +1,58 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+#include <optional>
+#include <string>
+
+#include "app/Workspace.h"
+#include "platform/ProgramFolder.h"
+#include "ui/EditorWindows.h"
+#include "ui/ProgramIcon.h"
+#include "ui/QtDialogs.h"
+#include "ui/QtFormHost.h"
+#include "ui/TForm1.h"
+
+namespace {
+
+// Shows what escapes an event handler and ends the program, as the platform's standard
+// error box does.
+class NomaApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            QMessageBox::critical(nullptr, "NOMA", QString::fromUtf8(e.what()));
+        } catch (...) {
+            QMessageBox::critical(nullptr, "NOMA", "予期しないエラーが発生しました。");
+        }
+        exit(1);
+        return false;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    NomaApplication app(argc, argv);
+    app.setApplicationName("NOMA");
+    app.setWindowIcon(QIcon(noma::programIcon()));
+    try {
+        noma::QtDialogs dialogs;
+        noma::AuxiliaryWindows windows;
+        noma::QtFormHost forms(windows);
+        noma::Workspace workspace(dialogs, forms, noma::defaultProgramFolder());
+        std::optional<std::string> score;
+        if (argc > 1) score = argv[1];
+        workspace.startUp(score);
+
+        noma::EditorWindows editor(workspace, windows);
+        dialogs.setParent(&editor.main());
+        editor.main().show();
+        return app.exec();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, "NOMA", QString::fromUtf8(e.what()));
+        return 1;
+    }
+}

@@ -1,0 +1,345 @@
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "app/ScriptedDialogs.h"
+#include "app/Workspace.h"
+#include "document/SymbolKind.h"
+#include "ui/EditorWindows.h"
+#include "ui/PageView.h"
+#include "ui/PaletteButton.h"
+#include "ui/QtFormHost.h"
+#include "ui/TAllPageForm.h"
+#include "ui/TForm1.h"
+#include "ui/TOptionForm.h"
+#include "ui/TPageTuikaForm.h"
+#include "ui/TSinkiForm.h"
+#include "ui/THelpForm.h"
+#include "ui/TVersionForm.h"
+#include <QTextBrowser>
+#include "ui/TTenjiForm.h"
+#include "ui/TTenjiIchiranForm.h"
+
+#include <QElapsedTimer>
+#include <QTabWidget>
+#include <QTableWidget>
+
+namespace noma {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() : forms(windows), ws(dialogs, forms, folder.path()) {
+        ws.startUp();
+        editor = std::make_unique<EditorWindows>(ws, windows);
+        main().show();
+    }
+
+    TForm1& main() { return editor->main(); }
+    QAction* item(const char* name) { return main().menuItem(name); }
+    template <typename T>
+    T* child(const char* name) { return main().findChild<T*>(name); }
+
+    // Runs `fill` on the modal dialog once it is shown, then presses its OK button.
+    template <typename Dialog>
+    void whenShown(Dialog* dialog, std::function<void(Dialog*)> fill) {
+        QTimer::singleShot(0, dialog, [dialog, fill] {
+            if (fill) fill(dialog);
+            dialog->template findChild<QPushButton*>("Button1")->click();
+        });
+    }
+    void newScoreThroughTheDialog(std::function<void(TSinkiForm*)> fill = nullptr) {
+        whenShown<TSinkiForm>(windows.sinki, fill);
+        item("SinkiM")->trigger();
+    }
+
+    test::TempFolder folder;
+    ScriptedDialogs dialogs;
+    AuxiliaryWindows windows;
+    QtFormHost forms;
+    Workspace ws;
+    std::unique_ptr<EditorWindows> editor;
+};
+
+QStringList entries(QMenu* menu) {
+    QStringList out;
+    for (QAction* a : menu->actions()) out << (a->isSeparator() ? "-" : a->text());
+    return out;
+}
+
+QMenu* topMenu(QMenuBar* bar, const QString& text) {
+    for (QAction* a : bar->actions())
+        if (a->text() == text) return a->menu();
+    return nullptr;
+}
+
+TEST_F(MainWindowTest, LayoutCaptionAndControls) {
+    EXPECT_EQ(main().windowTitle(), "  NOMA    ver.2.20 ");
+    EXPECT_EQ(child<QLineEdit>("ModeE")->geometry(), QRect(52, 8, 118, 21));
+    EXPECT_EQ(child<QComboBox>("PageCB")->geometry(), QRect(251, 8, 49, 21));
+    EXPECT_EQ(child<QPushButton>("PageDownB")->toolTip(), "前のページへ");
+    EXPECT_EQ(child<QPushButton>("PageUpB")->toolTip(), "次のページへ");
+    EXPECT_EQ(child<QComboBox>("TopMarjinCB")->count(), 28);
+    EXPECT_EQ(child<QComboBox>("TopMarjinCB")->itemText(0), "　３");
+    EXPECT_EQ(child<QComboBox>("TopMarjinCB")->itemText(27), "３０");
+    int buttons = 0;
+    for (int mode = 1; mode < 64; ++mode) buttons += main().paletteButton(mode) != nullptr;
+    EXPECT_EQ(buttons, 54);
+    PaletteButton* quarter = main().paletteButton(k4bunonpu);
+    ASSERT_NE(quarter, nullptr);
+    EXPECT_EQ(quarter->pos(), QPoint(10, 137 + 30 * 5));
+    EXPECT_EQ(quarter->toolTip(), "４分音符");
+    EXPECT_EQ(quarter->pressedTwin()->pos(), QPoint(8, 135 + 30 * 5));
+    EXPECT_EQ(main().paletteButton(kCresend)->toolTip(), "クレセンド");
+}
+
+TEST_F(MainWindowTest, MenuTreeTextsOrderAndSeparators) {
+    QMenuBar* bar = main().menuBar();
+    QStringList tops;
+    for (QAction* a : bar->actions()) tops << a->text();
+    EXPECT_EQ(tops, (QStringList{"　ファイル(&F)", "　特殊記号(&K)", "　ページ(&P)", "　編集(&E)", "　表示(&H)",
+                                 "　ツール(&T)", "　オプション(&O)", "　ヘルプ(&H)"}));
+    EXPECT_EQ(entries(topMenu(bar, "　ファイル(&F)")),
+              (QStringList{"新規作成(&1)", "開く(&2)", "履歴から開く(&3)", "閉じる(&4)", "名前を付けて保存(&5)",
+                           "上書き保存(&6)", "-", "３D印刷(&7)", "墨字印刷(&8)", "-", "終了(&9)"}));
+    EXPECT_EQ(entries(topMenu(bar, "　編集(&E)")),
+              (QStringList{"取り消し（BackSpace）(&1)", "-", "領域を指定して移動(&2)", "領域を指定してコピー(&3)",
+                           "領域を指定して消去(&4)", "-", "クリップボードへのコピー(&5)",
+                           "切り取ってクリップボードへコピー(&6)", "クリップボードから貼り付け(&7)", "-", "検索(&8)", "-",
+                           "移調(&9)"}));
+    EXPECT_EQ(entries(topMenu(bar, "　表示(&H)")),
+              (QStringList{"全ページのサムネイル表示(&1)", "-", "墨訳/点字(&2)", "罫線の表示／非表示(&3)",
+                           "ホットポジションの表示／非表示(&4)", "グリッドの表示／非表示(&5)"}));
+    EXPECT_EQ(entries(topMenu(bar, "　ツール(&T)")),
+              (QStringList{"オリジナル記号の作成(&1)", "-", "ＭＩＤＩファイルへの変換、プレイ(&2)"}));
+    EXPECT_EQ(entries(topMenu(bar, "　ヘルプ(&H)")),
+              (QStringList{"ＮＯＭＡの使い方(&1)", "-", "点字記号一覧(&2)", "点字一覧 HP (&3)", "-", "バージョン情報(&4)"}));
+    EXPECT_EQ(entries(topMenu(bar, "　特殊記号(&K)")),
+              (QStringList{"ピアノ楽譜(&1)", "リコーダーの運指図(&2)", "ギター譜(&3)", "オリジナル記号(&4)"}));
+    EXPECT_EQ(entries(topMenu(bar, "　ページ(&P)")), (QStringList{"追加(&1)", "挿入(&2)", "削除(&3)"}));
+    EXPECT_EQ(item("N31")->text(), "間隔 ３ （点字の幅）(&3)");
+    EXPECT_EQ(item("Rireki8")->text(), "(&8)--");
+}
+
+TEST_F(MainWindowTest, DocumentMenusFollowTheOpenDocument) {
+    for (const char* name : {"FileCloseM", "SaveM", "UwaSaveM", "TotuPrintM", "SumiPrintM", "KigouM", "PageM",
+                             "EditM", "HyoujiM", "PlayM", "KeisenM"}) {
+        ASSERT_NE(item(name), nullptr) << name;
+        EXPECT_FALSE(item(name)->isEnabled()) << name;
+    }
+    EXPECT_TRUE(item("SinkiM")->isEnabled());
+    EXPECT_TRUE(item("N13")->isEnabled());
+    newScoreThroughTheDialog();
+    for (const char* name : {"FileCloseM", "SaveM", "UwaSaveM", "TotuPrintM", "SumiPrintM", "KigouM", "PageM",
+                             "EditM", "HyoujiM", "PlayM"}) {
+        EXPECT_TRUE(item(name)->isEnabled()) << name;
+    }
+    EXPECT_FALSE(item("KeisenM")->isEnabled());
+    item("FileCloseM")->trigger();
+    EXPECT_FALSE(item("SaveM")->isEnabled());
+}
+
+TEST_F(MainWindowTest, NewScoreDialogLandscapeGrandStaff) {
+    newScoreThroughTheDialog([](TSinkiForm* d) {
+        d->yokoRB()->click();
+        QComboBox* type = d->box("ToHeCB");
+        type->setCurrentIndex(1);
+        emit type->activated(1);
+        EXPECT_EQ(d->size(), QSize(646, 378));
+        EXPECT_EQ(d->previewImage().size(), QSize(470, 315));
+        EXPECT_EQ(d->box("GyousuCB")->count(), 2);
+        // The preview shows the first staff line at half scale: y = (0 + 24) * 8 / 2.
+        EXPECT_EQ(d->previewImage().pixel(100, 96), qRgb(0, 0, 0));
+    });
+    EXPECT_EQ(ws.document().header.orientation, 1);
+    EXPECT_EQ(ws.document().settings(0).scoreType, 2);
+    EXPECT_EQ(child<QLineEdit>("DansuE")->text(), "　２");
+    EXPECT_EQ(child<QLineEdit>("PichE")->text(), "　８");
+    EXPECT_EQ(main().pageView()->image().size(), QSize(940, 630));
+}
+
+TEST_F(MainWindowTest, PaletteArmsAndShowsThePressedTwin) {
+    newScoreThroughTheDialog();
+    PaletteButton* quarter = main().paletteButton(k4bunonpu);
+    QTest::mouseClick(quarter, Qt::LeftButton);
+    EXPECT_EQ(child<QLineEdit>("ModeE")->text(), "４分音符");
+    EXPECT_FALSE(quarter->isVisible());
+    EXPECT_TRUE(quarter->pressedTwin()->isVisible());
+    QTest::mouseClick(main().paletteButton(kFuten), Qt::LeftButton);
+    EXPECT_TRUE(quarter->isVisible());
+    EXPECT_EQ(child<QLineEdit>("ModeE")->text(), "付点");
+    QTest::mouseClick(main().paletteButton(kFuten)->pressedTwin(), Qt::LeftButton);  // re-arms
+    EXPECT_EQ(ws.document().toolMode, kFuten);
+    item("ClipPasteM")->trigger();  // no clipboard: a message, nothing armed
+    ASSERT_FALSE(dialogs.messageTexts().empty());
+    EXPECT_EQ(dialogs.messageTexts().back(), "クリップボードにデータがありません。");
+    EXPECT_EQ(ws.document().toolMode, kFuten);
+}
+
+TEST_F(MainWindowTest, PressOnThePageAndBackSpaceFromAnyControl) {
+    newScoreThroughTheDialog();
+    QTest::mouseClick(main().paletteButton(k4bunonpu), Qt::LeftButton);
+    QTest::mouseMove(main().pageView(), QPoint(100, 250));
+    QTest::mouseClick(main().pageView(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 250));
+    EXPECT_EQ(ws.document().symbolCount(0), 25);
+    main().activateWindow();
+    QApplication::setActiveWindow(&main());
+    QTest::keyClick(child<QComboBox>("TopMarjinCB"), Qt::Key_Backspace);
+    EXPECT_EQ(ws.document().symbolCount(0), 24);
+}
+
+TEST_F(MainWindowTest, ViewTogglesDoNotMarkTheDocument) {
+    newScoreThroughTheDialog();
+    item("HotPM")->trigger();
+    item("N42")->trigger();
+    EXPECT_EQ(ws.view().hotPositionsVisible, 1);
+    EXPECT_EQ(ws.view().gridInterval, 4);
+    EXPECT_EQ(ws.document().dataChanged, 0);
+}
+
+TEST_F(MainWindowTest, PageMenuAndNavigation) {
+    newScoreThroughTheDialog();
+    whenShown<TPageTuikaForm>(windows.pageTuika, [](TPageTuikaForm* d) {
+        EXPECT_EQ(d->windowTitle(), "　ページの追加");
+        EXPECT_EQ(d->pageNumberBox()->text(), "2");
+        QComboBox* type = d->box("ToHeCB");
+        type->setCurrentIndex(2);
+        emit type->activated(2);
+    });
+    item("PageTuikaM")->trigger();
+    auto* pages = child<QComboBox>("PageCB");
+    EXPECT_EQ(pages->count(), 2);
+    EXPECT_EQ(pages->currentIndex(), 1);
+    EXPECT_TRUE(item("KeisenM")->isEnabled());
+    child<QPushButton>("PageDownB")->click();
+    EXPECT_EQ(ws.document().currentPage, 0);
+    EXPECT_FALSE(item("KeisenM")->isEnabled());
+    dialogs.queueAnswer(Dialogs::Answer::Yes);
+    item("PageSakujoM")->trigger();
+    EXPECT_EQ(pages->count(), 1);
+    EXPECT_EQ(ws.document().settings(0).scoreType, 3);
+}
+
+TEST_F(MainWindowTest, RecentMenuShowsSavedFiles) {
+    newScoreThroughTheDialog();
+    dialogs.queueFileName(folder.file("tune"));
+    item("SaveM")->trigger();
+    EXPECT_EQ(item("Rireki1")->text().toStdString(), "(&1)--" + folder.file("tune.nmg"));
+    EXPECT_TRUE(item("Rireki1")->isEnabled());
+    EXPECT_FALSE(item("Rireki2")->isEnabled());
+    EXPECT_EQ(child<QLineEdit>("FileNameE")->text().toStdString(), folder.file("tune.nmg"));
+    item("FileCloseM")->trigger();
+    item("Rireki1")->trigger();
+    EXPECT_TRUE(ws.documentOpen());
+}
+
+TEST_F(MainWindowTest, ThumbnailClickOpensThePage) {
+    newScoreThroughTheDialog();
+    whenShown<TPageTuikaForm>(windows.pageTuika, nullptr);
+    item("PageTuikaM")->trigger();
+    child<QPushButton>("PageDownB")->click();
+    item("N12")->trigger();
+    ASSERT_TRUE(windows.allPage->isVisible());
+    EXPECT_EQ(windows.allPage->image().size(), QSize(650, 210));
+    windows.allPage->clickAt(130 + 60, 100);
+    EXPECT_FALSE(windows.allPage->isVisible());
+    EXPECT_EQ(child<QComboBox>("PageCB")->currentIndex(), 1);
+}
+
+TEST_F(MainWindowTest, OptionDialogKeepsOnlyLetters) {
+    item("OptionM")->trigger();
+    ASSERT_TRUE(windows.option->isVisible());
+    EXPECT_EQ(windows.option->keyBox(0)->text(), "f");
+    windows.option->keyBox(0)->setText("Q");
+    windows.option->keyBox(1)->setText("");
+    windows.option->keyBox(2)->setText("9");
+    windows.option->findChild<QPushButton*>("Button1")->click();
+    EXPECT_EQ(ws.settings().sixKeyMap[0], 'q');
+    EXPECT_EQ(ws.settings().sixKeyMap[1], 'd');
+    EXPECT_EQ(ws.settings().sixKeyMap[2], 's');
+    EXPECT_FALSE(windows.option->isVisible());
+}
+
+TEST_F(MainWindowTest, BrailleWindowRomajiAndSixKeys) {
+    newScoreThroughTheDialog();
+    QTest::mouseClick(main().paletteButton(kTenji), Qt::LeftButton);
+    QTest::mouseMove(main().pageView(), QPoint(100, 250));
+    QTest::mouseClick(main().pageView(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 250));
+    TTenjiForm* tenji = windows.tenji;
+    ASSERT_TRUE(tenji->isVisible());
+    EXPECT_EQ(tenji->windowTitle(), "点字書き込み");
+    EXPECT_EQ(tenji->height(), 106);
+    const int before = ws.document().symbolCount(0);
+    QTest::keyClicks(tenji->textField(), "kyo");
+    QElapsedTimer clock;
+    clock.start();
+    while (ws.document().symbolCount(0) == before && clock.elapsed() < 2000) QTest::qWait(5);
+    ASSERT_EQ(ws.document().symbolCount(0), before + 2);
+    EXPECT_EQ(ws.document().record(0, before)[3], 8);
+    EXPECT_EQ(ws.document().record(0, before + 1)[3], 42);
+    EXPECT_EQ(tenji->textField()->text(), "");
+
+    QComboBox* mode = tenji->entryModeBox();
+    mode->setCurrentIndex(2);
+    emit mode->activated(2);
+    EXPECT_EQ(tenji->height(), 72);
+    QLineEdit* keys = tenji->sixKeyField();
+    QTest::keyPress(keys, Qt::Key_F);
+    QTest::keyPress(keys, Qt::Key_D);
+    QTest::keyRelease(keys, Qt::Key_F);
+    QTest::keyRelease(keys, Qt::Key_D);
+    QTest::keyClick(keys, Qt::Key_Return);
+    ASSERT_EQ(ws.document().symbolCount(0), before + 3);
+    EXPECT_EQ(ws.document().record(0, before + 2)[3], 3);
+
+    // The display menu and the window's selector show one value.
+    item("N7")->trigger();
+    EXPECT_EQ(tenji->displayModeBox()->currentIndex(), 0);
+    tenji->close();
+    EXPECT_EQ(ws.document().toolMode, 0);
+    EXPECT_EQ(child<QLineEdit>("ModeE")->text(), "");
+}
+
+TEST_F(MainWindowTest, HelpAndVersionWindows) {
+    item("TukaikataM")->trigger();
+    ASSERT_TRUE(windows.help->isVisible());
+    EXPECT_EQ(windows.help->windowTitle(), "　ヘルプ");
+    const QString manual = windows.help->text()->toPlainText();
+    EXPECT_GT(manual.size(), 3000);
+    for (const char* words : {"ＮＯＭＡ", "ＮＭＧファイル", "新規作成", "点字", "移調", "ＭＩＤＩ", "３D印刷", "オリジナル記号"}) {
+        EXPECT_TRUE(manual.contains(QString::fromUtf8(words))) << words;
+    }
+    EXPECT_EQ(windows.help->text()->textCursor().position(), 0);
+    item("VersionM")->trigger();
+    ASSERT_TRUE(windows.version->isVisible());
+    EXPECT_EQ(windows.version->windowTitle(), "  バージョン情報");
+    EXPECT_EQ(windows.version->size(), QSize(350, 143));
+    EXPECT_EQ(windows.version->findChild<QLabel*>("ProductName")->text(), "ＮＯＭＡ 　Ver. 2.20");
+    EXPECT_EQ(windows.version->findChild<QLabel*>("ReleaseDate")->text(), "２０２０．７．１０");
+    windows.version->findChild<QPushButton*>("OKButton")->click();
+    EXPECT_FALSE(windows.version->isVisible());
+}
+
+TEST_F(MainWindowTest, BrailleSymbolListHasItsFourPages) {
+    item("N24")->trigger();
+    QTabWidget* tabs = windows.tenjiIchiran->tabs();
+    ASSERT_EQ(tabs->count(), 4);
+    EXPECT_EQ(tabs->tabText(0), "一般記号");
+    EXPECT_EQ(tabs->tabText(3), "関係符号他");
+    auto* general = static_cast<QTableWidget*>(tabs->widget(0));
+    EXPECT_EQ(general->rowCount(), 19);
+    EXPECT_EQ(general->item(0, 2)->text(), "句点　。　（日本文）");
+    EXPECT_EQ(general->horizontalHeaderItem(0)->text(), "入力キー（半角）");
+}
+
+}  // namespace
+}  // namespace noma

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include "TempFolder.h"
+#include "app/ScriptedDialogs.h"
+#include "app/Workspace.h"
+#include "document/SymbolKind.h"
+#include "document/UserSymbolFile.h"
+#include "platform/FileIo.h"
+#include "ui/EditorWindows.h"
+#include "ui/PaletteButton.h"
+#include "ui/PaletteImage.h"
+#include "ui/QtFormHost.h"
+#include "ui/TForm1.h"
+#include "ui/TGuitarForm.h"
+#include "ui/TKigouForm.h"
+#include "ui/TKigouKinyuuForm.h"
+#include "ui/TPianoForm.h"
+#include "ui/TRikodaForm.h"
+#include "ui/TSinkiForm.h"
+
+namespace noma {
+namespace {
+
+constexpr QRgb kYellow = qRgb(255, 255, 0);
+
+class PaletteWindowsTest : public ::testing::Test {
+  protected:
+    PaletteWindowsTest() : forms(windows), ws(dialogs, forms, folder.path()) {
+        ws.startUp();
+        editor = std::make_unique<EditorWindows>(ws, windows);
+        main().show();
+        // A new score through the dialog, as the user makes one.
+        QTimer::singleShot(0, windows.sinki,
+                           [this] { windows.sinki->findChild<QPushButton*>("Button1")->click(); });
+        main().menuItem("SinkiM")->trigger();
+    }
+    TForm1& main() { return editor->main(); }
+    QString modeText() { return main().findChild<QLineEdit*>("ModeE")->text(); }
+    void click(PaletteImage* image, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(image, button, {}, QPoint(x, y));
+    }
+
+    test::TempFolder folder;
+    ScriptedDialogs dialogs;
+    AuxiliaryWindows windows;
+    QtFormHost forms;
+    Workspace ws;
+    std::unique_ptr<EditorWindows> editor;
+};
+
+TEST_F(PaletteWindowsTest, PianoPaletteArmsReleasesTheMainButtonAndDisarmsOnClose) {
+    ASSERT_TRUE(ws.documentOpen());
+    QTest::mouseClick(main().paletteButton(k4bunonpu), Qt::LeftButton);
+    EXPECT_EQ(modeText(), "４分音符");
+    main().menuItem("PianoM")->trigger();
+    TPianoForm* piano = windows.piano;
+    ASSERT_TRUE(piano->isVisible());
+    EXPECT_EQ(piano->windowTitle(), "ピアノ楽譜");
+    click(piano->picture(), 40, 25);
+    EXPECT_EQ(ws.document().toolMode, 216);
+    EXPECT_EQ(modeText(), "ピアノ記号");
+    EXPECT_FALSE(main().paletteButton(k4bunonpu)->isPressed());
+    EXPECT_EQ(piano->picture()->image().pixel(30, 30), kYellow);
+
+    piano->close();
+    EXPECT_EQ(ws.document().toolMode, 0);
+    EXPECT_EQ(modeText(), "");
+    EXPECT_EQ(ws.document().interactionState, kIdle);
+}
+
+TEST_F(PaletteWindowsTest, AMainPaletteClickRemovesTheOtherPalettesHighlight) {
+    main().menuItem("N32")->trigger();
+    main().menuItem("RikodaM")->trigger();
+    click(windows.guitar->picture(), 10, 10);
+    EXPECT_EQ(modeText(), "ギター譜");
+    EXPECT_EQ(windows.guitar->picture()->image().pixel(5, 5), kYellow);
+    click(windows.rikoda->picture(), 100, 100);
+    EXPECT_EQ(modeText(), "リコーダー記号");
+    EXPECT_EQ(windows.guitar->picture()->image().pixel(5, 5), qRgb(255, 255, 255));
+    QTest::mouseClick(main().paletteButton(k4bunonpu), Qt::LeftButton);
+    EXPECT_EQ(windows.rikoda->picture()->image().pixel(90, 190), qRgb(255, 255, 255));
+}
+
+TEST_F(PaletteWindowsTest, RecorderRadioButtonsKeepTheLayout) {
+    main().menuItem("RikodaM")->trigger();
+    TRikodaForm* rikoda = windows.rikoda;
+    EXPECT_TRUE(rikoda->radioButton2()->isChecked());  // the default layout 1
+    rikoda->radioButton1()->click();
+    EXPECT_EQ(ws.settings().recorderLayout, 0);
+    click(rikoda->picture(), 100, 100);
+    EXPECT_EQ(ws.document().toolMode, 302);
+    rikoda->radioButton2()->click();
+    EXPECT_EQ(ws.document().toolMode, 302);
+    EXPECT_EQ(rikoda->picture()->image().pixel(90, 190), qRgb(255, 255, 255));
+}
+
+TEST_F(PaletteWindowsTest, EditorSavesADrawingThatThePaletteThenOffers) {
+    main().menuItem("N13")->trigger();
+    TKigouForm* kigou = windows.kigou;
+    ASSERT_TRUE(kigou->isVisible());
+    EXPECT_EQ(kigou->windowTitle(), "　オリジナル記号の作成");
+    click(kigou->grid(), 205, 205);
+    kigou->findChild<QSpinBox*>("UpDown1")->setValue(9);
+    kigou->findChild<QPushButton*>("HozonB")->click();
+    EXPECT_EQ(readWholeFile(userSymbolPath(folder.path(), 9)),
+              "3 3\r\n0 0 0 \r\n0 1 0 \r\n0 0 0 \r\n");
+    // Slot 8: the list's first cell of its second row.
+    EXPECT_EQ(kigou->list()->image().pixel(24, 74), qRgb(0, 0, 0));
+
+    main().menuItem("N23")->trigger();
+    click(windows.kigouKinyuu->picture(), 25, 75);
+    EXPECT_EQ(ws.document().toolMode, kUserSymbolFirst + 8);
+    EXPECT_EQ(modeText(), "オリジナル記号");
+}
+
+}  // namespace
+}  // namespace noma
