@@ -4,6 +4,7 @@ namespace noma {
 
 class NewScoreForm;
 class PageForm;
+class PrintForm;
 class TranspositionForm;
 
 // Shows the modal layout dialogs. The editor shows the real windows; tests and scripted
@@ -16,6 +17,8 @@ public:
     virtual bool runPageForm(PageForm& form) = 0;
     // True when the transposition dialog was closed with "実行".
     virtual bool runTransposition(TranspositionForm& form) = 0;
+    // The print dialog; true when it printed.
+    virtual bool runPrintForm(PrintForm& form) = 0;
 };
 
 }  // namespace noma

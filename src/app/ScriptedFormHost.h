@@ -5,6 +5,7 @@
 #include "app/FormHost.h"
 #include "app/LayoutForms.h"
 #include "app/TranspositionForm.h"
+#include "printing/PrintForm.h"
 
 namespace noma {
 
@@ -16,6 +17,9 @@ public:
     std::function<void(NewScoreForm&)> fillNewScore;
     std::function<void(PageForm&)> fillPageForm;
     std::function<void(TranspositionForm&)> fillTransposition;
+    // The print dialog: what the user does in it; true when it printed.
+    std::function<bool(PrintForm&)> usePrintForm;
+    int printFormShown = 0;
     bool pressOk = true;
     int newScoreShown = 0;
     int pageFormShown = 0;
@@ -39,6 +43,10 @@ public:
         ++transpositionShown;
         if (fillTransposition) fillTransposition(form);
         return pressOk;
+    }
+    bool runPrintForm(PrintForm& form) override {
+        ++printFormShown;
+        return usePrintForm ? usePrintForm(form) : false;
     }
 };
 

@@ -446,6 +446,12 @@ void Workspace::transposition() {
     window_.focusKeySink = true;
 }
 
+void Workspace::printDialog(PrintMode mode) {
+    if (!documentOpen()) return;
+    printForm_.configure(mode);
+    forms_.runPrintForm(printForm_);
+}
+
 void Workspace::showSearchWindow() {
     view_.searchTarget = doc_.toolMode;
     // The marks shown must be those of the target the window names.

@@ -15,6 +15,7 @@
 #include "editing/EditHost.h"
 #include "editing/Editor.h"
 #include "music/MidiExport.h"
+#include "printing/PrintForm.h"
 #include "platform/Canvas.h"
 #include "render/StaveTable.h"
 #include "render/Thumbnails.h"
@@ -89,6 +90,10 @@ public:
     void showSearchWindow();
     void retargetSearch();
     void toggleSearch();
+
+    // File menu: the print dialog for tactile (３D印刷) or ink (墨字印刷) print.
+    void printDialog(PrintMode mode);
+    PrintForm& printForm() { return printForm_; }
 
     // Thumbnails: every page reduced into `out`; the current page is drawn again afterwards.
     render::ThumbnailLayout drawThumbnails(Canvas& out);
@@ -167,6 +172,7 @@ private:
     std::optional<std::string> pendingScore_;
     int renderCount_ = 0;
     TranspositionForm transposition_;
+    PrintForm printForm_;
 };
 
 }  // namespace noma

@@ -1,6 +1,7 @@
 #include "cli/BrailleCommands.h"
 #include "cli/CliSupport.h"
 #include "cli/MusicCommands.h"
+#include "cli/PrintCommand.h"
 #include "cli/RenderCommands.h"
 #include "cli/ReplayCommand.h"
 #include "cli/ScoreCommands.h"
@@ -107,6 +108,26 @@ const std::vector<Command>& commands() {
          "  the signature of key --key beside every clef left of column 30.\n",
          with({{"--key", true}, {"--shift", true}, {"--pages", true}, {"-o", true}}),
          runTranspose},
+        {"print",
+         "noma-cli print IN.nmg --mode tactile|ink [--dpi N] [--strength 1..6]\n"
+         "               [--magnification 50..300] [--braille kana|alphabet|braille]\n"
+         "               [--font-size 8..20] [--pages A-B] [--copies N] [--paper a4|a3|b4|b5]\n"
+         "               -o OUT.pdf|OUT.png\n"
+         "  Prints the pages as the print dialog's job prints them on a printer of --dpi dots\n"
+         "  per inch (20..1200, default 600), in the order and number of pages the job prints\n"
+         "  (copies collated; a first page after the last is refused: nothing would print).\n"
+         "  A PDF gets one lossless picture per page; a PNG is the first printed page at the\n"
+         "  print resolution.\n"
+         "  The paper turns with the score's orientation.\n"
+         "  --mode tactile   ３Ｄ印刷: greys by --strength (1 darkest .. 6 lightest, default 3)\n"
+         "  --mode ink       墨字印刷: black at --magnification percent (default 100), braille\n"
+         "                   as dots or translated (--braille, default braille) in text of\n"
+         "                   --font-size points (default 12)\n"
+         "  Defaults: all pages, one copy (1..100), A4.\n",
+         with({{"--mode", true}, {"--dpi", true}, {"--strength", true}, {"--magnification", true},
+               {"--braille", true}, {"--font-size", true}, {"--pages", true}, {"--copies", true},
+               {"--paper", true}, {"-o", true}}),
+         runPrint},
         {"replay",
          "noma-cli replay (IN.nmg | --new [new's options]) SCRIPT [--png OUT.png] -o OUT.nmg\n"
          "  Runs a scripted editing session through the editor's handlers and saves the result.\n"

@@ -2,6 +2,7 @@
 
 namespace noma {
 
+class TPrint3DForm;
 class TSinkiForm;
 class TPageTuikaForm;
 class TTenjiForm;
@@ -22,6 +23,7 @@ class TGuitarForm;
 // The windows besides the main window, created once at start-up after it, in the program's
 // order, and only shown and hidden afterwards.
 struct AuxiliaryWindows {
+    TPrint3DForm* print3D = nullptr;
     TSinkiForm* sinki = nullptr;
     TPageTuikaForm* pageTuika = nullptr;
     TTenjiForm* tenji = nullptr;

@@ -13,6 +13,7 @@
 #include "ui/TRikodaForm.h"
 #include "ui/TOptionForm.h"
 #include "ui/TPageTuikaForm.h"
+#include "ui/TPrint3DForm.h"
 #include "ui/TTenjiForm.h"
 #include "ui/TTenjiIchiranForm.h"
 #include "ui/TSinkiForm.h"
@@ -23,6 +24,7 @@ namespace noma {
 EditorWindows::EditorWindows(Workspace& workspace, AuxiliaryWindows& windows)
     : windows_(windows), main_(std::make_unique<TForm1>(workspace, windows_)) {
     TForm1* main = main_.get();
+    windows_.print3D = new TPrint3DForm(workspace, main);
     windows_.sinki = new TSinkiForm(main);
     windows_.pageTuika = new TPageTuikaForm(main);
     windows_.tenji = new TTenjiForm(workspace, main);

@@ -2,6 +2,7 @@
 
 #include "ui/TIchouForm.h"
 #include "ui/TPageTuikaForm.h"
+#include "ui/TPrint3DForm.h"
 #include "ui/TSinkiForm.h"
 
 namespace noma {
@@ -12,6 +13,10 @@ bool QtFormHost::runPageForm(PageForm& form) { return windows_.pageTuika->runFor
 
 bool QtFormHost::runTransposition(TranspositionForm& form) {
     return windows_.ichou->runFor(form);
+}
+
+bool QtFormHost::runPrintForm(PrintForm& form) {
+    return windows_.print3D->runFor(form);
 }
 
 }  // namespace noma

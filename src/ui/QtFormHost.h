@@ -12,6 +12,7 @@ public:
     bool runNewScore(NewScoreForm& form) override;
     bool runPageForm(PageForm& form) override;
     bool runTransposition(TranspositionForm& form) override;
+    bool runPrintForm(PrintForm& form) override;
 
 private:
     AuxiliaryWindows& windows_;

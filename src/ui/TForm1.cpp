@@ -185,8 +185,9 @@ void TForm1::buildMenus() {
     addItem(file, "SaveM", "名前を付けて保存(&5)", true, [&ws] { ws.saveAs(); });
     addItem(file, "UwaSaveM", "上書き保存(&6)", true, [&ws] { ws.overwriteSave(); });
     file->addSeparator();
-    addItem(file, "TotuPrintM", "３D印刷(&7)", true, nullptr);
-    addItem(file, "SumiPrintM", "墨字印刷(&8)", true, nullptr);
+    addItem(file, "TotuPrintM", "３D印刷(&7)", true,
+            [&ws] { ws.printDialog(PrintMode::Tactile); });
+    addItem(file, "SumiPrintM", "墨字印刷(&8)", true, [&ws] { ws.printDialog(PrintMode::Ink); });
     file->addSeparator();
     addItem(file, "CloseM", "終了(&9)", false, [this] {
         if (ws_.exitCommand()) close();

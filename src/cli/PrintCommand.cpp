@@ -1,0 +1,105 @@
+// print: the print job of the print dialog, on a printer that prints into a PDF or PNG file.
+#include "cli/PrintCommand.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "document/ScoreDocument.h"
+#include "document/UserSymbolStore.h"
+#include "printing/FilePrinter.h"
+#include "printing/PaperSize.h"
+#include "printing/PrintJob.h"
+
+namespace noma::cli {
+
+namespace {
+
+constexpr int kMinDpi = 20;
+constexpr int kMaxDpi = 1200;
+
+// The dialog's boxes, fixed for the whole job.
+class FixedControls final : public JobControls {
+  public:
+    FixedControls(int copies, int first, int last) : copies_(copies), first_(first), last_(last) {}
+    int copies() const override { return copies_; }
+    int firstPage() const override { return first_; }
+    int lastPage() const override { return last_; }
+
+  private:
+    int copies_, first_, last_;
+};
+
+FilePrinter::Format formatOf(const std::string& path) {
+    const auto dot = path.find_last_of('.');
+    std::string extension = dot == std::string::npos ? "" : path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == "pdf") return FilePrinter::Format::Pdf;
+    if (extension == "png") return FilePrinter::Format::Png;
+    throw UsageError{"-o must name a .pdf or a .png file, not '" + path + "'"};
+}
+
+// "--pages A-B" (inclusive) or "--pages A"; every page by default. A first page after the
+// last is accepted and prints nothing, as in the dialog.
+void readRange(const Args& args, int pageCount, int& first, int& last) {
+    first = 1;
+    last = pageCount;
+    const auto text = args.value("--pages");
+    if (!text) return;
+    const auto dash = text->find('-');
+    first = parseInt(text->substr(0, dash), "--pages");
+    last = dash == std::string::npos ? first : parseInt(text->substr(dash + 1), "--pages");
+    for (int page : {first, last}) {
+        if (page < 1 || page > pageCount) {
+            throw UsageError{"--pages must lie within 1.." + std::to_string(pageCount) + ", not " +
+                             std::to_string(page)};
+        }
+    }
+}
+
+}  // namespace
+
+int runPrint(Args& args) {
+    const std::string out = args.outputFile();
+    const FilePrinter::Format format = formatOf(out);
+    if (!args.has("--mode")) throw UsageError{"print needs --mode tactile|ink"};
+    PrintSettings settings;
+    settings.mode = args.choiceOption("--mode", {"tactile", "ink"}, 0) == 1 ? PrintMode::Ink
+                                                                            : PrintMode::Tactile;
+    settings.dpi = args.intOption("--dpi", kMinDpi, kMaxDpi, 600);
+    settings.strength = args.intOption("--strength", kMinStrength, kMaxStrength, 3);
+    settings.magnification =
+        args.intOption("--magnification", kMinMagnification, kMaxMagnification, 100);
+    // Item order of the braille output box: kana, alphabet, braille.
+    settings.brailleOutput = args.choiceOption("--braille", {"kana", "alphabet", "braille"}, 2);
+    settings.fontSizeItem = args.intOption("--font-size", 8, 20, 12) - 8;
+    const int copies = args.intOption("--copies", 1, 100, 1);
+    constexpr int kPapers[] = {kPaperA4, kPaperA3, kPaperB4, kPaperB5};
+    const int paper = kPapers[args.choiceOption("--paper", {"a4", "a3", "b4", "b5"}, 0)];
+
+    ScoreDocument doc;
+    loadScore(args.inputFile(), doc);
+    int first = 1, last = 1;
+    readRange(args, doc.header.pageCount, first, last);
+
+    // The job would print nothing, and a file without a page is of no use.
+    if (first > last) {
+        throw Refused{{"印刷するページがありません。",
+                       "nothing to print: the first page comes after the last"}};
+    }
+    UserSymbolStore userSymbols;
+    userSymbols.rebuild(args.folder());
+    FilePrinter printer(out, format, settings.dpi, paper);
+    // As the dialog does on opening: the paper turns with the score.
+    printer.setOrientation(doc.header.orientation == 1 ? kOrientationLandscape
+                                                       : kOrientationPortrait);
+    FixedControls controls(copies, first, last);
+    const PrintJobResult result = runPrintJob(doc, settings, &userSymbols, controls, printer);
+    if (!result.failure.empty()) {
+        throw Refused{{"ファイルに保存できませんでした。\n" + out,
+                       "cannot write " + out + ": " + result.failure}};
+    }
+    return kExitOk;
+}
+
+}  // namespace noma::cli

@@ -1,0 +1,136 @@
+#include "printing/PrintPage.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "braille/DisplayMode.h"
+#include "document/PageGeometry.h"
+#include "document/SymbolKind.h"
+#include "printing/PrintFigures.h"
+#include "render/SymbolFigures.h"
+
+namespace noma {
+
+using printing::PrintAnchor;
+using printing::PrintPen;
+
+namespace {
+
+struct Page {
+    const SymbolRecord* records;
+    int count;
+    int topMargin;
+    int pitch;
+    bool blank;
+};
+
+Page pageOf(const ScoreDocument& doc, int page) {
+    const PageSettings& settings = doc.settings(page);
+    return {doc.pageRecords(page), std::clamp(settings.symbolCount, 0, kMaxRecords),
+            settings.topMargin, std::clamp(doc.header.verticalPitch, kMinPitch, kMaxPitch),
+            settings.scoreType == kBlank};
+}
+
+PrintAnchor anchorOf(const SymbolRecord& r, const Page& page, const PrintRaster& raster) {
+    const render::PagePoint p = render::recordAnchor(r, page.topMargin, page.pitch);
+    const double a = p.x * static_cast<double>(raster.printUnit);
+    const double b = p.y * static_cast<double>(raster.printUnit);
+    return {raster.marginX + a, raster.marginY + b, a, b};
+}
+
+// A box of printer pixels, right and bottom exclusive.
+struct PixelBox {
+    int x1, y1, x2, y2;
+};
+
+// Kind-46 lines as their horizontal and vertical parts, each a stroke unit thick; a negative
+// extent prints nothing. The boxes the strokes lie in are added to `inked`.
+void printLine(PrintPen& pen, const SymbolRecord& r, const PrintAnchor& at,
+               std::vector<PixelBox>& inked) {
+    const double unit = pen.unit();
+    const OffsetRange range = centredStroke(pen.strokeUnit());
+    for (int d = range.first; d < range.below; ++d) {
+        if (r[3] > 0) pen.line(at.x0, at.y0 + d, at.x0 + r[3] * unit, at.y0 + d);
+        if (r[4] > 0) pen.line(at.x0 + d, at.y0, at.x0 + d, at.y0 + r[4] * unit);
+    }
+    // A pixel of slack on every side covers the truncation of the ends.
+    const auto box = [](double x1, double y1, double x2, double y2) {
+        return PixelBox{render::toDevice(x1) - 1, render::toDevice(y1) - 1,
+                        render::toDevice(x2) + 2, render::toDevice(y2) + 2};
+    };
+    if (r[3] > 0)
+        inked.push_back(box(at.x0, at.y0 + range.first, at.x0 + r[3] * unit, at.y0 + range.below));
+    if (r[4] > 0)
+        inked.push_back(box(at.x0 + range.first, at.y0, at.x0 + range.below, at.y0 + r[4] * unit));
+}
+
+// The white rectangles that keep raised lines from touching the symbols: the page's own
+// white-out, and a square behind the guitar ring. Only the lines are on the page yet, so
+// only where a line lies is there anything to whiten; the rest of a rectangle is skipped.
+void clearAround(PrintPen& pen, const SymbolRecord& r, const PrintAnchor& at,
+                 const std::vector<PixelBox>& inked) {
+    render::FigureRect rects[2];
+    int n = render::whiteOutRects(pen.metrics(), r.kind(), at.x0, at.y0, rects);
+    if (r.kind() == 80) {
+        const double s = pen.s();
+        rects[0] = {at.x0 - 7 * s, at.y0 - 7 * s, at.x0 + 7 * s, at.y0 + 7 * s};
+        n = 1;
+    }
+    for (int i = 0; i < n; ++i) {
+        int x1 = render::toDevice(rects[i].x1), y1 = render::toDevice(rects[i].y1);
+        int x2 = render::toDevice(rects[i].x2), y2 = render::toDevice(rects[i].y2);
+        if (x1 > x2) std::swap(x1, x2);
+        if (y1 > y2) std::swap(y1, y2);
+        for (const PixelBox& b : inked) {
+            const int cx1 = std::max(x1, b.x1), cx2 = std::min(x2, b.x2);
+            const int cy1 = std::max(y1, b.y1), cy2 = std::min(y2, b.y2);
+            if (cx1 < cx2 && cy1 < cy2) pen.canvas().fillRect(cx1, cy1, cx2, cy2);
+        }
+    }
+}
+
+}  // namespace
+
+void drawPrintPage(Canvas& out, const ScoreDocument& doc, int page, const PrintRaster& raster,
+                   const PrintOptions& options) {
+    if (page < 0 || page >= kMaxPages) return;
+    const Page p = pageOf(doc, page);
+    render::StaveTable staves;
+    staves.build(doc, page);
+    const PrintMetrics metrics(raster, p.pitch);
+    PrintPen pen(out, raster, metrics);
+    out.setPenMode(Canvas::PenMode::Copy);
+    const printing::PrintPage context{
+        p.topMargin,        p.pitch, p.blank, &staves, options.mode, options.brailleOutput,
+        options.userSymbols};
+
+    pen.base();
+    std::vector<PixelBox> inked;
+    for (int i = 0; i < p.count; ++i) {
+        if (p.records[i].kind() == kTateYoko)
+            printLine(pen, p.records[i], anchorOf(p.records[i], p, raster), inked);
+    }
+
+    pen.colour(kWhite);
+    for (int i = 0; i < p.count; ++i)
+        clearAround(pen, p.records[i], anchorOf(p.records[i], p, raster), inked);
+
+    const render::FigureContext shared{p.topMargin, p.pitch, nullptr, kDisplayBraille,
+                                       options.userSymbols};
+    for (int i = 0; i < p.count; ++i) {
+        const SymbolRecord& r = p.records[i];
+        if (r.kind() == kTateYoko) continue;
+        const PrintAnchor at = anchorOf(r, p, raster);
+        pen.base();
+        if (printing::printNote(pen, context, r, at) || printing::printMark(pen, context, r, at) ||
+            printing::printPaletteMark(pen, context, r, at)) {
+            continue;
+        }
+        // Everything else prints as its page figure at printer scale.
+        render::drawFigure(out, metrics, r, at.x0, at.y0, shared, raster.baseGrey);
+    }
+    pen.base();
+}
+
+}  // namespace noma

@@ -1,0 +1,247 @@
+#include "ui/TPrint3DForm.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "app/Workspace.h"
+#include "platform/Dialogs.h"
+#include "ui/QtPrinter.h"
+
+namespace noma {
+
+namespace {
+
+QLabel* label(QWidget* parent, const char* name, const char* text, int x, int y) {
+    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    if (name != nullptr) l->setObjectName(name);
+    l->move(x, y + 3);
+    return l;
+}
+
+QLineEdit* readOnlyBox(QWidget* parent, const char* name, int x, int y, int w) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setReadOnly(true);
+    e->setGeometry(x, y, w, 22);
+    return e;
+}
+
+QSpinBox* upDown(QWidget* parent, const char* name, int x, int y, int lo, int hi) {
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(name);
+    box->setRange(lo, hi);
+    box->setGeometry(x, y, 64, 22);
+    return box;
+}
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+TPrint3DForm::TPrint3DForm(Workspace& workspace, QWidget* parent)
+    : QDialog(parent), ws_(workspace), printer_(std::make_unique<QtPrinter>(this)) {
+    setObjectName("TPrint3DForm");
+    setWindowTitle("３Ｄ印刷");
+    build();
+    setFixedSize(430, 420);
+}
+
+TPrint3DForm::~TPrint3DForm() = default;
+
+void TPrint3DForm::build() {
+    fileMeiE_ = readOnlyBox(this, "FileMeiE", 10, 10, 410);
+
+    label(this, nullptr, "部数 ：", 10, 44);
+    busuUD_ = upDown(this, "BusuUD", 110, 44, 1, PrintForm::kMaxCopies);
+    label(this, "RyoumenL", "用紙 ：", 230, 44);
+    yousiSizeE_ = readOnlyBox(this, "YousiSizeE", 290, 44, 60);
+    yousiSizeE_->setText("Ａ４");
+
+    label(this, nullptr, "印刷範囲 ：", 10, 74);
+    upDown1_ = upDown(this, "UpDown1", 110, 74, 1, 1);
+    label(this, nullptr, "～", 182, 74);
+    upDown2_ = upDown(this, "UpDown2", 205, 74, 1, 1);
+
+    label11_ = label(this, "Label11", "印刷強度 ：　 濃い ←", 10, 108);
+    strengthGroup_ = new QButtonGroup(this);
+    static constexpr const char* kNames[6] = {"V5RB", "V4RB", "V3RB", "V2RB", "V1RB", "V0RB"};
+    static constexpr const char* kCaptions[6] = {"１", "２", "３", "４", "５", "６"};
+    for (int i = 0; i < 6; ++i) {
+        auto* b = new QRadioButton(QString::fromUtf8(kCaptions[i]), this);
+        b->setObjectName(kNames[i]);
+        b->setGeometry(150 + 36 * i, 108, 36, 22);
+        strengthGroup_->addButton(b, i + 1);
+        strength_[static_cast<size_t>(i)] = b;
+    }
+    label12_ = label(this, "Label12", "→ 薄い", 370, 108);
+    connect(strengthGroup_, &QButtonGroup::idClicked, this, [this](int strength) {
+        if (form_ != nullptr && !refreshing_) form_->chooseStrength(strength, ws_.settings());
+    });
+
+    label3_ = label(this, "Label3", "倍率(％)　：", 10, 142);
+    bairituUD_ =
+        upDown(this, "SumijiPrintBairituUD", 110, 142, kMinMagnification, kMaxMagnification);
+    label1_ = label(this, "Label1", "墨訳 ：", 10, 172);
+    sumiHyoujiCB_ = new QComboBox(this);
+    sumiHyoujiCB_->setObjectName("SumiHyoujiCB");
+    sumiHyoujiCB_->addItems({"かな", "アルファベット", "点字"});
+    sumiHyoujiCB_->setGeometry(110, 172, 130, 22);
+    label4_ = label(this, "Label4", "文字サイズ ：", 10, 202);
+    fontSizeCB_ = new QComboBox(this);
+    fontSizeCB_->setObjectName("FontSizeCB");
+    for (int points = 8; points <= 20; ++points)
+        fontSizeCB_->addItem(QString("%1").arg(points, 2, 10, QChar(' ')));
+    fontSizeCB_->setGeometry(110, 202, 64, 22);
+
+    label(this, nullptr, "プリンタ名　：", 10, 246);
+    printerMeiE_ = readOnlyBox(this, "PrinterMeiE", 110, 246, 310);
+    label(this, nullptr, "用紙サイズ　：", 10, 276);
+    yousiE_ = readOnlyBox(this, "YousiE", 110, 276, 130);
+    label(this, nullptr, "印刷の向き　：", 10, 306);
+    printMukiE_ = readOnlyBox(this, "PrintMukiE", 110, 306, 60);
+    label(this, nullptr, "ＤＰＩ　：", 10, 336);
+    dpiE_ = readOnlyBox(this, "DPIE", 110, 336, 60);
+    button1_ = new QPushButton("設定変更", this);
+    button1_->setObjectName("Button1");
+    button1_->setToolTip("プリンタの選択、プロパティの設定をおこないます");
+    button1_->setGeometry(300, 330, 120, 28);
+
+    printB_ = new QPushButton("印刷開始", this);
+    printB_->setObjectName("PrintB");
+    printB_->setGeometry(150, 380, 130, 30);
+
+    const auto onValue = [this](QSpinBox* box, void (PrintForm::*set)(int)) {
+        connect(box, qOverload<int>(&QSpinBox::valueChanged), this, [this, set](int v) {
+            if (form_ != nullptr && !refreshing_) (form_->*set)(v);
+        });
+    };
+    onValue(busuUD_, &PrintForm::setCopies);
+    onValue(upDown1_, &PrintForm::setFirstPage);
+    onValue(upDown2_, &PrintForm::setLastPage);
+    onValue(bairituUD_, &PrintForm::setMagnification);
+    connect(sumiHyoujiCB_, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int i) {
+        if (form_ != nullptr && !refreshing_) form_->setBrailleItem(i);
+    });
+    connect(fontSizeCB_, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int i) {
+        if (form_ != nullptr && !refreshing_) form_->setFontSizeItem(i);
+    });
+    connect(button1_, &QPushButton::clicked, this, [this] { setUpClicked(); });
+    connect(printB_, &QPushButton::clicked, this, [this] { printClicked(); });
+}
+
+bool TPrint3DForm::runFor(PrintForm& form) {
+    form_ = &form;
+    printed_ = false;
+    form.show(ws_.document(), ws_.settings(), *printer_);
+    form.activate(ws_.document(), *printer_);
+    refresh();
+    exec();
+    form_ = nullptr;
+    return printed_;
+}
+
+void TPrint3DForm::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // Each time the dialog becomes active the printer is asked again what it is.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && form_ != nullptr &&
+        !printing_) {
+        form_->activate(ws_.document(), *printer_);
+        refresh();
+    }
+}
+
+void TPrint3DForm::refresh() {
+    if (form_ == nullptr) return;
+    refreshing_ = true;
+    const PrintForm& f = *form_;
+    setWindowTitle(text(f.caption()));
+    fileMeiE_->setText(text(f.fileName()));
+    busuUD_->setValue(f.copies());
+    upDown1_->setRange(1, f.pageCount());
+    upDown2_->setRange(1, f.pageCount());
+    upDown1_->setValue(f.firstPage());
+    upDown2_->setValue(f.lastPage());
+    const bool tactile = f.strengthEnabled();
+    label11_->setEnabled(tactile);
+    label12_->setEnabled(tactile);
+    for (QRadioButton* b : strength_) b->setEnabled(tactile);
+    strength_[static_cast<size_t>(f.strength() - 1)]->setChecked(true);
+    const bool ink = f.inkControlsEnabled();
+    label3_->setVisible(ink);
+    for (QWidget* w : {static_cast<QWidget*>(bairituUD_), static_cast<QWidget*>(label1_),
+                       static_cast<QWidget*>(sumiHyoujiCB_), static_cast<QWidget*>(label4_),
+                       static_cast<QWidget*>(fontSizeCB_), static_cast<QWidget*>(label3_)})
+        w->setEnabled(ink);
+    bairituUD_->setValue(f.magnification());
+    sumiHyoujiCB_->setCurrentIndex(f.brailleItem());
+    fontSizeCB_->setCurrentIndex(f.fontSizeItem());
+    printerMeiE_->setText(text(f.printerName()));
+    yousiE_->setText(text(f.paperText()));
+    printMukiE_->setText(text(f.orientationText()));
+    dpiE_->setText(text(f.dpiText()));
+    refreshing_ = false;
+}
+
+void TPrint3DForm::setUpClicked() {
+    if (form_ == nullptr) return;
+    if (form_->changePrinter(*printer_)) refresh();
+}
+
+bool TPrint3DForm::choosePdfFile() {
+    if (!printer_->printsToFile() || !printer_->outputFile().empty()) return true;
+    std::string suggestion = ws_.document().currentFileName;
+    if (const auto dot = suggestion.find_last_of('.');
+        dot != std::string::npos && suggestion.find('/', dot) == std::string::npos) {
+        suggestion.erase(dot);
+    }
+    const QString path = QFileDialog::getSaveFileName(
+        this, "PDFファイルに印刷", text(suggestion + ".pdf"), "PDFファイル (*.pdf)");
+    if (path.isEmpty()) return false;
+    printer_->setOutputFile(path.toStdString());
+    form_->activate(ws_.document(), *printer_);
+    refresh();
+    return true;
+}
+
+void TPrint3DForm::printClicked() {
+    if (form_ == nullptr || !choosePdfFile()) return;
+    QProgressDialog progress("印刷しています…", "中止", 0, 1, this);
+    progress.setObjectName("PrintProgress");
+    progress.setWindowTitle(text(form_->caption()));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    printing_ = true;
+    lastResult_ = form_->print(
+        ws_.document(), &ws_.palettes().userSymbols(), *printer_, [&progress](int done, int total) {
+            progress.setMaximum(std::max(total, 1));
+            progress.setLabelText(QString("印刷しています… %1 / %2 ページ").arg(done).arg(total));
+            progress.setValue(done);
+            QApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+    printing_ = false;
+    progress.close();
+    if (!lastResult_.failure.empty()) {
+        // The printer refused the job: say so and let the user choose another.
+        QMessageBox::warning(this, kConfirmTitle, "印刷できませんでした。");
+        return;
+    }
+    printed_ = true;
+    accept();
+}
+
+}  // namespace noma

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+
+#include <array>
+#include <cstdio>
+#include <functional>
+
+#include "TempFolder.h"
+#include "app/ScriptedDialogs.h"
+#include "app/Workspace.h"
+#include "document/Settings.h"
+#include "platform/FileIo.h"
+#include "ui/EditorWindows.h"
+#include "ui/QtFormHost.h"
+#include "ui/QtPrinter.h"
+#include "ui/TForm1.h"
+#include "ui/TPrint3DForm.h"
+
+namespace noma {
+namespace {
+
+// Two landscape pages at pitch 8 with a stave each, a braille cell on the first.
+constexpr const char* kScore =
+    "2 8 1\r\n"
+    "1 6 12 1 10 4\r\n"
+    "46 6 0 552 0 0 0 0 0 0 \r\n"
+    "46 6 2 552 0 0 0 0 0 0 \r\n"
+    "46 6 4 552 0 0 0 0 0 0 \r\n"
+    "46 6 6 552 0 0 0 0 0 0 \r\n"
+    "46 6 8 552 0 0 0 0 0 0 \r\n"
+    "40 200 -30 33 0 0 0 0 0 0 \r\n"
+    "1 1 12 1 10 4\r\n"
+    "6 20 10 0 0 0 0 0 0 0 \r\n";
+
+std::string shell(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        std::array<char, 4096> buffer{};
+        size_t n;
+        while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+            out.append(buffer.data(), n);
+        ::pclose(pipe);
+    }
+    return out;
+}
+
+class PrintWindowTest : public ::testing::Test {
+  protected:
+    PrintWindowTest() : forms(windows), ws(dialogs, forms, folder.path()) {
+        ws.startUp();
+        editor = std::make_unique<EditorWindows>(ws, windows);
+        main().show();
+        EXPECT_EQ(writeFileAtomically(folder.file("score.nmg"), kScore), "");
+        EXPECT_TRUE(ws.openScore(folder.file("score.nmg")));
+        main().refresh();
+        // Print into a PDF file: the test machine need not have a printer.
+        QPrinter& printer = windows.print3D->printer().qprinter();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        windows.print3D->printer().setOutputFile(folder.file("out.pdf"));
+    }
+
+    TForm1& main() { return editor->main(); }
+    QAction* item(const char* name) { return main().menuItem(name); }
+    template <typename T>
+    T* in(const char* name) {
+        return windows.print3D->findChild<T*>(name);
+    }
+    // Opens the dialog from the menu and runs `use` inside it; closes it unless `use` did.
+    void withDialog(const char* menu, std::function<void(TPrint3DForm&)> use) {
+        bool ran = false;
+        QTimer::singleShot(0, windows.print3D, [&] {
+            ran = true;
+            use(*windows.print3D);
+            if (windows.print3D->isVisible()) windows.print3D->reject();
+        });
+        item(menu)->trigger();
+        EXPECT_TRUE(ran);
+    }
+
+    test::TempFolder folder;
+    ScriptedDialogs dialogs;
+    AuxiliaryWindows windows;
+    QtFormHost forms;
+    Workspace ws;
+    std::unique_ptr<EditorWindows> editor;
+};
+
+TEST_F(PrintWindowTest, TactileDialogShowsTheStrengthAndHidesInkChoices) {
+    ws.settings().printStrength = 2;
+    withDialog("TotuPrintM", [&](TPrint3DForm& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "３Ｄ印刷");
+        EXPECT_EQ(in<QLineEdit>("FileMeiE")->text(), "score.nmg");
+        EXPECT_EQ(in<QLineEdit>("YousiSizeE")->text(), "Ａ４");
+        EXPECT_EQ(in<QSpinBox>("BusuUD")->value(), 1);
+        EXPECT_EQ(in<QSpinBox>("BusuUD")->maximum(), 100);
+        EXPECT_EQ(in<QSpinBox>("UpDown1")->value(), 1);
+        EXPECT_EQ(in<QSpinBox>("UpDown2")->value(), 2);
+        EXPECT_EQ(in<QSpinBox>("UpDown2")->maximum(), 2);
+        EXPECT_TRUE(in<QRadioButton>("V4RB")->isChecked());
+        EXPECT_EQ(in<QRadioButton>("V4RB")->text(), "２");
+        EXPECT_TRUE(in<QRadioButton>("V0RB")->isEnabled());
+        EXPECT_TRUE(in<QLabel>("Label11")->isEnabled());
+        EXPECT_FALSE(in<QLabel>("Label3")->isVisible());
+        EXPECT_FALSE(in<QSpinBox>("SumijiPrintBairituUD")->isEnabled());
+        EXPECT_FALSE(in<QComboBox>("SumiHyoujiCB")->isEnabled());
+        EXPECT_FALSE(in<QComboBox>("FontSizeCB")->isEnabled());
+        EXPECT_EQ(in<QPushButton>("Button1")->text(), "設定変更");
+        EXPECT_EQ(in<QPushButton>("Button1")->toolTip(),
+                  "プリンタの選択、プロパティの設定をおこないます");
+        EXPECT_EQ(in<QLineEdit>("DPIE")->text(), "600");
+        EXPECT_EQ(in<QLineEdit>("PrinterMeiE")->text(), "PDF");
+        // The landscape score turned the printer.
+        EXPECT_EQ(in<QLineEdit>("PrintMukiE")->text(), "横");
+        EXPECT_EQ(dialog.printer().orientation(), 2);
+        // A strength is taken at once, printed or not.
+        in<QRadioButton>("V1RB")->click();
+        EXPECT_EQ(ws.settings().printStrength, 5);
+    });
+    EXPECT_EQ(ws.settings().printStrength, 5);
+    EXPECT_EQ(parseSettings(formatSettings(ws.settings())).printStrength, 5);
+    withDialog("TotuPrintM",
+               [&](TPrint3DForm&) { EXPECT_TRUE(in<QRadioButton>("V1RB")->isChecked()); });
+}
+
+TEST_F(PrintWindowTest, InkDialogOffersMagnificationTranslationAndTextSize) {
+    withDialog("SumiPrintM", [&](TPrint3DForm& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "墨字印刷");
+        EXPECT_TRUE(in<QLabel>("Label3")->isVisible());
+        auto* magnification = in<QSpinBox>("SumijiPrintBairituUD");
+        EXPECT_TRUE(magnification->isEnabled());
+        EXPECT_EQ(magnification->value(), 100);
+        EXPECT_EQ(magnification->minimum(), 50);
+        EXPECT_EQ(magnification->maximum(), 300);
+        auto* braille = in<QComboBox>("SumiHyoujiCB");
+        ASSERT_EQ(braille->count(), 3);
+        EXPECT_EQ(braille->itemText(0), "かな");
+        EXPECT_EQ(braille->itemText(1), "アルファベット");
+        EXPECT_EQ(braille->currentText(), "点字");
+        auto* size = in<QComboBox>("FontSizeCB");
+        ASSERT_EQ(size->count(), 13);
+        EXPECT_EQ(size->itemText(0), " 8");
+        EXPECT_EQ(size->currentText(), "12");
+        EXPECT_FALSE(in<QRadioButton>("V3RB")->isEnabled());
+        EXPECT_FALSE(in<QLabel>("Label12")->isEnabled());
+        magnification->setValue(200);
+        braille->setCurrentIndex(0);
+        in<QSpinBox>("UpDown1")->setValue(2);
+    });
+    // The ink choices stay for the next time; the range covers the score again.
+    withDialog("SumiPrintM", [&](TPrint3DForm&) {
+        EXPECT_EQ(in<QSpinBox>("SumijiPrintBairituUD")->value(), 200);
+        EXPECT_EQ(in<QComboBox>("SumiHyoujiCB")->currentIndex(), 0);
+        EXPECT_EQ(in<QSpinBox>("UpDown1")->value(), 1);
+    });
+}
+
+TEST_F(PrintWindowTest, PrintingWritesEveryPageLosslesslyAndCloses) {
+    withDialog("TotuPrintM", [&](TPrint3DForm& dialog) {
+        in<QSpinBox>("BusuUD")->setValue(2);
+        in<QPushButton>("PrintB")->click();
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.lastResult().pages, 4);
+        EXPECT_TRUE(dialog.lastResult().failure.empty());
+    });
+    ASSERT_TRUE(fileExists(folder.file("out.pdf")));
+    const std::string quoted = "'" + folder.file("out.pdf") + "'";
+    EXPECT_NE(shell("pdfinfo " + quoted).find("NOMA Printing"), std::string::npos);
+    const std::string list = shell("pdfimages -list " + quoted);
+    int pictures = 0;
+    for (size_t at = list.find(" gray "); at != std::string::npos; at = list.find(" gray ", at + 1))
+        ++pictures;
+    EXPECT_EQ(pictures, 4) << list;
+    EXPECT_EQ(list.find("jpeg"), std::string::npos) << list;
+    EXPECT_NE(list.find(" image "), std::string::npos) << list;
+    // The pictures are the landscape sheet at 600 dpi (A4 in whole points: 842 x 595).
+    EXPECT_NE(list.find("7017  4958"), std::string::npos) << list;
+}
+
+TEST_F(PrintWindowTest, ClosingWithoutPrintingPrintsNothing) {
+    withDialog("TotuPrintM", [&](TPrint3DForm&) {});
+    EXPECT_FALSE(fileExists(folder.file("out.pdf")));
+}
+
+TEST_F(PrintWindowTest, PrintItemsNeedAnOpenScore) {
+    EXPECT_TRUE(item("TotuPrintM")->isEnabled());
+    EXPECT_EQ(item("TotuPrintM")->text(), "３D印刷(&7)");
+    EXPECT_EQ(item("SumiPrintM")->text(), "墨字印刷(&8)");
+    ws.fileClose();
+    main().refresh();
+    EXPECT_FALSE(item("TotuPrintM")->isEnabled());
+    EXPECT_FALSE(item("SumiPrintM")->isEnabled());
+}
+
+}  // namespace
+}  // namespace noma
