@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -81,6 +83,12 @@ class Canvas {
     }
     // Pen line from the current point up to, not including, (x, y), which becomes current.
     void lineTo(int x, int y);
+    // Which way the copies of a thick stroke are moved.
+    enum class StrokeStep { Right, Down };
+    // A thick stroke: `count` copies of lineTo(x, y) from the current point, copy k moved k
+    // pixels right or down; the end of the last copy becomes current. The same pixels as
+    // drawing the copies one by one, set a row span at a time where nothing needs clipping.
+    void strokeTo(int x, int y, int count, StrokeStep step);
     int currentX() const { return curX_; }
     int currentY() const { return curY_; }
 
@@ -121,6 +129,28 @@ class Canvas {
 
     // A horizontal run x1 <= x < x2 of row y in `colour`, clipped; copy mode.
     void fillSpan(int x1, int x2, int y, Rgb colour);
+
+    // Sets the n pixels from p on to `colour`: the store loop of every span. Figures are made
+    // of short runs, which are cheapest as a few overlapping 4-pixel stores with no scalar
+    // tail; long runs of four equal bytes (white) go through memset.
+    static void fillPixels(uint32_t* p, size_t n, Rgb colour) {
+        if (n < 4) {
+            for (size_t i = 0; i < n; ++i) p[i] = colour;
+            return;
+        }
+        if (n <= 64) {
+            const uint32_t quad[4] = {colour, colour, colour, colour};
+            for (size_t i = 0; i + 4 < n; i += 4) std::memcpy(p + i, quad, sizeof quad);
+            std::memcpy(p + n - 4, quad, sizeof quad);
+            return;
+        }
+        const uint32_t low = colour & 0xFFu;
+        if (colour == low * 0x01010101u) {
+            std::memset(p, static_cast<int>(low), n * sizeof(uint32_t));
+        } else {
+            for (size_t i = 0; i < n; ++i) p[i] = colour;
+        }
+    }
 
   private:
     size_t index(int x, int y) const {

@@ -109,22 +109,18 @@ void drawMarkFigure(FigurePen& pen, const SymbolRecord& r, double x, double y,
         case kTenuto:
             pen.fill(x - u(7), y - u(2), x + u(7), y + u(1));
             break;
-        case kAcsent: {
-            const StrokeRange range = pen.strokes(-1, 0, StrokeBasis::Pitch);
-            for (int d = range.first; d <= range.last; ++d)
-                pen.polyline({{x - u(7), y - u(5)}, {x + u(6), y}, {x - u(7), y + u(5)}}, 0, d);
+        case kAcsent:
+            pen.thickPolyline({{x - u(7), y - u(5)}, {x + u(6), y}, {x - u(7), y + u(5)}},
+                              pen.strokes(-1, 0, StrokeBasis::Pitch), true);
             break;
-        }
         case kStakato:
             for (int i = 0; i < toDevice(u(6)); ++i)
                 pen.line(x - i, y + u(3) - i, x + i, y + u(3) - i);
             break;
-        case kBreath: {
-            const StrokeRange range = pen.strokes(-1, 0, StrokeBasis::Pitch);
-            for (int d = range.first; d <= range.last; ++d)
-                pen.polyline({{x - u(5), y - u(7)}, {x, y + u(6)}, {x + u(5), y - u(7)}}, d);
+        case kBreath:
+            pen.thickPolyline({{x - u(5), y - u(7)}, {x, y + u(6)}, {x + u(5), y - u(7)}},
+                              pen.strokes(-1, 0, StrokeBasis::Pitch));
             break;
-        }
         case kShuushoku:
             pen.fill(x - u(7), y - u(2), x + u(8), y + u(1));
             pen.fill(x - u(1), y - u(14), x + u(2), y + u(8));

@@ -1,5 +1,6 @@
 #include "render/Templates.h"
 
+#include <array>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -161,12 +162,24 @@ Mask scaleMask(const Mask& mask, int width, int height) {
 }
 
 const Mask& scaledTemplate(TemplateId id, int width, int height) {
-    // A screen page uses a handful of sizes; printing adds a few more per job.
+    // A screen page uses a handful of sizes; printing adds a few more per job. Masks stay for
+    // the program's life, so each thread remembers the last size of every template it stamped
+    // and takes the lock only when the size changes.
+    struct Recent {
+        int width = -1;
+        int height = -1;
+        const Mask* mask = nullptr;
+    };
+    thread_local std::array<Recent, kTemplateCount> recent;
+    Recent& last = recent[static_cast<size_t>(id)];
+    if (last.mask != nullptr && last.width == width && last.height == height) return *last.mask;
+
     static std::mutex mutex;
     static std::map<std::tuple<int, int, int>, std::unique_ptr<Mask>> cache;
     std::lock_guard lock(mutex);
     auto& slot = cache[{static_cast<int>(id), width, height}];
     if (!slot) slot = std::make_unique<Mask>(scaleMask(templateMask(id), width, height));
+    last = {width, height, slot.get()};
     return *slot;
 }
 
@@ -178,10 +191,10 @@ void stampMask(Canvas& canvas, const Mask& mask, int x0, int y0, Rgb ink) {
         // Wholly on the image, as stamps nearly always are: no clipping per run.
         uint32_t* origin =
             canvas.data() + static_cast<size_t>(y0) * static_cast<size_t>(canvas.width()) + x0;
+        const size_t stride = static_cast<size_t>(canvas.width());
         for (const MaskRun& run : mask.runs()) {
-            uint32_t* p =
-                origin + static_cast<size_t>(run.y) * static_cast<size_t>(canvas.width()) + run.x;
-            for (int i = 0; i < run.length; ++i) p[i] = ink;
+            Canvas::fillPixels(origin + static_cast<size_t>(run.y) * stride + run.x,
+                               static_cast<size_t>(run.length), ink);
         }
         return;
     }
