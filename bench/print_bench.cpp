@@ -2,6 +2,8 @@
 // the PDF page it becomes.
 #include <benchmark/benchmark.h>
 
+#include "DensePage.h"
+
 #include <unistd.h>
 
 #include <string>
@@ -20,63 +22,7 @@ namespace {
 
 using namespace noma;
 
-// Four staves at pitch 10 and 1000 records: the staves' own records, then every kind 1..63 in
-// turn (the editing tools 50..56 excepted) spread over the staves, with ledger-line heights,
-// slurs, hairpins, brackets and braille cells among them.
-ScoreDocument& densePage() {
-    static ScoreDocument doc = [] {
-        ScoreDocument d;
-        createNewScore(d, {0, kTrebleSingle, 3, 10, 6, 10, 4});
-        int kind = 0;
-        for (int i = d.symbolCount(0); i < kMaxRecords; ++i) {
-            do kind = kind % 63 + 1;
-            while (kind >= 50 && kind <= 56);
-            const int column = 12 + (i * 7) % 86;
-            const int row = -6 + (i * 5) % 78;
-            SymbolRecord r;
-            r[0] = kind;
-            r[1] = column;
-            r[2] = row;
-            switch (kind) {
-                case kFuten:
-                    r[1] = 6 * column + 9;
-                    break;
-                case kTenji:
-                    r[1] = 6 * column;
-                    r[2] = row * 10;
-                    r[3] = i % 64;
-                    break;
-                case kCresend:
-                case kDeCresend:
-                    r[3] = 6 * column + 60;
-                    break;
-                case kSura:
-                case kSuraU:
-                    r[3] = column + 8;
-                    r[4] = row;
-                    r[5] = column + 4;
-                    r[6] = row + 3;
-                    break;
-                case kTateYoko:
-                    r[3] = (i % 2) * 60;
-                    r[4] = (1 - i % 2) * 40;
-                    break;
-                case k3renpuOver:
-                case k3renpuUnder:
-                case kRenkou:
-                case kShasen:
-                    r[3] = 6;
-                    r[4] = 2;
-                    break;
-                default:
-                    break;
-            }
-            d.append(0, r);
-        }
-        return d;
-    }();
-    return doc;
-}
+using noma::bench::densePage;
 
 constexpr int kDpi = 600;
 

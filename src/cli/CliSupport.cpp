@@ -33,12 +33,12 @@ Args::Args(const Command& command, const std::vector<std::string>& words) : comm
             name = word.substr(0, eq);
             inlineValue = word.substr(eq + 1);
         }
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* known = nullptr;
         for (const auto& option : command_.options)
-            if (option.name == name) spec = &option;
-        if (spec == nullptr) throw UsageError{"unknown option " + name + " for " + std::string(command_.name)};
+            if (option.name == name) known = &option;
+        if (known == nullptr) throw UsageError{"unknown option " + name + " for " + std::string(command_.name)};
         if (values_.count(name)) throw UsageError{"option " + name + " given twice"};
-        if (!spec->takesValue) {
+        if (!known->takesValue) {
             if (inlineValue) throw UsageError{"option " + name + " takes no value"};
             values_[name] = "";
         } else if (inlineValue) {
