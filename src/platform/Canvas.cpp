@@ -14,13 +14,6 @@ int64_t bounded(int v) {
     return Canvas::clampCoordinate(v);
 }
 
-// A coordinate computed in 64 bits as an int; one beyond the int range is far off any image
-// and held at the coordinate limit, as drawing holds it anyway.
-int pulledIn(int64_t v) {
-    if (v >= INT32_MIN && v <= INT32_MAX) return static_cast<int>(v);
-    return v < 0 ? -Canvas::kCoordinateLimit : Canvas::kCoordinateLimit;
-}
-
 // Smallest i in [lo, hi] with pred(i) true for a predicate false-then-true over the range;
 // hi + 1 when none.
 template <class Pred>
@@ -39,6 +32,28 @@ int64_t firstTrue(int64_t lo, int64_t hi, Pred pred) {
 }
 
 }  // namespace
+
+void Canvas::fillLongPixels(uint32_t* p, size_t n, Rgb colour) {
+    if (n <= 64) {
+        // The rows of a box start anywhere: one unaligned store at each end, and aligned ones
+        // between, so that no store in the middle straddles two cache lines.
+        alignas(16) const uint32_t quad[4] = {colour, colour, colour, colour};
+        uint32_t* const end = p + n;
+        std::memcpy(p, quad, sizeof quad);
+        auto* at =
+            reinterpret_cast<uint32_t*>((reinterpret_cast<uintptr_t>(p) + 16) & ~uintptr_t{15});
+        for (; at + 4 <= end; at += 4)
+            std::memcpy(__builtin_assume_aligned(at, 16), quad, sizeof quad);
+        std::memcpy(end - 4, quad, sizeof quad);
+        return;
+    }
+    const uint32_t low = colour & 0xFFu;
+    if (colour == low * 0x01010101u) {
+        std::memset(p, static_cast<int>(low), n * sizeof(uint32_t));
+    } else {
+        std::fill_n(p, n, colour);
+    }
+}
 
 Canvas::Canvas(int width, int height, Rgb fill) {
     resize(width, height, fill);
@@ -193,70 +208,6 @@ void Canvas::lineTo(int x, int y) {
                 p += stepMin;
             }
         }
-    }
-}
-
-void Canvas::strokeTo(int x, int y, int count, StrokeStep step) {
-    const int64_t x0 = bounded(curX_), y0 = bounded(curY_);
-    const int64_t x1 = bounded(x), y1 = bounded(y);
-    const int64_t right = step == StrokeStep::Right ? 1 : 0;
-    const int64_t down = 1 - right;
-    const int64_t shift = std::max(count, 1) - 1;
-    // Copy mode only: in Xor mode copies that share pixels would cancel, and the row spans
-    // cover every shared pixel once.
-    constexpr int64_t kMaxRows = 128;
-    const int64_t top = std::min(y0, y1), bottom = std::max(y0, y1);
-    const bool direct = mode_ == PenMode::Copy && count > 0 && count <= kMaxRows &&
-                        std::min(x0, x1) >= 0 && std::max(x0, x1) + right * shift < width_ &&
-                        top >= 0 && bottom + down * shift < height_ && bottom - top < kMaxRows;
-    if (!direct) {
-        const int64_t fromX = curX_, fromY = curY_;
-        for (int k = 0; k < count; ++k) {
-            moveTo(pulledIn(fromX + right * k), pulledIn(fromY + down * k));
-            lineTo(pulledIn(int64_t{x} + right * k), pulledIn(int64_t{y} + down * k));
-        }
-        return;
-    }
-    curX_ = static_cast<int>(x1 + right * shift);
-    curY_ = static_cast<int>(y1 + down * shift);
-    if (x0 == x1 && y0 == y1) return;
-
-    // The first copy's pixels as one run per row (each copy steps exactly as lineTo does)...
-    struct Run {
-        int64_t l, r;
-    };
-    Run runs[kMaxRows];
-    const int64_t rows = bottom - top + 1;
-    for (int64_t i = 0; i < rows; ++i) runs[i] = {width_, -1};
-    const bool xMajor = std::llabs(x1 - x0) >= std::llabs(y1 - y0);
-    const int64_t aMaj = xMajor ? std::llabs(x1 - x0) : std::llabs(y1 - y0);
-    const int64_t aMin = xMajor ? std::llabs(y1 - y0) : std::llabs(x1 - x0);
-    const int64_t stepX = x1 > x0 ? 1 : (x1 < x0 ? -1 : 0);
-    const int64_t stepY = y1 > y0 ? 1 : (y1 < y0 ? -1 : 0);
-    int64_t px = x0, py = y0, rem = aMaj;
-    for (int64_t n = 0; n < aMaj; ++n) {
-        Run& run = runs[py - top];
-        run.l = std::min(run.l, px);
-        run.r = std::max(run.r, px);
-        rem += 2 * aMin;
-        const bool carry = rem >= 2 * aMaj;
-        if (carry) rem -= 2 * aMaj;
-        px += xMajor ? stepX : (carry ? stepX : 0);
-        py += xMajor ? (carry ? stepY : 0) : stepY;
-    }
-    // ...then every row of the stroke is one span: consecutive rows of a line touch, so the
-    // copies moved down join up, as do the copies moved right along a row.
-    uint32_t* const pixels = pixels_.data();
-    for (int64_t row = 0; row < rows + down * shift; ++row) {
-        int64_t l = width_, r = -1;
-        for (int64_t k = std::max<int64_t>(0, row - rows + 1); k <= std::min(row, down * shift);
-             ++k) {
-            l = std::min(l, runs[row - k].l);
-            r = std::max(r, runs[row - k].r);
-        }
-        if (l > r) continue;
-        fillPixels(pixels + (top + row) * width_ + l, static_cast<size_t>(r + right * shift - l + 1),
-                   pen_);
     }
 }
 

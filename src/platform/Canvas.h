@@ -83,12 +83,6 @@ class Canvas {
     }
     // Pen line from the current point up to, not including, (x, y), which becomes current.
     void lineTo(int x, int y);
-    // Which way the copies of a thick stroke are moved.
-    enum class StrokeStep { Right, Down };
-    // A thick stroke: `count` copies of lineTo(x, y) from the current point, copy k moved k
-    // pixels right or down; the end of the last copy becomes current. The same pixels as
-    // drawing the copies one by one, set a row span at a time where nothing needs clipping.
-    void strokeTo(int x, int y, int count, StrokeStep step);
     int currentX() const { return curX_; }
     int currentY() const { return curY_; }
 
@@ -102,6 +96,9 @@ class Canvas {
     // Outline of the box's ellipse counter-clockwise on screen from the ray through (xs, ys)
     // to the ray through (xe, ye); both on one ray gives the whole outline.
     void arc(int x1, int y1, int x2, int y2, int xs, int ys, int xe, int ye);
+    // Whether the box's ellipse (and its arcs) keeps its pixels when the box is moved: so for
+    // all but a few sizes, where rounding at some positions tips a pixel.
+    static bool ellipseMovesExactly(int x1, int y1, int x2, int y2);
 
     void setPixel(int x, int y, Rgb colour) {
         if (contains(x, y)) pixels_[index(x, y)] = colour;
@@ -132,25 +129,25 @@ class Canvas {
 
     // Sets the n pixels from p on to `colour`: the store loop of every span. Figures are made
     // of short runs, which are cheapest as a few overlapping 4-pixel stores with no scalar
-    // tail; long runs of four equal bytes (white) go through memset.
+    // tail, inline where they are drawn; longer runs go to fillLongPixels.
     static void fillPixels(uint32_t* p, size_t n, Rgb colour) {
         if (n < 4) {
             for (size_t i = 0; i < n; ++i) p[i] = colour;
             return;
         }
-        if (n <= 64) {
-            const uint32_t quad[4] = {colour, colour, colour, colour};
-            for (size_t i = 0; i + 4 < n; i += 4) std::memcpy(p + i, quad, sizeof quad);
-            std::memcpy(p + n - 4, quad, sizeof quad);
+        if (n > 16) {
+            fillLongPixels(p, n, colour);
             return;
         }
-        const uint32_t low = colour & 0xFFu;
-        if (colour == low * 0x01010101u) {
-            std::memset(p, static_cast<int>(low), n * sizeof(uint32_t));
-        } else {
-            for (size_t i = 0; i < n; ++i) p[i] = colour;
-        }
+        const uint32_t quad[4] = {colour, colour, colour, colour};
+        std::memcpy(p, quad, sizeof quad);
+        std::memcpy(p + (n > 8 ? 4 : 0), quad, sizeof quad);
+        std::memcpy(p + n - (n > 8 ? 8 : 4), quad, sizeof quad);
+        std::memcpy(p + n - 4, quad, sizeof quad);
     }
+    // fillPixels for n > 16: straight-line 4-pixel stores up to 64 pixels; longer runs of four
+    // equal bytes (white: the clearing) go through memset.
+    static void fillLongPixels(uint32_t* p, size_t n, Rgb colour);
 
   private:
     size_t index(int x, int y) const {

@@ -1,6 +1,7 @@
 // Ellipses and arcs: the inscribed ellipse of a right/bottom-exclusive box, row by row.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -133,6 +134,12 @@ const std::vector<ShapeRow>* keptShape(int64_t w, int64_t h) {
 }
 
 }  // namespace
+
+bool Canvas::ellipseMovesExactly(int x1, int y1, int x2, int y2) {
+    const int64_t w = std::llabs(bounded(x2) - bounded(x1));
+    const int64_t h = std::llabs(bounded(y2) - bounded(y1));
+    return w == 0 || h == 0 || keptShape(w, h) != nullptr;
+}
 
 void Canvas::ellipse(int x1, int y1, int x2, int y2) {
     ellipseRows(x1, y1, x2, y2, true, true, nullptr);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
+#include <typeinfo>
 
 #include "platform/Canvas.h"
 #include "render/FigureMetrics.h"
@@ -13,6 +15,9 @@ struct FigurePoint {
     double x = 0;
     double y = 0;
 };
+
+// Which drawing function a kept figure's kind belongs to.
+enum class FigureFamily : uint8_t { Note, Rest, Mark };
 
 // Drawing in figure units: coordinates are device doubles that become raster positions only
 // when handed to the canvas, so one figure serves the screen and the printer.
@@ -57,27 +62,19 @@ class FigurePen {
             first = false;
         }
     }
-    // A thick stroke: the polyline once for every offset d of `range`, moved d pixels right
-    // (down when `down`), as polyline(points, d) or polyline(points, 0, d) for each d would.
-    void thickPolyline(std::initializer_list<FigurePoint> points, StrokeRange range,
-                       bool down = false) {
-        if (range.first > range.last) return;
-        const FigurePoint* from = nullptr;
-        for (const FigurePoint& to : points) {
-            if (from != nullptr) thickLine(*from, to, range, down);
-            from = &to;
-        }
-    }
     void fill(double x1, double y1, double x2, double y2) {
         canvas_.fillRect(device(x1), device(y1), device(x2), device(y2));
     }
     void ellipse(double x1, double y1, double x2, double y2) {
-        canvas_.ellipse(device(x1), device(y1), device(x2), device(y2));
+        const int l = device(x1), t = device(y1), r = device(x2), b = device(y2);
+        if (keeping_ && !Canvas::ellipseMovesExactly(l, t, r, b)) movable_ = false;
+        canvas_.ellipse(l, t, r, b);
     }
     void arc(double x1, double y1, double x2, double y2, double xs, double ys, double xe,
              double ye) {
-        canvas_.arc(device(x1), device(y1), device(x2), device(y2), device(xs), device(ys),
-                    device(xe), device(ye));
+        const int l = device(x1), t = device(y1), r = device(x2), b = device(y2);
+        if (keeping_ && !Canvas::ellipseMovesExactly(l, t, r, b)) movable_ = false;
+        canvas_.arc(l, t, r, b, device(xs), device(ys), device(xe), device(ye));
     }
     // The template scaled to width x height with its top-left at (x0, y0).
     void stamp(TemplateId id, double x0, double y0, double width, double height) {
@@ -85,38 +82,52 @@ class FigurePen {
                   device(y0), ink_);
     }
 
-  private:
-    // One segment of a thick polyline. The copies are one stroke when each is the first moved
-    // by whole pixels, which device rounding can break for fractional printer coordinates.
-    void thickLine(const FigurePoint& from, const FigurePoint& to, StrokeRange range, bool down) {
-        const auto at = [&](const FigurePoint& p, int d, bool across) {
-            const double offset = across == down ? d : 0;
-            return device((across ? p.y : p.x) + offset);
-        };
-        const int x1 = at(from, range.first, false), y1 = at(from, range.first, true);
-        const int x2 = at(to, range.first, false), y2 = at(to, range.first, true);
-        bool uniform = true;
-        for (int d = range.first + 1; d <= range.last && uniform; ++d) {
-            const int shift = d - range.first;
-            const int dx = down ? 0 : shift, dy = down ? shift : 0;
-            uniform = at(from, d, false) == x1 + dx && at(from, d, true) == y1 + dy &&
-                      at(to, d, false) == x2 + dx && at(to, d, true) == y2 + dy;
-        }
-        if (uniform) {
-            canvas_.moveTo(x1, y1);
-            canvas_.strokeTo(x2, y2, range.last - range.first + 1,
-                             down ? Canvas::StrokeStep::Down : Canvas::StrokeStep::Right);
+    // A figure that depends on nothing but `kind` and the metrics and draws only in the ink,
+    // drawn by draw(pen, x, y). On the screen its pixels are the same wherever it stands
+    // (whole-pixel units, whole-pixel anchors), so it is drawn once, kept as a mask and
+    // stamped after. Printing, Xor mode and figures at the image's edge are drawn directly.
+    template <class Draw>
+    void keptFigure(FigureFamily family, int kind, double x, double y, Draw draw) {
+        constexpr double kFar = 1 << 28;
+        const bool whole = typeid(m_) == typeid(ScreenMetrics) &&
+                           canvas_.penMode() == Canvas::PenMode::Copy && x > -kFar && x < kFar &&
+                           y > -kFar && y < kFar && x == static_cast<int>(x) &&
+                           y == static_cast<int>(y);
+        if (!whole) {
+            draw(*this, x, y);
             return;
         }
-        for (int d = range.first; d <= range.last; ++d) {
-            canvas_.moveTo(at(from, d, false), at(from, d, true));
-            canvas_.lineTo(at(to, d, false), at(to, d, true));
+        const auto& screen = static_cast<const ScreenMetrics&>(m_);
+        // Kept figures lie within 48 sixths of the pitch of their anchor; the scratch picture
+        // leaves room, and a figure that reaches its edge is not kept.
+        const int reach = screen.unit(60) + 8;
+        const uint64_t key = (static_cast<uint64_t>(family) << 56) |
+                             (static_cast<uint64_t>(static_cast<uint32_t>(kind)) << 24) |
+                             (static_cast<uint32_t>(screen.pitch()) & 0xFFFFFFu);
+        KeptFigure* kept = render::keptFigure(key, reach, [&](Canvas& scratch, int origin) {
+            FigurePen pen(scratch, m_, kBlack);
+            pen.keeping_ = true;
+            draw(pen, origin, origin);
+            return pen.movable_;
+        });
+        const int ax = static_cast<int>(x), ay = static_cast<int>(y);
+        if (kept == nullptr || ax + kept->left < 0 || ay + kept->top < 0 ||
+            ax + kept->left + kept->mask.width() > canvas_.width() ||
+            ay + kept->top + kept->mask.height() > canvas_.height()) {
+            draw(*this, x, y);
+            return;
         }
+        stampKeptFigure(canvas_, *kept, ax, ay, ink_);
+        if (kept->movesPen) canvas_.moveTo(ax + kept->endX, ay + kept->endY);
     }
 
+  private:
     Canvas& canvas_;
     const FigureMetrics& m_;
     Rgb ink_;
+    // While a figure is drawn to be kept: whether all it drew moves with its anchor.
+    bool keeping_ = false;
+    bool movable_ = true;
 };
 
 // Figure families, by file.

@@ -96,59 +96,40 @@ void drawOffsetFigure(FigurePen& pen, const SymbolRecord& r, double x, double y,
     }
 }
 
-}  // namespace
-
-void drawMarkFigure(FigurePen& pen, const SymbolRecord& r, double x, double y,
-                    const FigureContext& context) {
+// The marks drawn from their kind alone.
+void drawFixedMark(FigurePen& pen, int kind, double x, double y) {
     const auto u = [&](int k) { return pen.u(k); };
-    const FigureMetrics& m = pen.metrics();
-    switch (r.kind()) {
+    switch (kind) {
         case kFuten:
             pen.fill(x - u(2), y - u(2), x + u(2), y + u(3));
             break;
         case kTenuto:
             pen.fill(x - u(7), y - u(2), x + u(7), y + u(1));
             break;
-        case kAcsent:
-            pen.thickPolyline({{x - u(7), y - u(5)}, {x + u(6), y}, {x - u(7), y + u(5)}},
-                              pen.strokes(-1, 0, StrokeBasis::Pitch), true);
+        case kAcsent: {
+            const StrokeRange range = pen.strokes(-1, 0, StrokeBasis::Pitch);
+            for (int d = range.first; d <= range.last; ++d)
+                pen.polyline({{x - u(7), y - u(5)}, {x + u(6), y}, {x - u(7), y + u(5)}}, 0, d);
             break;
+        }
         case kStakato:
             for (int i = 0; i < toDevice(u(6)); ++i)
                 pen.line(x - i, y + u(3) - i, x + i, y + u(3) - i);
             break;
-        case kBreath:
-            pen.thickPolyline({{x - u(5), y - u(7)}, {x, y + u(6)}, {x + u(5), y - u(7)}},
-                              pen.strokes(-1, 0, StrokeBasis::Pitch));
+        case kBreath: {
+            const StrokeRange range = pen.strokes(-1, 0, StrokeBasis::Pitch);
+            for (int d = range.first; d <= range.last; ++d)
+                pen.polyline({{x - u(5), y - u(7)}, {x, y + u(6)}, {x + u(5), y - u(7)}}, d);
             break;
+        }
         case kShuushoku:
             pen.fill(x - u(7), y - u(2), x + u(8), y + u(1));
             pen.fill(x - u(1), y - u(14), x + u(2), y + u(8));
             break;
         case kFelmata:
         case kFelmata2:
-            drawFermata(pen, r.kind() == kFelmata2, x, y);
+            drawFermata(pen, kind == kFelmata2, x, y);
             break;
-        case kCresend: {
-            const double end = m.x(r[3]);
-            pen.line(x, y, end, y - u(9));
-            pen.line(x, y, end, y + u(9));
-            break;
-        }
-        case kDeCresend: {
-            const double end = m.x(r[3]);
-            pen.line(x, y - u(9), end, y);
-            pen.line(x, y + u(9), end, y);
-            break;
-        }
-        case kSura:
-        case kSuraU: {
-            const double rowOrigin = 2.0 * context.topMargin;
-            const double x2 = m.x(6.0 * r[3]), y2 = m.y((r[4] + rowOrigin) * context.pitch);
-            const double x3 = m.x(6.0 * r[5]), y3 = m.y((r[6] + rowOrigin) * context.pitch);
-            drawSlur(pen.canvas(), x, y, x2, y2, x3, y3, r.kind() == kSuraU);
-            break;
-        }
         case kShousetu:
             pen.line(x, y - u(24), x, y + u(24));
             break;
@@ -173,13 +154,45 @@ void drawMarkFigure(FigurePen& pen, const SymbolRecord& r, double x, double y,
         case kNatural:
         case kKeySharp:
         case kKeyFlat:
-            drawAccidental(pen, r.kind(), x, y);
+            drawAccidental(pen, kind, x, y);
             break;
         case kSinkou1:
         case kSinkou2:
         case kSinkou3:
-            drawEnding(pen, r.kind(), x, y);
+            drawEnding(pen, kind, x, y);
             break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+void drawMarkFigure(FigurePen& pen, const SymbolRecord& r, double x, double y,
+                    const FigureContext& context) {
+    const auto u = [&](int k) { return pen.u(k); };
+    const FigureMetrics& m = pen.metrics();
+    switch (r.kind()) {
+        case kCresend: {
+            const double end = m.x(r[3]);
+            pen.line(x, y, end, y - u(9));
+            pen.line(x, y, end, y + u(9));
+            break;
+        }
+        case kDeCresend: {
+            const double end = m.x(r[3]);
+            pen.line(x, y - u(9), end, y);
+            pen.line(x, y + u(9), end, y);
+            break;
+        }
+        case kSura:
+        case kSuraU: {
+            const double rowOrigin = 2.0 * context.topMargin;
+            const double x2 = m.x(6.0 * r[3]), y2 = m.y((r[4] + rowOrigin) * context.pitch);
+            const double x3 = m.x(6.0 * r[5]), y3 = m.y((r[6] + rowOrigin) * context.pitch);
+            drawSlur(pen.canvas(), x, y, x2, y2, x3, y3, r.kind() == kSuraU);
+            break;
+        }
         case k3renpuOver:
         case k3renpuUnder:
         case kRenkou:
@@ -187,6 +200,11 @@ void drawMarkFigure(FigurePen& pen, const SymbolRecord& r, double x, double y,
             drawOffsetFigure(pen, r, x, y, context);
             break;
         default:
+            // The other marks are the same wherever they stand.
+            pen.keptFigure(FigureFamily::Mark, r.kind(), x, y,
+                           [kind = r.kind()](FigurePen& p, double ax, double ay) {
+                               drawFixedMark(p, kind, ax, ay);
+                           });
             break;
     }
 }

@@ -16,23 +16,6 @@ void noteHead(FigurePen& pen, double x, double y) {
     pen.stamp(TemplateId::NoteHead, x - pen.u(5), y - pen.u(6), pen.u(10), pen.u(12));
 }
 
-// A flag: the lines (x1, row)-(x2, row + rise) for the rows first <= row < end, drawn as one
-// stroke when every line is the first moved down by whole rows.
-void flag(FigurePen& pen, double x1, double x2, int first, int end, double rise) {
-    if (first >= end) return;
-    const int endRow = FigurePen::device(first + rise);
-    bool uniform = true;
-    for (int row = first + 1; row < end && uniform; ++row)
-        uniform = FigurePen::device(row + rise) == endRow + (row - first);
-    if (!uniform) {
-        for (int row = first; row < end; ++row) pen.line(x1, row, x2, row + rise);
-        return;
-    }
-    Canvas& canvas = pen.canvas();
-    canvas.moveTo(FigurePen::device(x1), first);
-    canvas.strokeTo(FigurePen::device(x2), endRow, end - first, Canvas::StrokeStep::Down);
-}
-
 struct StemmedNote {
     bool up = true;
     int flags = 0;
@@ -88,8 +71,9 @@ void drawStemmedNote(FigurePen& pen, const StemmedNote& note, double x, double y
     if (note.up) {
         pen.line(x + u(4), y - u(3), x + u(4), y - u(42));
         for (int j = 0; j < note.flags; ++j) {
-            const int a = FigurePen::device(y - u(42 - 8 * j));
-            flag(pen, x + u(4), x + u(16), a, FigurePen::device(a + u(3)), u(4));
+            const int a = toDevice(y - u(42 - 8 * j));
+            for (int row = a; row < toDevice(a + u(3)); ++row)
+                pen.line(x + u(4), row, x + u(16), row + u(4));
         }
         if (note.bars) {
             for (int j = 0; j < 5; ++j) {
@@ -100,8 +84,9 @@ void drawStemmedNote(FigurePen& pen, const StemmedNote& note, double x, double y
     } else {
         pen.line(x - u(4), y + u(3), x - u(4), y + u(42));
         for (int j = 0; j < note.flags; ++j) {
-            const int b = FigurePen::device(y + u(42 - 8 * j));
-            flag(pen, x - u(4), x + u(8), FigurePen::device(b - u(3)), b, -u(4));
+            const int b = toDevice(y + u(42 - 8 * j));
+            for (int row = toDevice(b - u(3)); row < b; ++row)
+                pen.line(x - u(4), row, x + u(8), row - u(4));
         }
         if (note.bars) {
             for (int j = 0; j < 5; ++j) {
@@ -125,12 +110,50 @@ void drawHatchedHead(FigurePen& pen, double x, double y, int halfWidth, int slan
         pen.line(x - a + u(2) + j, y - u(6), x - a - u(2) + j, y + u(6));
 }
 
+// Rests: thick diagonal strokes.
+void drawRest(FigurePen& pen, int kind, double x, double y) {
+    const auto u = [&](int k) { return pen.u(k); };
+    const StrokeRange range = kind == k2bunkyuuhu ? pen.strokes(-4, 3, StrokeBasis::Pixel)
+                                                  : pen.strokes(-2, 1, StrokeBasis::Pixel);
+    for (int d = range.first; d <= range.last; ++d) {
+        switch (kind) {
+            case k4bunkyuuhu:
+                pen.polyline({{x - u(8), y + u(8)}, {x + u(8), y - u(8)}}, d);
+                break;
+            case k8bunkyuuhu:
+            case k16bunkyuuhu:
+            case k32bunkyuuhu:
+                pen.polyline({{x - u(8), y + u(8)}, {x + u(8), y - u(8)}, {x + u(2), y - u(14)}},
+                             d);
+                if (kind != k8bunkyuuhu) pen.polyline({{x, y}, {x - u(6), y - u(6)}}, d);
+                if (kind == k32bunkyuuhu)
+                    pen.polyline({{x - u(8), y + u(8)}, {x - u(14), y + u(2)}}, d);
+                break;
+            case k64bunkyuuhu:
+                pen.polyline({{x - u(8), y + u(8)}, {x + u(8), y - u(8)}}, d);
+                pen.polyline({{x, y}, {x - u(6), y - u(6)}}, d);
+                break;
+            case k128bunkyuuhu:
+                pen.polyline({{x + u(8), y - u(8)}, {x - u(8), y + u(8)}, {x - u(14), y + u(2)}},
+                             d);
+                break;
+            case k2bunkyuuhu:
+                pen.polyline({{x - u(13), y - u(9)}, {x + u(13), y + u(9)}}, d);
+                break;
+            default:
+                return;
+        }
+    }
+}
+
 }  // namespace
 
 void drawNoteFigure(FigurePen& pen, int kind, double x, double y, const FigureContext& context) {
     StemmedNote note;
     if (stemmedNote(kind, note)) {
-        drawStemmedNote(pen, note, x, y);
+        pen.keptFigure(FigureFamily::Note, kind, x, y, [&](FigurePen& p, double ax, double ay) {
+            drawStemmedNote(p, note, ax, ay);
+        });
         ledger(pen, context, x, y);
         return;
     }
@@ -140,11 +163,15 @@ void drawNoteFigure(FigurePen& pen, int kind, double x, double y, const FigureCo
             ledger(pen, context, x, y);
             break;
         case k2bunonpu:
-            drawHatchedHead(pen, x, y, 7, 14);
+            pen.keptFigure(FigureFamily::Note, kind, x, y, [](FigurePen& p, double ax, double ay) {
+                drawHatchedHead(p, ax, ay, 7, 14);
+            });
             ledger(pen, context, x, y);
             break;
         case kZenOnpu:
-            drawHatchedHead(pen, x, y, 12, 24);
+            pen.keptFigure(FigureFamily::Note, kind, x, y, [](FigurePen& p, double ax, double ay) {
+                drawHatchedHead(p, ax, ay, 12, 24);
+            });
             // The whole note is wide: its ledger lines are centred on both halves.
             ledger(pen, context, x - pen.px(12), y);
             ledger(pen, context, x + pen.px(12), y);
@@ -164,36 +191,8 @@ void drawNoteFigure(FigurePen& pen, int kind, double x, double y, const FigureCo
 }
 
 void drawRestFigure(FigurePen& pen, int kind, double x, double y) {
-    const auto u = [&](int k) { return pen.u(k); };
-    const StrokeRange range = kind == k2bunkyuuhu ? pen.strokes(-4, 3, StrokeBasis::Pixel)
-                                                  : pen.strokes(-2, 1, StrokeBasis::Pixel);
-    switch (kind) {
-        case k4bunkyuuhu:
-            pen.thickPolyline({{x - u(8), y + u(8)}, {x + u(8), y - u(8)}}, range);
-            break;
-        case k8bunkyuuhu:
-        case k16bunkyuuhu:
-        case k32bunkyuuhu:
-            pen.thickPolyline({{x - u(8), y + u(8)}, {x + u(8), y - u(8)}, {x + u(2), y - u(14)}},
-                              range);
-            if (kind != k8bunkyuuhu) pen.thickPolyline({{x, y}, {x - u(6), y - u(6)}}, range);
-            if (kind == k32bunkyuuhu)
-                pen.thickPolyline({{x - u(8), y + u(8)}, {x - u(14), y + u(2)}}, range);
-            break;
-        case k64bunkyuuhu:
-            pen.thickPolyline({{x - u(8), y + u(8)}, {x + u(8), y - u(8)}}, range);
-            pen.thickPolyline({{x, y}, {x - u(6), y - u(6)}}, range);
-            break;
-        case k128bunkyuuhu:
-            pen.thickPolyline({{x + u(8), y - u(8)}, {x - u(8), y + u(8)}, {x - u(14), y + u(2)}},
-                              range);
-            break;
-        case k2bunkyuuhu:
-            pen.thickPolyline({{x - u(13), y - u(9)}, {x + u(13), y + u(9)}}, range);
-            break;
-        default:
-            break;
-    }
+    pen.keptFigure(FigureFamily::Rest, kind, x, y,
+                   [kind](FigurePen& p, double ax, double ay) { drawRest(p, kind, ax, ay); });
 }
 
 }  // namespace noma::render

@@ -1,5 +1,6 @@
 #include "render/Templates.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <map>
@@ -7,6 +8,7 @@
 #include <mutex>
 #include <span>
 #include <tuple>
+#include <unordered_map>
 
 namespace noma::render {
 
@@ -200,6 +202,71 @@ void stampMask(Canvas& canvas, const Mask& mask, int x0, int y0, Rgb ink) {
     }
     for (const MaskRun& run : mask.runs())
         canvas.fillSpan(x0 + run.x, x0 + run.x + run.length, y0 + run.y, ink);
+}
+
+KeptFigure* keptFigure(uint64_t key, int reach,
+                       const std::function<bool(Canvas& scratch, int origin)>& draw) {
+    // A page has a few dozen kinds at one pitch; the bound only guards against misuse.
+    constexpr int kMaxReach = 512;
+    constexpr size_t kMaxFigures = 4096;
+    thread_local std::unordered_map<uint64_t, std::unique_ptr<KeptFigure>> figures;
+    const auto found = figures.find(key);
+    if (found != figures.end()) return found->second.get();
+    if (figures.size() >= kMaxFigures || reach < 0 || reach > kMaxReach) return nullptr;
+
+    std::unique_ptr<KeptFigure> kept;
+    const int side = 2 * reach + 1;
+    Canvas scratch(side, side, kWhite);
+    // No figure coordinate comes this far, so the pen still here has not been moved.
+    constexpr int kUnmoved = -(1 << 30);
+    scratch.moveTo(kUnmoved, kUnmoved);
+    if (draw(scratch, reach)) {
+        int left = side, top = side, right = -1, bottom = -1;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                if (scratch.getPixel(x, y) == kWhite) continue;
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+        }
+        const bool clear = left > 0 && top > 0 && right < side - 1 && bottom < side - 1;
+        if (right < 0 || clear) {
+            kept = std::make_unique<KeptFigure>();
+            if (right >= 0) {
+                std::vector<uint8_t> ink;
+                for (int y = top; y <= bottom; ++y)
+                    for (int x = left; x <= right; ++x)
+                        ink.push_back(scratch.getPixel(x, y) == kWhite ? 0 : 1);
+                kept->mask = Mask(right - left + 1, bottom - top + 1, std::move(ink));
+                kept->left = left - reach;
+                kept->top = top - reach;
+            }
+            kept->movesPen = scratch.currentX() != kUnmoved || scratch.currentY() != kUnmoved;
+            kept->endX = scratch.currentX() - reach;
+            kept->endY = scratch.currentY() - reach;
+        }
+    }
+    return figures.emplace(key, std::move(kept)).first->second.get();
+}
+
+void stampKeptFigure(Canvas& canvas, KeptFigure& figure, int x, int y, Rgb ink) {
+    const int stride = canvas.width();
+    if (figure.stride != stride) {
+        figure.spans.clear();
+        for (const MaskRun& run : figure.mask.runs())
+            figure.spans.push_back({run.y * stride + run.x, run.length});
+        figure.stride = stride;
+    }
+    uint32_t* origin =
+        canvas.data() + static_cast<size_t>(y + figure.top) * stride + x + figure.left;
+    for (const KeptFigure::Span& span : figure.spans) {
+        uint32_t* p = origin + span.offset;
+        if (span.length == 1) {
+            *p = ink;  // most runs of strokes are single pixels
+        } else {
+            Canvas::fillPixels(p, static_cast<size_t>(span.length), ink);
+        }
+    }
 }
 
 Canvas templatePicture(TemplateId id, Rgb ink) {

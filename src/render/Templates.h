@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "platform/Canvas.h"
@@ -57,6 +58,35 @@ const Mask& scaledTemplate(TemplateId id, int width, int height);
 // Sets every canvas pixel under the mask's ink, placed with its top-left at (x0, y0), to `ink`;
 // the other pixels stay as they are.
 void stampMask(Canvas& canvas, const Mask& mask, int x0, int y0, Rgb ink);
+
+// A figure drawn once and kept as a mask, to be stamped wherever it stands after.
+struct KeptFigure {
+    Mask mask;
+    int left = 0;  // the mask's top-left relative to the figure's anchor
+    int top = 0;
+    bool movesPen = false;  // whether drawing it moves the pen, and where to, from the anchor
+    int endX = 0;
+    int endY = 0;
+    // The mask's runs as pixel offsets from its top-left in an image `stride` pixels wide,
+    // worked out for the image it was last stamped on.
+    struct Span {
+        int offset;
+        int length;
+    };
+    int stride = -1;
+    std::vector<Span> spans;
+};
+
+// Stamps the kept figure in `ink` with its anchor at (x, y); the figure must lie wholly on the
+// image.
+void stampKeptFigure(Canvas& canvas, KeptFigure& figure, int x, int y, Rgb ink);
+
+// The figure kept under `key` for this thread. The first time, `draw(scratch, origin)` draws
+// it in black on a white scratch picture with its anchor at (origin, origin) and at most
+// `reach` pixels away from it, and answers whether the figure may be kept. Null when it may
+// not, or when it reaches the scratch picture's edge.
+KeptFigure* keptFigure(uint64_t key, int reach,
+                       const std::function<bool(Canvas& scratch, int origin)>& draw);
 
 // The template as a picture of its own size: `ink` on white (black for the page, red for the
 // placement preview).
