@@ -6,6 +6,13 @@ if(NOMA_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(noma_options INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all)
 endif()
+if(NOMA_FUZZ)
+  # Everything instrumented for libFuzzer; only the fuzz targets link its main.
+  target_compile_options(noma_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+    -fsanitize-coverage-ignorelist=${PROJECT_SOURCE_DIR}/fuzz/coverage-ignore.txt)
+  target_link_options(noma_options INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all)
+endif()
 
 # noma_library(NAME SOURCES... LINKS deps...)
 function(noma_library name)

@@ -1,6 +1,8 @@
 #include "platform/FileIo.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
@@ -20,6 +22,22 @@ std::string folderOf(const std::string& path) {
 
 std::string errnoText(const char* what) {
     return std::string(what) + ": " + std::strerror(errno);
+}
+
+// Saving through a symbolic link replaces the file it points to and keeps the link.
+std::string linkTarget(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char resolved[PATH_MAX];
+    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+}
+
+// Makes the rename itself survive a power cut.
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 }  // namespace
@@ -49,9 +67,10 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     return bytes;
 }
 
-std::string writeFileAtomically(const std::string& path, std::string_view bytes) {
-    if (path.empty()) return "empty file name";
-    if (directoryExists(path)) return "the name is a folder";
+std::string writeFileAtomically(const std::string& name, std::string_view bytes) {
+    if (name.empty()) return "empty file name";
+    if (directoryExists(name)) return "the name is a folder";
+    const std::string path = linkTarget(name);
     std::string temp = joinPath(folderOf(path), ".noma-save-XXXXXX");
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return errnoText("cannot create a file in the folder");
@@ -98,6 +117,7 @@ std::string writeFileAtomically(const std::string& path, std::string_view bytes)
         ::unlink(temp.c_str());
         return reason;
     }
+    syncFolder(folderOf(path));
     return {};
 }
 

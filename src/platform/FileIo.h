@@ -10,7 +10,8 @@ namespace noma {
 std::optional<std::string> readWholeFile(const std::string& path);
 
 // Writes `bytes` to a temporary file in the target's folder and renames it over the target,
-// so a failed or interrupted write never damages the file that was there.
+// so a failed or interrupted write never damages the file that was there. A symbolic link is
+// followed: the file it names is replaced and the link stays.
 // Returns an empty string on success, otherwise the system's reason (English).
 std::string writeFileAtomically(const std::string& path, std::string_view bytes);
 

@@ -52,20 +52,19 @@ std::string writeJpegFile(const std::string& path, const Canvas& canvas, int x, 
     return reason;
 }
 
-std::optional<Canvas> readJpegFile(const std::string& path) {
-    const auto bytes = readWholeFile(path);
-    if (!bytes || bytes->empty()) return std::nullopt;
+std::optional<Canvas> decodeJpeg(std::string_view bytes) {
+    if (bytes.empty()) return std::nullopt;
     TjHandle tj(tjInitDecompress());
     if (!tj.handle) return std::nullopt;
-    auto* data = reinterpret_cast<unsigned char*>(const_cast<char*>(bytes->data()));
+    auto* data = reinterpret_cast<unsigned char*>(const_cast<char*>(bytes.data()));
     int width = 0, height = 0, subsampling = 0, colourspace = 0;
-    if (tjDecompressHeader3(tj.handle, data, bytes->size(), &width, &height, &subsampling, &colourspace) != 0) {
+    if (tjDecompressHeader3(tj.handle, data, bytes.size(), &width, &height, &subsampling, &colourspace) != 0) {
         return std::nullopt;
     }
     // Guard against absurd headers before allocating.
-    if (width <= 0 || height <= 0 || width > 20000 || height > 20000) return std::nullopt;
+    if (width <= 0 || height <= 0 || width > kMaxJpegSide || height > kMaxJpegSide) return std::nullopt;
     std::vector<unsigned char> pixels(static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
-    if (tjDecompress2(tj.handle, data, bytes->size(), pixels.data(), width, 0, height, TJPF_RGB, TJFLAG_ACCURATEDCT) != 0) {
+    if (tjDecompress2(tj.handle, data, bytes.size(), pixels.data(), width, 0, height, TJPF_RGB, TJFLAG_ACCURATEDCT) != 0) {
         return std::nullopt;
     }
     Canvas canvas(width, height);
@@ -77,6 +76,12 @@ std::optional<Canvas> readJpegFile(const std::string& path) {
         }
     }
     return canvas;
+}
+
+std::optional<Canvas> readJpegFile(const std::string& path) {
+    const auto bytes = readWholeFile(path);
+    if (!bytes) return std::nullopt;
+    return decodeJpeg(*bytes);
 }
 
 }  // namespace noma

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/Canvas.h"
 
@@ -11,6 +12,12 @@ namespace noma {
 // Returns an empty string on success, otherwise the reason (English).
 std::string writeJpegFile(const std::string& path, const Canvas& canvas, int x, int y, int width,
                           int height, int quality = 90);
+
+// Pictures larger than this on a side are refused: the clipboard picture is part of a page.
+inline constexpr int kMaxJpegSide = 4096;
+
+// JPEG bytes as a canvas; nothing when they cannot be decoded.
+std::optional<Canvas> decodeJpeg(std::string_view bytes);
 
 // A JPEG file as a canvas; nothing when it is missing or cannot be decoded.
 std::optional<Canvas> readJpegFile(const std::string& path);

@@ -122,15 +122,10 @@ void TPrint3DForm::build() {
     printB_->setObjectName("PrintB");
     printB_->setGeometry(150, 380, 130, 30);
 
-    const auto onValue = [this](QSpinBox* box, void (PrintForm::*set)(int)) {
-        connect(box, qOverload<int>(&QSpinBox::valueChanged), this, [this, set](int v) {
-            if (form_ != nullptr && !refreshing_) (form_->*set)(v);
-        });
-    };
-    onValue(busuUD_, &PrintForm::setCopies);
-    onValue(upDown1_, &PrintForm::setFirstPage);
-    onValue(upDown2_, &PrintForm::setLastPage);
-    onValue(bairituUD_, &PrintForm::setMagnification);
+    forwardValue(busuUD_, [](PrintForm& f, int v) { f.setCopies(v); });
+    forwardValue(upDown1_, [](PrintForm& f, int v) { f.setFirstPage(v); });
+    forwardValue(upDown2_, [](PrintForm& f, int v) { f.setLastPage(v); });
+    forwardValue(bairituUD_, [](PrintForm& f, int v) { f.setMagnification(v); });
     connect(sumiHyoujiCB_, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int i) {
         if (form_ != nullptr && !refreshing_) form_->setBrailleItem(i);
     });
@@ -139,6 +134,14 @@ void TPrint3DForm::build() {
     });
     connect(button1_, &QPushButton::clicked, this, [this] { setUpClicked(); });
     connect(printB_, &QPushButton::clicked, this, [this] { printClicked(); });
+}
+
+// Setters go in as lambdas: member-function pointers captured in these slots were read from a
+// stale stack address in the sanitized GCC 12 build.
+void TPrint3DForm::forwardValue(QSpinBox* box, std::function<void(PrintForm&, int)> set) {
+    connect(box, qOverload<int>(&QSpinBox::valueChanged), this, [this, set = std::move(set)](int v) {
+        if (form_ != nullptr && !refreshing_) set(*form_, v);
+    });
 }
 
 bool TPrint3DForm::runFor(PrintForm& form) {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "printing/PrintForm.h"
@@ -42,6 +43,7 @@ class TPrint3DForm : public QDialog {
     // Everything the form holds, into the boxes.
     void refresh();
     void printClicked();
+    void forwardValue(QSpinBox* box, std::function<void(PrintForm&, int)> set);
     void setUpClicked();
     // For a PDF "printer": the file, asked for when none is chosen; false when cancelled.
     bool choosePdfFile();

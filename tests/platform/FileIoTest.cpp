@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "TempFolder.h"
 
@@ -44,6 +46,38 @@ TEST(AtomicWrite, FailureMidwayKeepsTheOldFile) {
     EXPECT_NE(reason, "");
     EXPECT_EQ(readWholeFile(path).value(), "the old score");
     EXPECT_EQ(entriesIn(dir.path()), 1u);
+}
+
+TEST(AtomicWrite, KilledWriterLeavesTheOldOrTheNewFileWhole) {
+    test::TempFolder dir;
+    const std::string path = dir.file("score.nmg");
+    const std::string oldBytes(1 << 20, 'o');
+    const std::string newBytes(32 << 20, 'n');
+    ASSERT_EQ(writeFileAtomically(path, oldBytes), "");
+
+    for (int delayMs : {1, 5, 20}) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (;;) writeFileAtomically(path, newBytes);
+        }
+        ::usleep(static_cast<useconds_t>(delayMs) * 1000);
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const std::string now = readWholeFile(path).value();
+        EXPECT_TRUE(now == oldBytes || now == newBytes) << "a torn file of " << now.size() << " bytes";
+    }
+}
+
+TEST(AtomicWrite, SavingThroughALinkReplacesItsTargetAndKeepsTheLink) {
+    test::TempFolder dir;
+    const std::string target = dir.file("real.nmg");
+    const std::string link = dir.file("link.nmg");
+    ASSERT_EQ(writeFileAtomically(target, "old"), "");
+    std::filesystem::create_symlink(target, link);
+    ASSERT_EQ(writeFileAtomically(link, "new"), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(readWholeFile(target).value(), "new");
 }
 
 TEST(AtomicWrite, ReportsUnwritableTargets) {

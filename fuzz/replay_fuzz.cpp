@@ -1,0 +1,35 @@
+// `noma-cli replay` scripts: any script either runs or stops with a reason, and leaves a
+// score that writes and reads back the same. A session that changed the score must have marked
+// it changed, or closing the window would drop the work without asking to save it.
+#include <cstdlib>
+
+#include "FuzzInput.h"
+#include "app/ReplayScript.h"
+#include "app/ScriptedDialogs.h"
+#include "app/ScriptedFormHost.h"
+#include "app/Workspace.h"
+#include "document/ScoreFile.h"
+
+using namespace noma;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    ScriptedDialogs dialogs;
+    ScriptedFormHost forms;
+    Workspace ws(dialogs, forms, fuzz::programFolder());
+    ws.startUp();
+    forms.fillNewScore = [size](NewScoreForm& form) {
+        form.setScoreTypeItem(static_cast<int>(size % 4));
+        form.setPitchItem(static_cast<int>(size % 5));
+    };
+    ws.newScore();
+    const std::string fresh = formatScore(ws.document());
+    ReplayScript script(ws, dialogs);
+    const std::string problem = script.run(fuzz::asText(data, size));
+    if (!problem.empty() && problem.rfind("line ", 0) != 0) std::abort();
+
+    const std::string written = formatScore(ws.document());
+    ScoreDocument reread;
+    if (parseScore(written, reread) || formatScore(reread) != written) std::abort();
+    if (written != fresh && ws.document().dataChanged != 1) std::abort();
+    return 0;
+}

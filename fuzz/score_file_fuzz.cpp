@@ -1,0 +1,47 @@
+// .nmg bytes as the open dialog and the command line read them. A score that reads must write
+// back to bytes that read to the same score, and must render and export as MIDI.
+#include <cstdlib>
+
+#include "FuzzInput.h"
+#include "document/PageGeometry.h"
+#include "document/ScoreDocument.h"
+#include "document/ScoreFile.h"
+#include "music/MidiExport.h"
+#include "music/Transposition.h"
+#include "render/PageRenderer.h"
+
+using namespace noma;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    ScoreDocument doc;
+    if (parseScore(fuzz::asText(data, size), doc)) return 0;
+
+    const std::string written = formatScore(doc);
+    ScoreDocument reread;
+    if (parseScore(written, reread) || formatScore(reread) != written) std::abort();
+
+    // The first and the last page, in a display mode the input picks.
+    render::ViewState view;
+    view.displayMode = static_cast<int>(size % 3);
+    view.hotPositionsVisible = 1;
+    view.gridInterval = static_cast<int>(size % 5);
+    const int orientation = doc.header.orientation;
+    Canvas image(pageWidth(orientation), pageHeight(orientation));
+    Canvas back(pageWidth(orientation), pageHeight(orientation));
+    render::StaveTable staves;
+    render::renderPage(doc, 0, view, image, back, staves);
+    if (doc.header.pageCount > 1) render::renderPage(doc, doc.header.pageCount - 1, view, image, back, staves);
+
+    MidiSettings midi = defaultMidiSettings(doc);
+    midi.staves = static_cast<StaveSelection>(size % 3);
+    const std::string bytes = exportMidi(doc, midi);
+    if (bytes.size() < 14) std::abort();
+
+    TranspositionSettings shift;
+    shift.keyIndex = static_cast<int>(size % 15);
+    shift.shift = static_cast<int>(size % 15) - 7;
+    shift.lastPage = doc.header.pageCount;
+    transposePages(doc, shift);
+    render::renderPage(doc, 0, view, image, back, staves);
+    return 0;
+}
