@@ -84,6 +84,7 @@ bool Workspace::exitCommand() {
 
 bool Workspace::closeWindow() {
     if (!saveFirst()) return false;
+    if (!palettes_.symbolEditor().confirmDiscard()) return false;
     if (auto failure = writeSettingsFile(programFolder_, settings_)) showFailure(*failure);
     return true;
 }

@@ -35,6 +35,17 @@ SymbolEditor::SymbolEditor(UserSymbolStore& store, Dialogs& dialogs, std::string
 void SymbolEditor::activate() {
     clearGrid();
     repaintList();
+    unsaved_ = false;
+}
+
+bool SymbolEditor::confirmDiscard() {
+    if (!unsaved_ || !cropDrawing([this](int c, int r) { return blackCell(c, r); })) return true;
+    if (dialogs_.message(kDiscardQuestion, kConfirmTitle, Dialogs::Buttons::YesNo, Dialogs::Icon::Question) !=
+        Dialogs::Answer::Yes) {
+        return false;
+    }
+    unsaved_ = false;
+    return true;
 }
 
 void SymbolEditor::clearGrid() {
@@ -82,6 +93,7 @@ void SymbolEditor::paintAt(int x, int y) {
     if (x < 0 || y < 0 || x >= 500 || y >= 500) return;
     if (paintMode_ == kPainting) paintCell(x / kCell, y / kCell);
     if (paintMode_ == kClearing) clearCell(x / kCell, y / kCell);
+    unsaved_ = true;
 }
 
 void SymbolEditor::gridMouseDown(MouseButton button, int x, int y) {
@@ -124,6 +136,7 @@ void SymbolEditor::save(int number) {
                          Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
         return;
     }
+    unsaved_ = false;
     repaintList();
 }
 
@@ -153,8 +166,9 @@ void SymbolEditor::listMouseDown(int x, int y) {
 void SymbolEditor::open() {
     if (selectedSlot_ < 0) return;
     const auto bits = readUserSymbolFile(userSymbolPath(programFolder_, selectedSlot_ + 1));
-    if (!bits) return;
+    if (!bits || !confirmDiscard()) return;
     clearGrid();
+    unsaved_ = false;
     const int dx = (kUserSymbolGrid - bits->width) / 2;
     const int dy = (kUserSymbolGrid - bits->height) / 2;
     for (int y = 0; y < bits->height; ++y) {

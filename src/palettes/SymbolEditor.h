@@ -43,8 +43,12 @@ class SymbolEditor {
     void repaintList();
     // A click on the list: selects the symbol under it.
     void listMouseDown(int x, int y);
-    // "開く": the selected symbol, centred on a cleared grid.
+    // "開く": the selected symbol, centred on a cleared grid (after confirmDiscard).
     void open();
+    // Before a drawing painted since it was last saved or opened is thrown away (open, closing
+    // the window or the program): asks whether to discard it. True when there is nothing to
+    // lose or the user agreed; the drawing then counts as discarded.
+    bool confirmDiscard();
 
     bool blackCell(int column, int row) const;
     const Canvas& grid() const { return grid_; }
@@ -55,6 +59,8 @@ class SymbolEditor {
     static constexpr const char* kOverwriteQuestion =
         "同名のファイルが存在します。上書きしますか？";
     static constexpr const char* kEmptyDrawing = "データが存在しません。";
+    static constexpr const char* kDiscardQuestion =
+        "描いた記号は保存されていません。保存せずに破棄しますか？";
 
   private:
     void paintCell(int column, int row);
@@ -68,6 +74,7 @@ class SymbolEditor {
     Canvas list_;
     int selectedSlot_ = -1;
     int paintMode_ = kNotPainting;
+    bool unsaved_ = false;
 };
 
 template <typename Black>

@@ -1,5 +1,6 @@
 #include "ui/TKigouForm.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -100,12 +101,25 @@ TKigouForm::TKigouForm(Workspace& workspace, QWidget* parent)
 }
 
 void TKigouForm::showEditor() {
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
     ws_.palettes().symbolEditor().activate();
     showGrid();
     showList();
     show();
     raise();
     activateWindow();
+}
+
+void TKigouForm::closeEvent(QCloseEvent* event) {
+    if (ws_.palettes().symbolEditor().confirmDiscard()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 void TKigouForm::showGrid() {

@@ -17,10 +17,14 @@ class TKigouForm : public QWidget {
   public:
     TKigouForm(Workspace& workspace, QWidget* parent);
 
-    // The menu command: a cleared grid and the list as the files are now.
+    // The menu command: a cleared grid and the list as the files are now (a window already
+    // open keeps its drawing and is only raised).
     void showEditor();
     PaletteImage* grid() const { return image1_; }
     PaletteImage* list() const { return image2_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void showGrid();

@@ -4,6 +4,7 @@
 
 #include "document/ScoreFile.h"
 #include "document/Settings.h"
+#include "palettes/SymbolEditor.h"
 #include "platform/FileIo.h"
 
 namespace noma {
@@ -250,6 +251,18 @@ TEST_F(WorkspaceTest, RecentFilesKeepOneEntryMoveToTopAndOfferRemoval) {
     EXPECT_EQ(ws.settings().recentFiles.path(3), file("b.nmg"));
     EXPECT_TRUE(ws.settings().recentFiles.isEmpty(4));
     ws.openRecent(7);  // an empty entry does nothing
+}
+
+TEST_F(WorkspaceTest, ClosingKeepsAnUnsavedSymbolDrawingUnlessTheUserDiscardsIt) {
+    SymbolEditor& editor = ws.palettes().symbolEditor();
+    editor.activate();
+    editor.gridMouseDown(MouseButton::Left, 105, 105);
+    editor.gridMouseUp();
+    dialogs.queueAnswer(Answer::No);
+    EXPECT_FALSE(ws.closeWindow());
+    EXPECT_TRUE(editor.blackCell(10, 10));
+    dialogs.queueAnswer(Answer::Yes);
+    EXPECT_TRUE(ws.closeWindow());
 }
 
 TEST_F(WorkspaceTest, SettingsAreWrittenOnCloseAndReadAtStart) {

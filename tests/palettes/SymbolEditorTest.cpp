@@ -184,5 +184,37 @@ TEST_F(SymbolEditorTest, SelectionHighlightsOneCellAndOpenCentresTheSymbol) {
             EXPECT_EQ(editor.blackCell(c, r), c == 24 && r == 24) << c << "," << r;
 }
 
+TEST_F(SymbolEditorTest, AnUnsavedDrawingIsOnlyDiscardedWhenTheUserAgrees) {
+    paint(10, 10);
+    editor.save(1);
+    EXPECT_TRUE(editor.confirmDiscard());  // saved: nothing to lose, nothing asked
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    paint(30, 30);
+    editor.listMouseDown(25, 25);
+    editor.open();  // the question is answered No: the drawing stays
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0], SymbolEditor::kDiscardQuestion);
+    EXPECT_TRUE(editor.blackCell(30, 30));
+    EXPECT_FALSE(editor.confirmDiscard());
+
+    dialogs.answers.push_back(Dialogs::Answer::Yes);
+    editor.open();
+    EXPECT_FALSE(editor.blackCell(30, 30));
+    EXPECT_TRUE(editor.blackCell(24, 24));
+    // Opened and untouched: closing asks nothing.
+    EXPECT_TRUE(editor.confirmDiscard());
+    EXPECT_EQ(dialogs.shown.size(), 3u);
+
+    // A drawing wiped out cell by cell holds nothing to lose.
+    editor.clearGrid();
+    editor.gridMouseDown(MouseButton::Left, 5, 5);
+    editor.gridMouseUp();
+    editor.gridMouseDown(MouseButton::Right, 5, 5);
+    editor.gridMouseUp();
+    EXPECT_TRUE(editor.confirmDiscard());
+    EXPECT_EQ(dialogs.shown.size(), 3u);
+}
+
 }  // namespace
 }  // namespace noma
