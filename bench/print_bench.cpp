@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "DensePage.h"
+#include "PrintPicture.h"
 
 #include <unistd.h>
 
@@ -22,13 +23,10 @@ namespace {
 
 using namespace noma;
 
+using noma::bench::a4Picture;
 using noma::bench::densePage;
 
-constexpr int kDpi = 600;
-
-Canvas a4Picture() {
-    return Canvas(millimetresToPixels(210, kDpi), millimetresToPixels(297, kDpi));
-}
+constexpr int kDpi = bench::kPrintDpi;
 
 void BM_DrawTactilePage(benchmark::State& state) {
     const ScoreDocument& doc = densePage();

@@ -2,10 +2,9 @@
 #include <benchmark/benchmark.h>
 
 #include <charconv>
-#include <cstdio>
 #include <string>
-#include <unistd.h>
 
+#include "FilledScore.h"
 #include "document/ScoreDocument.h"
 #include "document/ScoreFile.h"
 #include "platform/FileIo.h"
@@ -15,40 +14,21 @@ namespace {
 using namespace noma;
 
 ScoreDocument& largestScore() {
-    static ScoreDocument doc = [] {
-        ScoreDocument d;
-        d.header = {kMaxPages, 8, 0};
-        for (int p = 0; p < kMaxPages; ++p) {
-            d.settings(p) = {1, 0, 12, 4, 10, 4};
-            for (int i = 0; i < kMaxRecords; ++i) {
-                SymbolRecord r;
-                r[0] = 1 + (i % 63);
-                r[1] = 10 + i % 90;
-                r[2] = -3 + i % 70;
-                r[3] = i % 7 == 0 ? 552 : 0;
-                r[4] = i % 11 == 0 ? -4 : 0;
-                d.append(p, r);
-            }
-        }
-        return d;
-    }();
+    static ScoreDocument doc = bench::filledScore(kMaxPages, kMaxRecords);
     return doc;
 }
 
-std::string benchFile() {
-    static const std::string path = [] {
-        std::string p = "/tmp/noma-bench-" + std::to_string(::getpid()) + ".nmg";
-        writeScoreFile(largestScore(), p);
-        return p;
-    }();
-    return path;
+// Written once; a failure shows as the failure of the benchmark that reads it.
+const std::string& benchFile() {
+    static const bench::ScratchFile file("largest.nmg");
+    [[maybe_unused]] static const auto failure = writeScoreFile(largestScore(), file.path());
+    return file.path();
 }
 
 void BM_SaveLargestScore(benchmark::State& state) {
     const std::string path = benchFile();
     for (auto _ : state) {
-        auto failure = writeScoreFile(largestScore(), path);
-        benchmark::DoNotOptimize(failure);
+        if (writeScoreFile(largestScore(), path)) state.SkipWithError("save failed");
     }
 }
 BENCHMARK(BM_SaveLargestScore)->Unit(benchmark::kMillisecond);
@@ -68,7 +48,12 @@ BENCHMARK(BM_LoadLargestScore)->Unit(benchmark::kMillisecond);
 void BM_ReadAndFromCharsBaseline(benchmark::State& state) {
     const std::string path = benchFile();
     for (auto _ : state) {
-        const std::string bytes = readWholeFile(path).value();
+        const auto file = readWholeFile(path);
+        if (!file) {
+            state.SkipWithError("read failed");
+            break;
+        }
+        const std::string& bytes = *file;
         const char* p = bytes.data();
         const char* end = p + bytes.size();
         long long sum = 0;
