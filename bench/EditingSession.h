@@ -1,6 +1,8 @@
 #pragma once
 
 // An editor on one page, set up as the Workspace sets it up, for the pointer benchmarks.
+#include <benchmark/benchmark.h>
+
 #include <string>
 
 #include "document/SymbolKind.h"
@@ -80,5 +82,26 @@ struct EditingSession {
         editor.mouseUp(MouseButton::Left, hot.x, hot.y);
     }
 };
+
+// Pointer moves with the quarter-note tool armed over page 0 of `page`.
+inline void measurePointerMoves(benchmark::State& state, const ScoreDocument& page) {
+    EditingSession s(page);
+    s.armQuarterNote();
+    int i = 0;
+    for (auto _ : state) {
+        s.sweepMove(i++);
+        benchmark::DoNotOptimize(s.view.data());
+    }
+    state.counters["renders"] = s.host.renders;
+}
+
+// Picking up the page's last record, dragging it and dropping it back.
+inline void measurePickUpDragAndRelease(benchmark::State& state, const ScoreDocument& page) {
+    EditingSession s(page);
+    const PixelPoint hot = s.armLastRecord();
+    for (auto _ : state) s.pickUpDragAndRelease(hot);
+    state.counters["renders_per_gesture"] =
+        benchmark::Counter(s.host.renders, benchmark::Counter::kAvgIterations);
+}
 
 }  // namespace noma::bench

@@ -2,6 +2,7 @@
 // with notes, rests, chords, accidentals, bar lines, dots, ties and staccato marks.
 #include <benchmark/benchmark.h>
 
+#include "Measured.h"
 #include "MusicScore.h"
 #include "document/ScoreDocument.h"
 #include "music/MidiExport.h"
@@ -16,17 +17,7 @@ const ScoreDocument& fullScore() {
 }
 
 void BM_MidiExportFullScore(benchmark::State& state) {
-    const ScoreDocument& doc = fullScore();
-    MidiSettings settings = defaultMidiSettings(doc);
-    settings.staves = StaveSelection::Both;
-    size_t bytes = 0;
-    for (auto _ : state) {
-        const std::string file = exportMidi(doc, settings);
-        bytes = file.size();
-        benchmark::DoNotOptimize(file.data());
-    }
-    state.counters["records"] = doc.totalSymbolCount();
-    state.counters["file_bytes"] = static_cast<double>(bytes);
+    bench::measureMidiExport(state, fullScore());
 }
 BENCHMARK(BM_MidiExportFullScore)->Unit(benchmark::kMillisecond);
 

@@ -7,6 +7,7 @@
 #include "document/SymbolKind.h"
 #include "render/PageRenderer.h"
 #include "DensePage.h"
+#include "Measured.h"
 
 namespace {
 
@@ -14,16 +15,7 @@ using namespace noma;
 using noma::bench::densePage;
 
 void BM_RenderDensePage(benchmark::State& state) {
-    ScoreDocument& doc = densePage();
-    render::ViewState view;
-    Canvas viewImage(pageWidth(0), pageHeight(0)), back(pageWidth(0), pageHeight(0));
-    render::StaveTable staves;
-    for (auto _ : state) {
-        render::renderPage(doc, 0, view, viewImage, back, staves);
-        benchmark::DoNotOptimize(viewImage.data());
-        benchmark::DoNotOptimize(back.data());
-    }
-    state.counters["records"] = doc.symbolCount(0);
+    bench::measureRender(state, densePage());
 }
 BENCHMARK(BM_RenderDensePage)->Unit(benchmark::kMicrosecond);
 

@@ -9,6 +9,7 @@
 #include "DensePage.h"
 #include "EditingSession.h"
 #include "FilledScore.h"
+#include "Measured.h"
 #include "MusicScore.h"
 #include "PrintPicture.h"
 #include "document/PageGeometry.h"
@@ -94,17 +95,7 @@ BENCHMARK(BM_LoadByRecords)
 // ---- MIDI export of full pages of music ----
 
 void BM_MidiExportByPages(benchmark::State& state) {
-    const ScoreDocument doc = bench::musicScore(static_cast<int>(state.range(0)));
-    MidiSettings settings = defaultMidiSettings(doc);
-    settings.staves = StaveSelection::Both;
-    size_t bytes = 0;
-    for (auto _ : state) {
-        const std::string file = exportMidi(doc, settings);
-        bytes = file.size();
-        benchmark::DoNotOptimize(file.data());
-    }
-    state.counters["records"] = doc.totalSymbolCount();
-    state.counters["file_bytes"] = static_cast<double>(bytes);
+    bench::measureMidiExport(state, bench::musicScore(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_MidiExportByPages)
     ->ArgName("pages")
@@ -116,16 +107,7 @@ BENCHMARK(BM_MidiExportByPages)
 // ---- one page with 10, 100 and 1000 records ----
 
 void BM_RenderByRecords(benchmark::State& state) {
-    ScoreDocument doc = bench::densePageWith(static_cast<int>(state.range(0)));
-    render::ViewState view;
-    Canvas viewImage(pageWidth(0), pageHeight(0)), back(pageWidth(0), pageHeight(0));
-    render::StaveTable staves;
-    for (auto _ : state) {
-        render::renderPage(doc, 0, view, viewImage, back, staves);
-        benchmark::DoNotOptimize(viewImage.data());
-        benchmark::DoNotOptimize(back.data());
-    }
-    state.counters["records"] = doc.symbolCount(0);
+    bench::measureRender(state, bench::densePageWith(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_RenderByRecords)
     ->ArgName("records")
@@ -135,14 +117,7 @@ BENCHMARK(BM_RenderByRecords)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_PointerMoveByRecords(benchmark::State& state) {
-    bench::EditingSession s(bench::densePageWith(static_cast<int>(state.range(0))));
-    s.armQuarterNote();
-    int i = 0;
-    for (auto _ : state) {
-        s.sweepMove(i++);
-        benchmark::DoNotOptimize(s.view.data());
-    }
-    state.counters["renders"] = s.host.renders;
+    bench::measurePointerMoves(state, bench::densePageWith(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_PointerMoveByRecords)
     ->ArgName("records")
@@ -152,11 +127,7 @@ BENCHMARK(BM_PointerMoveByRecords)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_PickUpDragAndReleaseByRecords(benchmark::State& state) {
-    bench::EditingSession s(bench::densePageWith(static_cast<int>(state.range(0))));
-    const PixelPoint hot = s.armLastRecord();
-    for (auto _ : state) s.pickUpDragAndRelease(hot);
-    state.counters["renders_per_gesture"] =
-        benchmark::Counter(s.host.renders, benchmark::Counter::kAvgIterations);
+    bench::measurePickUpDragAndRelease(state, bench::densePageWith(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_PickUpDragAndReleaseByRecords)
     ->ArgName("records")
