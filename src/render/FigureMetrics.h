@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <cmath>
 
 namespace noma::render {
 
@@ -21,6 +20,9 @@ struct StrokeRange {
 class FigureMetrics {
   public:
     virtual ~FigureMetrics() = default;
+    // Whether these are the screen's metrics (ScreenMetrics): asked once per figure, so a
+    // plain member rather than a type check.
+    bool isScreen() const { return isScreen_; }
     // k sixths of the vertical pitch. Figures ask for it many times each, so the values they
     // use are kept in a table filled by the metrics' constructor (see fillUnits).
     double u(int k) const {
@@ -41,6 +43,7 @@ class FigureMetrics {
     void fillUnits() {
         for (int k = 0; k < kUnitTableSize; ++k) units_[static_cast<size_t>(k)] = computeU(k);
     }
+    bool isScreen_ = false;
 
   private:
     static constexpr int kUnitTableSize = 80;
@@ -50,7 +53,10 @@ class FigureMetrics {
 // Screen pixels: u(k) = (k x pitch) / 6 truncated, page pixels are device pixels.
 class ScreenMetrics final : public FigureMetrics {
   public:
-    explicit ScreenMetrics(int pitch) : pitch_(pitch) { fillUnits(); }
+    explicit ScreenMetrics(int pitch) : pitch_(pitch) {
+        fillUnits();
+        isScreen_ = true;
+    }
     int pitch() const { return pitch_; }
     int unit(int k) const { return k * pitch_ / 6; }
 
@@ -69,13 +75,13 @@ class ScreenMetrics final : public FigureMetrics {
     int pitch_;
 };
 
-// A device coordinate as a raster position: truncated toward zero, far values held at the
-// raster's coordinate bound.
+// A device coordinate as a raster position: truncated toward zero, far values (and NaN) held at
+// the raster's coordinate bound. Within the bound the conversion to int itself truncates.
 inline int toDevice(double v) {
     constexpr double kLimit = 1 << 29;
     if (!(v > -kLimit)) return -(1 << 29);
     if (v > kLimit) return 1 << 29;
-    return static_cast<int>(std::trunc(v));
+    return static_cast<int>(v);
 }
 
 }  // namespace noma::render

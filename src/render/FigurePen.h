@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <typeinfo>
 
 #include "platform/Canvas.h"
 #include "render/FigureMetrics.h"
@@ -38,14 +37,7 @@ class FigurePen {
         return m_.strokes(lo, hi, basis);
     }
 
-    // toDevice, which every figure coordinate goes through: within the bounds the conversion to
-    // int already truncates toward zero, so no separate rounding step is needed.
-    static int device(double v) {
-        constexpr double kLimit = 1 << 29;
-        if (!(v > -kLimit)) return -(1 << 29);
-        if (v > kLimit) return 1 << 29;
-        return static_cast<int>(v);
-    }
+    static int device(double v) { return toDevice(v); }
 
     void line(double x1, double y1, double x2, double y2) {
         canvas_.moveTo(device(x1), device(y1));
@@ -89,27 +81,29 @@ class FigurePen {
     template <class Draw>
     void keptFigure(FigureFamily family, int kind, double x, double y, Draw draw) {
         constexpr double kFar = 1 << 28;
-        const bool whole = typeid(m_) == typeid(ScreenMetrics) &&
-                           canvas_.penMode() == Canvas::PenMode::Copy && x > -kFar && x < kFar &&
-                           y > -kFar && y < kFar && x == static_cast<int>(x) &&
-                           y == static_cast<int>(y);
+        const bool whole = m_.isScreen() && canvas_.penMode() == Canvas::PenMode::Copy &&
+                           x > -kFar && x < kFar && y > -kFar && y < kFar &&
+                           x == static_cast<int>(x) && y == static_cast<int>(y);
         if (!whole) {
             draw(*this, x, y);
             return;
         }
         const auto& screen = static_cast<const ScreenMetrics&>(m_);
-        // Kept figures lie within 48 sixths of the pitch of their anchor; the scratch picture
-        // leaves room, and a figure that reaches its edge is not kept.
-        const int reach = screen.unit(60) + 8;
         const uint64_t key = (static_cast<uint64_t>(family) << 56) |
                              (static_cast<uint64_t>(static_cast<uint32_t>(kind)) << 24) |
                              (static_cast<uint32_t>(screen.pitch()) & 0xFFFFFFu);
-        KeptFigure* kept = render::keptFigure(key, reach, [&](Canvas& scratch, int origin) {
-            FigurePen pen(scratch, m_, kBlack);
-            pen.keeping_ = true;
-            draw(pen, origin, origin);
-            return pen.movable_;
-        });
+        KeptFigure* kept = nullptr;
+        if (!findKeptFigure(key, kept)) {
+            // Kept figures lie within 48 sixths of the pitch of their anchor; the scratch
+            // picture leaves room, and a figure that reaches its edge is not kept.
+            const int reach = screen.unit(60) + 8;
+            kept = render::keptFigure(key, reach, [&](Canvas& scratch, int origin) {
+                FigurePen pen(scratch, m_, kBlack);
+                pen.keeping_ = true;
+                draw(pen, origin, origin);
+                return pen.movable_;
+            });
+        }
         const int ax = static_cast<int>(x), ay = static_cast<int>(y);
         if (kept == nullptr || ax + kept->left < 0 || ay + kept->top < 0 ||
             ax + kept->left + kept->mask.width() > canvas_.width() ||

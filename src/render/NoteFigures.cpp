@@ -159,7 +159,8 @@ void drawNoteFigure(FigurePen& pen, int kind, double x, double y, const FigureCo
     }
     switch (kind) {
         case kTama:
-            noteHead(pen, x, y);
+            pen.keptFigure(FigureFamily::Note, kind, x, y,
+                           [](FigurePen& p, double ax, double ay) { noteHead(p, ax, ay); });
             ledger(pen, context, x, y);
             break;
         case k2bunonpu:
@@ -177,13 +178,19 @@ void drawNoteFigure(FigurePen& pen, int kind, double x, double y, const FigureCo
             ledger(pen, context, x + pen.px(12), y);
             break;
         case kToon:
-            pen.stamp(TemplateId::TrebleClef, x - pen.px(14), y - pen.u(35), pen.px(26), pen.u(78));
+            pen.keptFigure(FigureFamily::Note, kind, x, y, [](FigurePen& p, double ax, double ay) {
+                p.stamp(TemplateId::TrebleClef, ax - p.px(14), ay - p.u(35), p.px(26), p.u(78));
+            });
             break;
         case kHeon:
-            pen.stamp(TemplateId::BassClef, x - pen.px(14), y - pen.u(23), pen.px(26), pen.u(40));
+            pen.keptFigure(FigureFamily::Note, kind, x, y, [](FigurePen& p, double ax, double ay) {
+                p.stamp(TemplateId::BassClef, ax - p.px(14), ay - p.u(23), p.px(26), p.u(40));
+            });
             break;
         case kStacatisimo:
-            pen.stamp(TemplateId::Wedge, x - pen.u(3), y - pen.u(8), pen.u(7), pen.u(16));
+            pen.keptFigure(FigureFamily::Note, kind, x, y, [](FigurePen& p, double ax, double ay) {
+                p.stamp(TemplateId::Wedge, ax - p.u(3), ay - p.u(8), p.u(7), p.u(16));
+            });
             break;
         default:
             break;

@@ -172,9 +172,14 @@ void drawFigure(Canvas& canvas, const FigureMetrics& m, const SymbolRecord& reco
     }
 }
 
+PagePoint lineRecordEnd(const SymbolRecord& record, int x, int y) {
+    return {pagePixel(int64_t{x} + record[3]), pagePixel(int64_t{y} + record[4])};
+}
+
 void drawLineRecord(Canvas& canvas, const SymbolRecord& record, int x, int y) {
+    const PagePoint end = lineRecordEnd(record, x, y);
     canvas.moveTo(x, y);
-    canvas.lineTo(pagePixel(int64_t{x} + record[3]), pagePixel(int64_t{y} + record[4]));
+    canvas.lineTo(end.x, end.y);
 }
 
 }  // namespace noma::render

@@ -52,6 +52,8 @@ void drawFigure(Canvas& canvas, const FigureMetrics& m, const SymbolRecord& reco
 
 // A kind-46 line from (x, y) by field 3 across and field 4 down, in the pen colour.
 void drawLineRecord(Canvas& canvas, const SymbolRecord& record, int x, int y);
+// The end point of that line (its last pixel is the one before).
+PagePoint lineRecordEnd(const SymbolRecord& record, int x, int y);
 
 // A slur or tie: the arc of the circle through the three points, counter-clockwise from the
 // first to the second (from the second to the first when `secondToFirst`). Collinear points

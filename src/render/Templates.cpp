@@ -204,12 +204,47 @@ void stampMask(Canvas& canvas, const Mask& mask, int x0, int y0, Rgb ink) {
         canvas.fillSpan(x0 + run.x, x0 + run.x + run.length, y0 + run.y, ink);
 }
 
+namespace {
+
+// The figures kept on this thread; they stay for the thread's life, so pointers to them do.
+std::unordered_map<uint64_t, std::unique_ptr<KeptFigure>>& keptFigures() {
+    thread_local std::unordered_map<uint64_t, std::unique_ptr<KeptFigure>> figures;
+    return figures;
+}
+
+// The last figure found per slot, in front of the map: every figure drawn asks.
+struct RecentKept {
+    bool used = false;
+    uint64_t key = 0;
+    KeptFigure* figure = nullptr;
+};
+constexpr size_t kRecentSlots = 256;
+
+RecentKept& recentSlot(uint64_t key) {
+    thread_local std::array<RecentKept, kRecentSlots> recent;
+    return recent[static_cast<size_t>((key * 0x9E3779B97F4A7C15u) >> 56) % kRecentSlots];
+}
+
+}  // namespace
+
+bool findKeptFigure(uint64_t key, KeptFigure*& figure) {
+    RecentKept& slot = recentSlot(key);
+    if (!slot.used || slot.key != key) {
+        auto& figures = keptFigures();
+        const auto found = figures.find(key);
+        if (found == figures.end()) return false;
+        slot = {true, key, found->second.get()};
+    }
+    figure = slot.figure;
+    return true;
+}
+
 KeptFigure* keptFigure(uint64_t key, int reach,
                        const std::function<bool(Canvas& scratch, int origin)>& draw) {
     // A page has a few dozen kinds at one pitch; the bound only guards against misuse.
     constexpr int kMaxReach = 512;
     constexpr size_t kMaxFigures = 4096;
-    thread_local std::unordered_map<uint64_t, std::unique_ptr<KeptFigure>> figures;
+    auto& figures = keptFigures();
     const auto found = figures.find(key);
     if (found != figures.end()) return found->second.get();
     if (figures.size() >= kMaxFigures || reach < 0 || reach > kMaxReach) return nullptr;
@@ -257,14 +292,20 @@ void stampKeptFigure(Canvas& canvas, KeptFigure& figure, int x, int y, Rgb ink) 
             figure.spans.push_back({run.y * stride + run.x, run.length});
         figure.stride = stride;
     }
-    uint32_t* origin =
+    uint32_t* const origin =
         canvas.data() + static_cast<size_t>(y + figure.top) * stride + x + figure.left;
-    for (const KeptFigure::Span& span : figure.spans) {
-        uint32_t* p = origin + span.offset;
-        if (span.length == 1) {
+    // Each row of a figure is most often a line of the image not yet in the nearest cache, so
+    // the stores wait on memory: ask for the lines a few runs ahead while storing this one.
+    constexpr size_t kAhead = 4;
+    const KeptFigure::Span* const spans = figure.spans.data();
+    const size_t count = figure.spans.size();
+    for (size_t i = 0; i < count; ++i) {
+        if (i + kAhead < count) __builtin_prefetch(origin + spans[i + kAhead].offset, 1);
+        uint32_t* const p = origin + spans[i].offset;
+        if (spans[i].length == 1) {
             *p = ink;  // most runs of strokes are single pixels
         } else {
-            Canvas::fillPixels(p, static_cast<size_t>(span.length), ink);
+            Canvas::fillPixels(p, static_cast<size_t>(spans[i].length), ink);
         }
     }
 }

@@ -81,6 +81,11 @@ struct KeptFigure {
 // image.
 void stampKeptFigure(Canvas& canvas, KeptFigure& figure, int x, int y, Rgb ink);
 
+// Whether `key` was asked for before on this thread, and if so what keptFigure answered
+// (`figure`, null for a figure that may not be kept); cheaper than keptFigure itself, which
+// stays for the first time.
+bool findKeptFigure(uint64_t key, KeptFigure*& figure);
+
 // The figure kept under `key` for this thread. The first time, `draw(scratch, origin)` draws
 // it in black on a white scratch picture with its anchor at (origin, origin) and at most
 // `reach` pixels away from it, and answers whether the figure may be kept. Null when it may

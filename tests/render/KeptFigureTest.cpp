@@ -1,6 +1,8 @@
 // Figures kept as masks on the screen against the same figures drawn stroke by stroke.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "RenderTestSupport.h"
 #include "document/SymbolKind.h"
 #include "render/FigureMetrics.h"
@@ -138,6 +140,33 @@ TEST(KeptFigures, FiguresTooBigToKeepAreDrawnDirectly) {
     EXPECT_TRUE(kept->movesPen);
     EXPECT_EQ(kept->endX, 5);
     EXPECT_EQ(kept->endY, -6);
+}
+
+TEST(KeptFigures, FoundAgainUnderTheirOwnKeysOnly) {
+    // More keys than the quick lookup has room for, so that some share its places.
+    std::vector<const KeptFigure*> kept;
+    for (uint64_t i = 0; i < 600; ++i) {
+        const uint64_t key = 0xF00D0000u + (i << 24) + i % 7;
+        kept.push_back(keptFigure(key, 10, [i](Canvas& scratch, int origin) {
+            scratch.setPixel(origin + static_cast<int>(i % 5), origin, kBlack);
+            return i % 3 != 0;  // every third one may not be kept
+        }));
+    }
+    for (int round = 0; round < 2; ++round) {
+        for (uint64_t i = 0; i < 600; ++i) {
+            const uint64_t key = 0xF00D0000u + (i << 24) + i % 7;
+            KeptFigure unset;
+            KeptFigure* found = &unset;
+            ASSERT_TRUE(findKeptFigure(key, found)) << i;
+            EXPECT_EQ(found, kept[i]) << i;
+            EXPECT_EQ(found == nullptr, i % 3 == 0) << i;
+            if (found != nullptr) {
+                EXPECT_EQ(found->left, static_cast<int>(i % 5)) << i;
+            }
+        }
+    }
+    KeptFigure* none = nullptr;
+    EXPECT_FALSE(findKeptFigure(0xF00D0000u + 3, none));  // never asked for
 }
 
 TEST(KeptFigures, ScaledTemplatesStayTheSameAcrossSizes) {
