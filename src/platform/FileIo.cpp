@@ -13,17 +13,6 @@ namespace noma {
 
 namespace {
 
-std::string folderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-std::string errnoText(const char* what) {
-    return std::string(what) + ": " + std::strerror(errno);
-}
-
 // Saving through a symbolic link replaces the file it points to and keeps the link.
 std::string linkTarget(const std::string& path) {
     struct stat st {};
@@ -71,21 +60,13 @@ std::string writeFileAtomically(const std::string& name, std::string_view bytes)
     if (name.empty()) return "empty file name";
     if (directoryExists(name)) return "the name is a folder";
     const std::string path = linkTarget(name);
-    std::string temp = joinPath(folderOf(path), ".noma-save-XXXXXX");
-    const int fd = ::mkstemp(temp.data());
+    std::string temp;
+    const int fd = createFileBeside(path, ".noma-save-", temp);
     if (fd < 0) return errnoText("cannot create a file in the folder");
 
-    // Keep the permissions of the file being replaced; a new file gets the usual 0666 & ~umask.
+    // Keep the permissions of the file being replaced.
     struct stat old {};
-    mode_t mode;
-    if (::stat(path.c_str(), &old) == 0) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::fchmod(fd, mode);
+    if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
 
     const char* p = bytes.data();
     size_t left = bytes.size();
@@ -143,6 +124,33 @@ std::string joinPath(const std::string& folder, std::string_view name) {
     if (out.back() != '/') out += '/';
     out += name;
     return out;
+}
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+int createFileBeside(const std::string& path, std::string_view prefix, std::string& created) {
+    std::string name(prefix);
+    name += "XXXXXX";
+    created = joinPath(folderOf(path), name);
+    const int fd = ::mkstemp(created.data());
+    if (fd < 0) {
+        created.clear();
+        return -1;
+    }
+    // mkstemp makes the file 0600; a finished output should be as readable as any new file.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    return fd;
+}
+
+std::string errnoText(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
 }
 
 }  // namespace noma

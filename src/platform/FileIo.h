@@ -22,5 +22,15 @@ bool ensureDirectory(const std::string& path);
 
 // "a/b" from folder "a" and name "b".
 std::string joinPath(const std::string& folder, std::string_view name);
+// The folder part of `path`: "." for a bare name, "/" for a file in the root.
+std::string folderOf(const std::string& path);
+
+// Creates an empty file named `prefix` plus six random characters in the folder of `path`,
+// with the permissions a new file gets (0666 & ~umask), to be written and renamed over `path`.
+// Returns its descriptor and sets `created` to its name; -1 (errno set) when it cannot.
+int createFileBeside(const std::string& path, std::string_view prefix, std::string& created);
+
+// `what`, a colon and the system's reason for the last failed call.
+std::string errnoText(const char* what);
 
 }  // namespace noma

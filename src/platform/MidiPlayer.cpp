@@ -3,7 +3,6 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <fluidsynth.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <chrono>
 #include <cstdio>
@@ -138,21 +137,11 @@ class EndOfMusic {
     int total_ = 0;
 };
 
-std::string folderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // A fresh empty file beside `path` to render into before it is renamed over it.
 std::string makeTempBeside(const std::string& path) {
-    std::string temp = joinPath(folderOf(path), ".noma-wav-XXXXXX");
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return "";
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    ::close(fd);
+    std::string temp;
+    const int fd = createFileBeside(path, ".noma-wav-", temp);
+    if (fd >= 0) ::close(fd);
     return temp;
 }
 

@@ -2,10 +2,7 @@
 
 #include <zlib.h>
 
-#include <sys/stat.h>
 #include <unistd.h>
-#include <cerrno>
-#include <cstring>
 #include <string_view>
 
 #include "platform/FileIo.h"
@@ -18,17 +15,6 @@ namespace {
 constexpr int kCatalogObject = 1;
 constexpr int kPagesObject = 2;
 constexpr int kInfoObject = 3;
-
-std::string folderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-std::string errnoText(const char* what) {
-    return std::string(what) + ": " + std::strerror(errno);
-}
 
 // A length in points with four decimals, written without the C library so that no locale
 // can turn the decimal point into a comma.
@@ -145,15 +131,8 @@ PdfWriter::~PdfWriter() {
 bool PdfWriter::open() {
     if (path_.empty()) return fail("empty file name");
     if (directoryExists(path_)) return fail("the name is a folder");
-    tempPath_ = joinPath(folderOf(path_), ".noma-print-XXXXXX");
-    const int fd = ::mkstemp(tempPath_.data());
-    if (fd < 0) {
-        tempPath_.clear();
-        return fail(errnoText("cannot create a file in the folder"));
-    }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
+    const int fd = createFileBeside(path_, ".noma-print-", tempPath_);
+    if (fd < 0) return fail(errnoText("cannot create a file in the folder"));
     file_ = ::fdopen(fd, "wb");
     if (file_ == nullptr) {
         ::close(fd);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -106,6 +107,32 @@ TEST(FileHelpers, ReadMissingOrFolderGivesNothing) {
     EXPECT_TRUE(directoryExists(dir.file("NMK")));
     EXPECT_EQ(joinPath("/a/", "b"), "/a/b");
     EXPECT_EQ(joinPath("/a", "b"), "/a/b");
+    EXPECT_EQ(folderOf("a.nmg"), ".");
+    EXPECT_EQ(folderOf("/a.nmg"), "/");
+    EXPECT_EQ(folderOf("/x/y/a.nmg"), "/x/y");
+}
+
+TEST(FileHelpers, FilesMadeBesideATargetAreNewFilesThereWithTheUsualPermissions) {
+    test::TempFolder dir;
+    const mode_t before = ::umask(022);
+    std::string first, second;
+    const int a = createFileBeside(dir.file("out.pdf"), ".tmp-", first);
+    const int b = createFileBeside(dir.file("out.pdf"), ".tmp-", second);
+    ::umask(before);
+    ASSERT_GE(a, 0);
+    ASSERT_GE(b, 0);
+    ::close(a);
+    ::close(b);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(folderOf(first), dir.path());
+    EXPECT_EQ(std::filesystem::path(first).filename().string().rfind(".tmp-", 0), 0u);
+    EXPECT_EQ(std::filesystem::status(first).permissions(), std::filesystem::perms(0644));
+    EXPECT_EQ(std::filesystem::file_size(first), 0u);
+
+    std::string none = "unchanged";
+    EXPECT_LT(createFileBeside(dir.file("missing/out.pdf"), ".tmp-", none), 0);
+    EXPECT_EQ(none, "");
+    EXPECT_NE(errnoText("cannot create").find("cannot create: "), std::string::npos);
 }
 
 }  // namespace
