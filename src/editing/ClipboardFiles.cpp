@@ -28,6 +28,17 @@ ClipboardRead parseClipboardData(std::string_view text, RegionSelection& selecti
         }
     }
     if (head[4] < 0) return {ClipboardRead::Status::Malformed, "negative record count"};
+    // A copied region lies on a page, a few hundred columns or rows at most. Corners far beyond
+    // that, or in the wrong order, come from no copy and would overflow the pixel arithmetic of
+    // the paste preview.
+    for (int i = 0; i < 4; ++i) {
+        if (head[i] < -kMaxRegionCorner || head[i] > kMaxRegionCorner) {
+            return {ClipboardRead::Status::Malformed, "a region corner is far off the page"};
+        }
+    }
+    if (head[0] > head[2] || head[1] > head[3]) {
+        return {ClipboardRead::Status::Malformed, "the region's corners are in the wrong order"};
+    }
     RegionSelection read;
     read.left = head[0];
     read.top = head[1];

@@ -12,6 +12,8 @@ namespace noma {
 
 inline constexpr const char* kClipboardDataFile = "NomaDataClipboard.txt";
 inline constexpr const char* kClipboardPictureFile = "NomaJpgClipboard.jpg";
+// Largest distance of a clipboard region corner from the page origin, in columns or rows.
+inline constexpr int kMaxRegionCorner = 100000;
 
 // "L T R B count" and one "%d " line per record, CR LF line ends.
 std::string formatClipboardData(const RegionSelection& selection);

@@ -231,6 +231,18 @@ TEST(ClipboardData, MoreThanFiveHundredRecordsAreTruncated) {
     EXPECT_EQ(s.count(), kMaxSelection);  // untouched by the bad text
 }
 
+TEST(ClipboardData, RegionsThatNoCopyCouldWriteAreRefused) {
+    RegionSelection s;
+    // Corners that would overflow the paste preview's pixel arithmetic.
+    EXPECT_EQ(parseClipboardData("1190325608 22 6 0 0", s).status, ClipboardRead::Status::Malformed);
+    EXPECT_EQ(parseClipboardData("0 0 6 -2147483648 0", s).status, ClipboardRead::Status::Malformed);
+    EXPECT_EQ(parseClipboardData("10 0 5 4 0", s).status, ClipboardRead::Status::Malformed);
+    EXPECT_EQ(parseClipboardData("0 9 5 4 0", s).status, ClipboardRead::Status::Malformed);
+    // Anything a copy writes still reads, a corner just off the page included.
+    EXPECT_EQ(parseClipboardData("-1 0 156 156 0", s).status, ClipboardRead::Status::Ok);
+    EXPECT_EQ(parseClipboardData("5 5 5 5 0", s).status, ClipboardRead::Status::Ok);
+}
+
 TEST_F(RegionTest, DropThatDoesNotFitWritesNothing) {
     for (int i = 0; i < kMaxRecords - 2; ++i) place(k4bunkyuuhu, 1, 1);
     place(k4bunonpu, 20, 0);
