@@ -29,6 +29,12 @@ struct SymbolRecord {
     bool operator==(const SymbolRecord&) const = default;
 };
 
+// A file may put any 32-bit value in a field. Moving a field wraps round the 32-bit range
+// instead of overflowing, so moving it back (an undo) always restores it exactly.
+inline int32_t fieldPlus(int32_t field, int64_t delta) {
+    return static_cast<int32_t>(static_cast<uint32_t>(field) + static_cast<uint32_t>(delta));
+}
+
 struct DocumentHeader {
     int32_t pageCount = 1;
     int32_t verticalPitch = 8;

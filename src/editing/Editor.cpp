@@ -145,8 +145,9 @@ void Editor::pickUp(MouseButton button, int x, int y, bool& pickedUp) {
     for (int i = 0; i < doc_.symbolCount(page); ++i) {
         SymbolRecord& r = doc_.record(page, i);
         if (r.kind() != mode) continue;
-        const int hotX = r.kind() == kFuten ? r[1] : 6 * r[1];
-        const int hotY = (r[2] + 2 * t) * p;
+        // 64-bit: a record may lie anywhere in the 32-bit range.
+        const int64_t hotX = r.kind() == kFuten ? r[1] : 6 * int64_t{r[1]};
+        const int64_t hotY = (int64_t{r[2]} + 2 * t) * p;
         if (std::abs(hotX - x) >= 6 || std::abs(hotY - y) >= 6) continue;
 
         state_.pickedIndex = i;
@@ -394,16 +395,16 @@ void Editor::releaseDrag(int x, int y) {
         case kCresend:
         case kDeCresend:
         case kGuitarStrings:
-            r[3] += x - 6 * r[1];
+            r[3] = fieldPlus(r[3], x - 6 * int64_t{r[1]});
             r[1] = column;
             r[2] = row;
             break;
         case kSura:
         case kSuraU: {
-            const int dc = column - r[1];
-            const int dr = row - r[2];
-            for (int f : {1, 3, 5}) r[f] += dc;
-            for (int f : {2, 4, 6}) r[f] += dr;
+            const int64_t dc = column - int64_t{r[1]};
+            const int64_t dr = row - int64_t{r[2]};
+            for (int f : {1, 3, 5}) r[f] = fieldPlus(r[f], dc);
+            for (int f : {2, 4, 6}) r[f] = fieldPlus(r[f], dr);
             break;
         }
         default:
@@ -498,14 +499,14 @@ void Editor::nudge(EditKey key) {
         const int kind = r.kind();
         const int dx = key == EditKey::Left ? -1 : key == EditKey::Right ? 1 : 0;
         const int dy = key == EditKey::Up ? -1 : key == EditKey::Down ? 1 : 0;
-        r[1] += dx * (region && (kind == kFuten || kind == kTenji) ? 6 : 1);
-        r[2] += dy * (region && kind == kTenji ? p : 1);
-        if (isTwoClickEndX(kind)) r[3] += 6 * dx;
+        r[1] = fieldPlus(r[1], dx * (region && (kind == kFuten || kind == kTenji) ? 6 : 1));
+        r[2] = fieldPlus(r[2], dy * (region && kind == kTenji ? p : 1));
+        if (isTwoClickEndX(kind)) r[3] = fieldPlus(r[3], 6 * dx);
         if (isSlur(kind)) {
-            r[3] += dx;
-            r[5] += dx;
-            r[4] += dy;
-            r[6] += dy;
+            r[3] = fieldPlus(r[3], dx);
+            r[5] = fieldPlus(r[5], dx);
+            r[4] = fieldPlus(r[4], dy);
+            r[6] = fieldPlus(r[6], dy);
         }
     }
     // A nudge is an edit: without this, one made after saving would be lost silently.

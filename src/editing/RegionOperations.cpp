@@ -1,6 +1,7 @@
 #include "editing/RegionOperations.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "document/ScoreDocument.h"
 #include "document/SymbolKind.h"
@@ -21,12 +22,13 @@ bool selectRegion(const ScoreDocument& doc, int page, PixelPoint c1, PixelPoint 
     for (int i = 0; i < doc.symbolCount(page); ++i) {
         const SymbolRecord& rec = doc.record(page, i);
         bool inside;
+        // 64-bit: a record may lie anywhere in the 32-bit range.
         if (rec.kind() == kTenji) {
-            const int y = rec[2] + 2 * t * p;
+            const int64_t y = int64_t{rec[2]} + 2 * t * p;
             inside = 6 * l <= rec[1] && rec[1] <= 6 * r && p * top <= y && y <= p * b;
         } else {
             const int column = rec.kind() == kFuten ? rec[1] / 6 : rec[1];
-            const int row = rec[2] + 2 * t;
+            const int64_t row = int64_t{rec[2]} + 2 * t;
             inside = l <= column && column <= r && top <= row && row <= b;
         }
         if (!inside) continue;
@@ -81,30 +83,31 @@ SymbolRecord droppedCopy(const SymbolRecord& r, int dc, int dr, int pitch) {
 }
 
 void shiftRecord(SymbolRecord& r, int dc, int dr, int pitch) {
+    const auto shift = [&r](int f, int64_t by) { r[f] = fieldPlus(r[f], by); };
     switch (r.kind()) {
         case kFuten:
-            r[1] += 6 * dc;
-            r[2] += dr;
+            shift(1, 6 * int64_t{dc});
+            shift(2, dr);
             break;
         case kCresend:
         case kDeCresend:
         case kGuitarStrings:
-            r[1] += dc;
-            r[2] += dr;
-            r[3] += 6 * dc;
+            shift(1, dc);
+            shift(2, dr);
+            shift(3, 6 * int64_t{dc});
             break;
         case kSura:
         case kSuraU:
-            for (int f : {1, 3, 5}) r[f] += dc;
-            for (int f : {2, 4, 6}) r[f] += dr;
+            for (int f : {1, 3, 5}) shift(f, dc);
+            for (int f : {2, 4, 6}) shift(f, dr);
             break;
         case kTenji:
-            r[1] += 6 * dc;
-            r[2] += pitch * dr;
+            shift(1, 6 * int64_t{dc});
+            shift(2, int64_t{pitch} * dr);
             break;
         default:
-            r[1] += dc;
-            r[2] += dr;
+            shift(1, dc);
+            shift(2, dr);
             break;
     }
 }

@@ -1,3 +1,6 @@
+#include <cstdint>
+#include <limits>
+
 #include "EditorFixture.h"
 #include "document/SymbolKind.h"
 #include "editing/ClipboardFiles.h"
@@ -256,6 +259,59 @@ TEST_F(RegionTest, DropThatDoesNotFitWritesNothing) {
     ASSERT_FALSE(host.messages.empty());
     EXPECT_EQ(host.messages.back(), kPageFullMessage);
     EXPECT_EQ(rec(kMaxRecords - 1)[1], 21);
+}
+
+// A score file may hold any 32-bit value in a field; records far off the page must neither stop
+// selection, picking up and moving nor come back different after an undo.
+TEST_F(RegionTest, FieldsAtTheEndsOfTheIntegerRangeMoveAndUndoExactly) {
+    constexpr int kMax = std::numeric_limits<int32_t>::max();
+    constexpr int kMin = std::numeric_limits<int32_t>::min();
+    place(k4bunonpu, kMax, kMax);  // off the page: never selected, never picked up
+    place(kTenji, kMin, kMax, 1);
+    SymbolRecord slur;  // first end inside the region, the others anywhere
+    slur[0] = kSura;
+    slur[1] = 20;
+    slur[3] = kMax;
+    slur[4] = kMin;
+    slur[5] = kMin;
+    slur[6] = kMax;
+    doc.append(0, slur);
+    place(kCresend, 21, 0, kMax);
+    const SymbolRecord slurBefore = rec(2), crescBefore = rec(3);
+
+    arm(k4bunonpu);
+    editor.mouseDown(MouseButton::Right, 120, 160);
+    EXPECT_EQ(count(), 4);
+
+    arm(kModeRegionMove);
+    drawRegion(0, 0, 620, 930);
+    ASSERT_EQ(editor.state().selection.count(), 2);
+    editor.mouseMove(300, 400);
+    editor.mouseDown(MouseButton::Left, 300, 400);
+    ASSERT_EQ(count(), 4);
+    EXPECT_EQ(rec(0)[1], kMax);
+    EXPECT_EQ(rec(1)[1], kMin);
+    const int dc = editor.state().regionTarget.x - editor.state().selection.left;
+    EXPECT_EQ(rec(2)[1], 20 + dc);
+    EXPECT_NE(rec(2)[3], kMax);  // carried on round the integer range
+
+    editor.keyDown(EditKey::Left);
+    editor.keyDown(EditKey::Right);
+    editor.keyDown(EditKey::Up);
+    editor.keyDown(EditKey::Down);
+    editor.undo();
+    EXPECT_EQ(rec(2), slurBefore);
+    EXPECT_EQ(rec(3), crescBefore);
+
+    // Dragging a crescendo whose end is far away keeps the distance between its ends.
+    arm(kCresend);
+    editor.mouseDown(MouseButton::Left, 126 - 5, 160);
+    editor.mouseMove(150, 160);
+    editor.mouseUp(MouseButton::Left, 150, 160);
+    ASSERT_EQ(count(), 4);
+    EXPECT_EQ(rec(3)[1], 25);
+    EXPECT_EQ(static_cast<uint32_t>(rec(3)[3]) - static_cast<uint32_t>(crescBefore[3]),
+              static_cast<uint32_t>(150 - 126));
 }
 
 }  // namespace
