@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <tuple>
@@ -40,7 +41,11 @@ class CellIndex {
         const int originY = rowOriginY(doc.settings(page).topMargin, doc.header.verticalPitch);
         for (int i = 0; i < doc.symbolCount(page); ++i) {
             const SymbolRecord& r = doc.record(page, i);
-            if (r.kind() == kTenji) cells_.push_back({r[2] + originY, r[1], i, r[3]});
+            if (r.kind() != kTenji) continue;
+            // A cell whose page y does not fit an int lies far off the page and is never read.
+            const int64_t y = int64_t{r[2]} + originY;
+            if (y < INT_MIN || y > INT_MAX) continue;
+            cells_.push_back({static_cast<int>(y), r[1], i, r[3]});
         }
         std::sort(cells_.begin(), cells_.end(),
                   [](const PlacedCell& a, const PlacedCell& b) { return a.key() < b.key(); });

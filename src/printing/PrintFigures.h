@@ -2,6 +2,8 @@
 
 // The print figures that differ from the screen's, by family; used by the page drawing.
 
+#include <algorithm>
+
 #include "document/ScoreDocument.h"
 #include "platform/Canvas.h"
 #include "printing/PrintMetrics.h"
@@ -53,10 +55,12 @@ class PrintPen {
     const PrintMetrics& m_;
 };
 
-// Runs f(d) for every integer d from trunc(from) while d < below.
+// Runs f(d) for every integer d from trunc(from) while d < below. Both ends are held at the
+// device bound: a mark far off the paper would otherwise count past the int range for ever.
 template <class F>
 void forOffsets(double from, double below, F f) {
-    for (int d = render::toDevice(from); d < below; ++d) f(d);
+    const double end = std::min(below, double{render::kDeviceBound});
+    for (int d = render::toDevice(from); d < end; ++d) f(d);
 }
 
 // What the figures need of the page being printed.

@@ -77,10 +77,10 @@ class ScreenMetrics final : public FigureMetrics {
 
 // A device coordinate as a raster position: truncated toward zero, far values (and NaN) held at
 // the raster's coordinate bound. Within the bound the conversion to int itself truncates.
+constexpr int kDeviceBound = 1 << 29;
 inline int toDevice(double v) {
-    constexpr double kLimit = 1 << 29;
-    if (!(v > -kLimit)) return -(1 << 29);
-    if (v > kLimit) return 1 << 29;
+    if (!(v > -kDeviceBound)) return -kDeviceBound;
+    if (v > kDeviceBound) return kDeviceBound;
     return static_cast<int>(v);
 }
 

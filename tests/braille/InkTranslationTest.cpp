@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -88,6 +90,20 @@ TEST_F(Ink, NumeralRunInBothModes) {
     EXPECT_EQ(show(kDisplayKana), "dots 3456@94,295 | １@114,295 | ２@133,295 | か@152,295");
     EXPECT_EQ(show(kDisplayAlphabet),
               "dots 3456@94,295 | １@114,295 | ２@133,295 | dots 16@151,295");
+}
+
+TEST_F(Ink, CellsAtTheEndsOfTheIntegerRangeAreNotRead) {
+    line(100, 300, "3456 1");
+    SymbolRecord far;
+    far[0] = kTenji;
+    for (const auto& [x, y] : {std::pair{100 + 2 * kCellPitch, INT_MAX}, {INT_MAX, INT_MAX},
+                               {INT_MIN, INT_MIN}, {100 + 2 * kCellPitch, INT_MIN}}) {
+        far[1] = x;
+        far[2] = y;
+        far[3] = cellFromDots("12");
+        ASSERT_TRUE(doc.append(0, far));
+    }
+    EXPECT_EQ(show(kDisplayKana), "dots 3456@94,295 | １@114,295");
 }
 
 TEST_F(Ink, EveryDigitAfterTheIndicator) {

@@ -2,7 +2,10 @@
 // lines and the thickness of strokes.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "PrintTestSupport.h"
+#include "SameCanvas.h"
 #include "document/SymbolKind.h"
 
 namespace noma {
@@ -187,6 +190,16 @@ TEST_F(PrintAt600Pitch6, KindsWithoutADrawingPrintNothing) {
     for (int kind : {0, 50, 56, 64, 69, 74, 79, 92, 99, 196, 360})
         doc->append(0, rec({kind, 40, 10, 30, 40}));
     EXPECT_EQ(test::countNotWhite(print()), 0);
+}
+
+TEST_F(PrintAt600Pitch6, NotesFarOffThePaperPrintNothingAndEnd) {
+    // Their flags once counted printer rows up to the row of the note, past the int range.
+    doc->append(0, rec({k4bunonpu, 40, 10}));
+    const Canvas alone = print();
+    for (int kind : {kN16bunonpu, k16bunonpuU, k32bunonpu, k32bunonpuU, k64bunonpu, k64bunonpuU})
+        for (int32_t row : {INT32_MAX, INT32_MIN})
+            for (int32_t column : {20, INT32_MAX, INT32_MIN}) doc->append(0, rec({kind, column, row}));
+    EXPECT_TRUE(test::sameCanvas(print(), alone));
 }
 
 TEST(PrintPage, InkAtTwiceTheMagnificationIsTwiceAsLarge) {

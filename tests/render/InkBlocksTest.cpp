@@ -7,18 +7,13 @@
 #include <vector>
 
 #include "RenderTestSupport.h"
+#include "SameCanvas.h"
 #include "render/PageColours.h"
 
 namespace noma::render {
 namespace {
 
-bool sameCanvas(const Canvas& a, const Canvas& b) {
-    if (a.width() != b.width() || a.height() != b.height()) return false;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.getPixel(x, y) != b.getPixel(x, y)) return false;
-    return true;
-}
+using test::sameCanvas;
 
 // A white image with coloured boxes, each marked, as the page's first stages leave it.
 struct InkedImage {
