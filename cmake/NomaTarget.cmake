@@ -1,6 +1,9 @@
 # Compiler settings shared by every project target.
 add_library(noma_options INTERFACE)
-target_compile_options(noma_options INTERFACE -Wall -Wextra -Wpedantic -Werror)
+target_compile_options(noma_options INTERFACE -Wall -Wextra -Wpedantic)
+if(NOMA_WERROR)
+  target_compile_options(noma_options INTERFACE -Werror)
+endif()
 if(NOMA_SANITIZE)
   target_compile_options(noma_options INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

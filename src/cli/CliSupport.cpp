@@ -74,7 +74,10 @@ int Args::choiceOption(std::string_view name, const std::vector<std::string_view
     for (size_t i = 0; i < choices.size(); ++i)
         if (choices[i] == *text) return static_cast<int>(i);
     std::string list;
-    for (const auto& c : choices) list += (list.empty() ? "" : "|") + std::string(c);
+    for (const auto& c : choices) {
+        if (!list.empty()) list += '|';
+        list += c;
+    }
     throw UsageError{std::string(name) + " must be " + list + ", not '" + *text + "'"};
 }
 
