@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/Version.h"
 #include "ui/ProgramIcon.h"
 
 namespace noma {
@@ -17,7 +18,8 @@ TVersionForm::TVersionForm(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(programIcon());
     icon->setGeometry(15, 15, 32, 32);
 
-    auto* name = new QLabel("ＮＯＭＡ 　Ver. 2.20", this);
+    // The number is the build's own, so the window never disagrees with --version.
+    auto* name = new QLabel(QString("ＮＯＭＡ 　Ver. ") + kVersion, this);
     name->setObjectName("ProductName");
     QFont bold = name->font();
     bold.setBold(true);

@@ -6,6 +6,7 @@
 
 #include "app/Workspace.h"
 #include "platform/ProgramFolder.h"
+#include "ui/CommandLine.h"
 #include "ui/EditorWindows.h"
 #include "ui/ProgramIcon.h"
 #include "ui/QtDialogs.h"
@@ -17,7 +18,7 @@ namespace {
 // Shows what escapes an event handler and ends the program, as the platform's standard
 // error box does.
 class NomaApplication : public QApplication {
-public:
+  public:
     using QApplication::QApplication;
     bool notify(QObject* receiver, QEvent* event) override {
         try {
@@ -35,16 +36,18 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto status = noma::answerHelpOrVersion(argc, argv)) return *status;
     NomaApplication app(argc, argv);
     app.setApplicationName("NOMA");
+    app.setDesktopFileName("noma");  // lets the desktop match the window to noma.desktop
     app.setWindowIcon(QIcon(noma::programIcon()));
+    std::optional<std::string> score;
+    if (const auto status = noma::takeScoreArgument(argc, argv, score)) return *status;
     try {
         noma::QtDialogs dialogs;
         noma::AuxiliaryWindows windows;
         noma::QtFormHost forms(windows);
         noma::Workspace workspace(dialogs, forms, noma::defaultProgramFolder());
-        std::optional<std::string> score;
-        if (argc > 1) score = argv[1];
         workspace.startUp(score);
 
         noma::EditorWindows editor(workspace, windows);
