@@ -29,8 +29,9 @@ std::string clefSvg() {
             }
             int end = x;
             while (end < clef.width() && clef.getPixel(end, y) == kBlack) ++end;
-            path += "M" + std::to_string(left + x) + " " + std::to_string(y) + "h" +
-                    std::to_string(end - x) + "v1h-" + std::to_string(end - x) + "z";
+            char run[64];
+            std::snprintf(run, sizeof run, "M%d %dh%dv1h-%dz", left + x, y, end - x, end - x);
+            path += run;
             x = end;
         }
     }

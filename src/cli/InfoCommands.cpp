@@ -34,7 +34,10 @@ int runRecords(Args& args) {
     for (int i = 0; i < doc.symbolCount(page); ++i) {
         const SymbolRecord& r = doc.record(page, i);
         out += std::to_string(i) + ":";
-        for (int f = 0; f < kFieldCount; ++f) out += " " + std::to_string(r[f]);
+        for (int f = 0; f < kFieldCount; ++f) {
+            out += ' ';
+            out += std::to_string(r[f]);
+        }
         out += "\n";
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
