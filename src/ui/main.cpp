@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Workspace.h"
+#include "platform/AtomicFile.h"
 #include "platform/ProgramFolder.h"
 #include "ui/EditorWindows.h"
 #include "ui/ProgramIcon.h"
@@ -35,6 +36,7 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    noma::installOutputSafety();
     NomaApplication app(argc, argv);
     app.setApplicationName("NOMA");
     app.setWindowIcon(QIcon(noma::programIcon()));
@@ -42,7 +44,14 @@ int main(int argc, char** argv) {
         noma::QtDialogs dialogs;
         noma::AuxiliaryWindows windows;
         noma::QtFormHost forms(windows);
-        noma::Workspace workspace(dialogs, forms, noma::defaultProgramFolder());
+        const std::string folder = noma::defaultProgramFolder();
+        if (folder.empty()) {
+            QMessageBox::critical(nullptr, "NOMA",
+                                  "設定ファイルなどを置くフォルダを用意できません。\n"
+                                  "環境変数 HOME を設定してください。");
+            return 1;
+        }
+        noma::Workspace workspace(dialogs, forms, folder);
         std::optional<std::string> score;
         if (argc > 1) score = argv[1];
         workspace.startUp(score);
