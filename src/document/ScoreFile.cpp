@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/ScoreDocument.h"
+#include "platform/AtomicFile.h"
 #include "platform/FileIo.h"
 #include "platform/TokenReader.h"
 
@@ -185,6 +186,11 @@ std::string formatScore(const ScoreDocument& doc) {
 }
 
 std::optional<Failure> writeScoreFile(const ScoreDocument& doc, const std::string& path) {
+    // Say why a file cannot be replaced (read-only, a device...) in the user's words.
+    if (const auto problem = outputProblem(path)) {
+        return Failure{"ファイルに保存できませんでした。\n" + path + "\n" + problem->text,
+                       "cannot write " + path + ": " + problem->gloss};
+    }
     const std::string reason = writeFileAtomically(path, formatScore(doc));
     if (reason.empty()) return std::nullopt;
     return Failure{"ファイルに保存できませんでした。\n" + path, "cannot write " + path + ": " + reason};
