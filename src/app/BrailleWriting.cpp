@@ -2,6 +2,8 @@
 
 #include "app/Workspace.h"
 #include "braille/BrailleCell.h"
+#include "braille/CodePageText.h"
+#include "braille/HalfWidthKana.h"
 #include "braille/TextToCells.h"
 #include "document/PageGeometry.h"
 #include "document/SymbolKind.h"
@@ -52,22 +54,49 @@ void BrailleWriting::setDisplayMode(int item) { ws_.setDisplayMode(item < 0 ? 0 
 
 void BrailleWriting::clearFields() {
     fieldText_.clear();
+    fieldSettled_ = 0;
     settled_.clear();
+    settledCodePage_.clear();
     romaji_ = RomajiConverter();
 }
 
+// Only the first bytes are ever converted, so settled kana is kept converted as it comes:
+// a long text typed key by key costs the same for every key.
+void BrailleWriting::settle(std::string_view kana) {
+    settled_ += kana;
+    if (settledCodePage_.size() < kMaxInputBytes) {
+        settledCodePage_ += toCodePage(toHalfWidthKana(kana));
+        if (settledCodePage_.size() > kMaxInputBytes) settledCodePage_.resize(kMaxInputBytes);
+    }
+}
+
+void BrailleWriting::showField() {
+    fieldText_.resize(fieldSettled_);
+    fieldText_.append(settled_, fieldSettled_);
+    fieldText_ += romaji_.pending();
+    fieldSettled_ = settled_.size();
+}
+
 void BrailleWriting::convertField() {
-    pending_.replace(convertEnteredText(entryMode_ == kRomaji ? settled_ : fieldText_));
+    pending_.replace(entryMode_ == kRomaji ? convertTextToCells(settledCodePage_)
+                                           : convertEnteredText(fieldText_));
+}
+
+bool BrailleWriting::refuseUnwritable(std::string_view text) {
+    const std::string missing = charactersWithoutCells(text);
+    if (missing.empty()) return false;
+    ws_.inform(kCharactersWithoutCellsMessage + missing, true);
+    return true;
 }
 
 const std::string& BrailleWriting::typeRomaji(std::string_view typed) {
     const std::string kana = romaji_.type(typed);
     if (!kana.empty()) {
-        settled_ += kana;
+        settle(kana);
         convertField();
         autoCommit_.textChanged(true);
     }
-    fieldText_ = settled_ + romaji_.pending();
+    showField();
     return fieldText_;
 }
 
@@ -75,16 +104,19 @@ void BrailleWriting::textChanged(std::string_view utf8) {
     if (entryMode_ == kSixKey) return;
     if (entryMode_ == kRomaji) {
         // Text that arrives whole (from an input method) counts as settled kana.
-        settled_ = std::string(utf8);
-        romaji_ = RomajiConverter();
+        clearFields();
+        settle(utf8);
     }
     fieldText_ = std::string(utf8);
+    fieldSettled_ = settled_.size();
     convertField();
     autoCommit_.textChanged(entryMode_ == kRomaji);
 }
 
 void BrailleWriting::tick() {
     if (entryMode_ != kRomaji || !autoCommit_.tick()) return;
+    // Text from an input method may hold what braille cannot write: it stays to be corrected.
+    if (refuseUnwritable(settled_)) return;
     convertField();
     const std::string unfinished = romaji_.pending();
     commit();
@@ -130,9 +162,11 @@ bool BrailleWriting::keyDown(int key, bool shift) {
     if (key == kKeyEnter) {
         if (entryMode_ == kRomaji && !romaji_.pending().empty()) {
             // Enter confirms unfinished romaji, as an input method does.
-            settled_ += romaji_.flush();
+            settle(romaji_.flush());
             convertField();
+            showField();
         }
+        if (refuseUnwritable(entryMode_ == kRomaji ? settled_ : fieldText_)) return true;
         if (!pending_.empty()) commit();
         return true;
     }
@@ -143,7 +177,7 @@ bool BrailleWriting::keyDown(int key, bool shift) {
             return true;
         }
         if (entryMode_ == kRomaji && romaji_.erasePending()) {
-            fieldText_ = settled_ + romaji_.pending();
+            showField();
             return true;
         }
         if (!pending_.empty()) return false;  // the text field edits its own text

@@ -64,11 +64,18 @@ private:
     void drawPendingCell(size_t index);
     void redrawWithPending();
     void convertField();
+    void settle(std::string_view kana);
+    // The field shows the settled kana and the romaji still pending.
+    void showField();
+    // True, after telling the user, when `text` holds characters braille cannot write.
+    bool refuseUnwritable(std::string_view text);
 
     Workspace& ws_;
     int entryMode_ = kRomaji;
     std::string fieldText_;   // what the text field shows
+    size_t fieldSettled_ = 0;  // how much of fieldText_ is settled kana
     std::string settled_;     // romaji mode: the kana typed so far
+    std::string settledCodePage_;  // ...its first bytes in the code page, as converted
     RomajiConverter romaji_;
     PendingCells pending_;
     SixKeyChord chord_;

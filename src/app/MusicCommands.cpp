@@ -21,6 +21,13 @@ void showFailure(Dialogs& dialogs, const Failure& failure) {
     dialogs.message(failure.message, kConfirmTitle, Buttons::Ok, Icon::Exclamation);
 }
 
+// True, after telling the user, when the dialog's page range holds no page.
+bool emptyRange(int first, int last, const char* message, Dialogs& dialogs) {
+    if (first <= last) return false;
+    dialogs.message(message, kConfirmTitle, Buttons::Ok, Icon::Exclamation);
+    return true;
+}
+
 }  // namespace
 
 MidiSettings midiSettingsWithin(const ScoreDocument& doc, MidiSettings settings) {
@@ -33,6 +40,8 @@ MidiSettings midiSettingsWithin(const ScoreDocument& doc, MidiSettings settings)
 
 bool saveMidiThroughDialog(const ScoreDocument& doc, const MidiSettings& settings,
                            Dialogs& dialogs) {
+    const MidiSettings within = midiSettingsWithin(doc, settings);
+    if (emptyRange(within.firstPage, within.lastPage, kMidiEmptyRangeMessage, dialogs)) return false;
     const std::string suggested = withMidExtension(doc.currentFileName);
     for (;;) {
         const auto chosen = dialogs.saveFileName(kMidiSaveTitle, kMidiSaveFilter, suggested);
@@ -45,7 +54,7 @@ bool saveMidiThroughDialog(const ScoreDocument& doc, const MidiSettings& setting
             if (answer == Answer::No) continue;
             if (answer != Answer::Yes) return false;
         }
-        if (auto failure = writeMidiFile(doc, midiSettingsWithin(doc, settings), path)) {
+        if (auto failure = writeMidiFile(doc, within, path)) {
             showFailure(dialogs, *failure);
             return false;
         }
@@ -56,8 +65,10 @@ bool saveMidiThroughDialog(const ScoreDocument& doc, const MidiSettings& setting
 
 void playMidi(const ScoreDocument& doc, const MidiSettings& settings,
               const std::string& programFolder, MidiPlayback& playback, Dialogs& dialogs) {
+    const MidiSettings within = midiSettingsWithin(doc, settings);
+    if (emptyRange(within.firstPage, within.lastPage, kMidiEmptyRangeMessage, dialogs)) return;
     const std::string path = playbackMidiPath(programFolder);
-    if (auto failure = writeMidiFile(doc, midiSettingsWithin(doc, settings), path)) {
+    if (auto failure = writeMidiFile(doc, within, path)) {
         showFailure(dialogs, *failure);
         return;
     }
@@ -68,7 +79,10 @@ bool runTransposition(ScoreDocument& doc, TranspositionForm& form, FormHost& for
                       Dialogs& dialogs) {
     form.activate(doc);
     if (!forms.runTransposition(form)) return false;
-    if (auto failure = transposePages(doc, form.settings())) showFailure(dialogs, *failure);
+    const TranspositionSettings settings = form.settings();
+    if (emptyRange(settings.firstPage, settings.lastPage, kTranspositionEmptyRangeMessage, dialogs))
+        return false;
+    if (auto failure = transposePages(doc, settings)) showFailure(dialogs, *failure);
     return true;
 }
 

@@ -25,6 +25,23 @@ std::vector<std::string_view> words(std::string_view line) {
     return out;
 }
 
+// A script word as a message may show it: control bytes (a NUL would end the message) as \xNN.
+std::string shown(std::string_view word) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (char c : word) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) {
+            out += "\\x";
+            out += kHex[b >> 4];
+            out += kHex[b & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 bool toInt(std::string_view text, int& value) {
     const char* begin = text.data();
     const char* end = begin + text.size();
@@ -87,7 +104,7 @@ std::string ReplayScript::runLine(std::string_view line) {
     }
     if (verb == "press" || verb == "release") {
         const auto button = w.size() == 4 ? buttonNamed(w[1]) : std::nullopt;
-        if (!button || !toInt(w[2], x) || !toInt(w[3], y)) return std::string(verb) + " needs left|right|middle X Y";
+        if (!button || !toInt(w[2], x) || !toInt(w[3], y)) return shown(verb) + " needs left|right|middle X Y";
         if (verb == "press") {
             ws_.pageMouseDown(*button, x, y);
         } else {
@@ -96,7 +113,7 @@ std::string ReplayScript::runLine(std::string_view line) {
         return {};
     }
     if (verb == "move" || verb == "click") {
-        if (w.size() != 3 || !toInt(w[1], x) || !toInt(w[2], y)) return std::string(verb) + " needs X Y";
+        if (w.size() != 3 || !toInt(w[1], x) || !toInt(w[2], y)) return shown(verb) + " needs X Y";
         ws_.pageMouseMove(x, y);
         if (verb == "click") {
             ws_.pageMouseDown(MouseButton::Left, x, y);
@@ -130,7 +147,7 @@ std::string ReplayScript::runLine(std::string_view line) {
         if (w.size() < 2 || w.size() > 3) return "command needs a name";
         return command(w[1], w.size() == 3 ? w[2] : std::string_view{});
     }
-    return "unknown line '" + std::string(verb) + "'";
+    return "unknown line '" + shown(verb) + "'";
 }
 
 std::string ReplayScript::braille(std::string_view verb, const std::vector<std::string_view>& w,
@@ -188,7 +205,7 @@ std::string ReplayScript::braille(std::string_view verb, const std::vector<std::
         if (name.size() == 1 && std::isalpha(static_cast<unsigned char>(name[0]))) {
             key = std::toupper(static_cast<unsigned char>(name[0]));
         }
-        if (key < 0) return "unknown braille key '" + std::string(name) + "'";
+        if (key < 0) return "unknown braille key '" + shown(name) + "'";
         if (up) {
             writing.keyUp(key);
             return {};
@@ -210,13 +227,13 @@ std::string ReplayScript::braille(std::string_view verb, const std::vector<std::
         writing.close();
         return {};
     }
-    return "unknown line '" + std::string(verb) + "'";
+    return "unknown line '" + shown(verb) + "'";
 }
 
 std::string ReplayScript::command(std::string_view name, std::string_view argument) {
     const bool hasArgument = !argument.empty();
     auto noArgument = [&](auto action) -> std::string {
-        if (hasArgument) return "command " + std::string(name) + " takes no value";
+        if (hasArgument) return "command " + shown(name) + " takes no value";
         action();
         return {};
     };
@@ -261,7 +278,7 @@ std::string ReplayScript::command(std::string_view name, std::string_view argume
         ws_.topMarginChanged(value - 3);
         return {};
     }
-    return "unknown command '" + std::string(name) + "'";
+    return "unknown command '" + shown(name) + "'";
 }
 
 }  // namespace noma

@@ -1,5 +1,6 @@
 #include "braille/CodePageText.h"
 
+#include "braille/HalfWidthKana.h"
 #include "braille/Utf8.h"
 
 namespace noma {
@@ -26,6 +27,19 @@ std::string keepCodePageCharacters(std::string_view utf8) {
     for (size_t pos = 0; pos < utf8.size();) {
         const char32_t cp = nextCodePoint(utf8, pos);
         if (codePageByte(cp) >= 0) appendUtf8(out, cp);
+    }
+    return out;
+}
+
+std::string charactersWithoutCells(std::string_view utf8) {
+    const std::string halfWidth = toHalfWidthKana(utf8);
+    std::string out;
+    for (size_t pos = 0; pos < halfWidth.size();) {
+        const char32_t cp = nextCodePoint(halfWidth, pos);
+        if (codePageByte(cp) >= 0) continue;
+        std::string character;
+        appendUtf8(character, cp);
+        if (out.find(character) == std::string::npos) out += character;
     }
     return out;
 }

@@ -25,4 +25,10 @@ int codePageByte(char32_t cp);
 // will read, in a form that can be shown.
 std::string keepCodePageCharacters(std::string_view utf8);
 
+// The characters of `utf8` that no braille cell can write, each once in order of appearance:
+// those left outside the code page once brought to their half-width forms (kanji, say).
+std::string charactersWithoutCells(std::string_view utf8);
+
+inline constexpr const char* kCharactersWithoutCellsMessage = "点字にできない文字があります：";
+
 }  // namespace noma

@@ -67,6 +67,15 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+bool isWellFormedUtf8(std::string_view text) {
+    for (size_t pos = 0; pos < text.size();) {
+        const size_t start = pos;
+        // A malformed sequence steps one byte; a real U+FFFD steps three.
+        if (nextCodePoint(text, pos) == kInvalidCodePoint && pos - start == 1) return false;
+    }
+    return true;
+}
+
 size_t codePointCount(std::string_view text) {
     size_t count = 0;
     for (size_t pos = 0; pos < text.size(); ++count) nextCodePoint(text, pos);

@@ -1,7 +1,6 @@
 // braille: text to cells as the braille writing window converts it.
 #include "cli/BrailleCommands.h"
 
-#include <cstdio>
 #include <iostream>
 #include <iterator>
 #include <string>
@@ -11,6 +10,7 @@
 #include "braille/HalfWidthKana.h"
 #include "braille/RomajiConverter.h"
 #include "braille/TextToCells.h"
+#include "braille/Utf8.h"
 
 namespace noma::cli {
 
@@ -38,10 +38,16 @@ int runBraille(Args& args) {
     } else {
         text = readStandardInput();
     }
-    const std::string out = args.has("--kana-only")
-                                ? keepCodePageCharacters(toHalfWidthKana(text)) + "\n"
-                                : dotNumbers(convertEnteredText(text)) + "\n";
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    // Nothing is silently dropped: text the cells cannot say is refused, naming what it is.
+    if (!isWellFormedUtf8(text)) {
+        throw Refused{{"文字コードがＵＴＦ－８ではありません。", "the text is not UTF-8"}};
+    }
+    if (const std::string missing = charactersWithoutCells(text); !missing.empty()) {
+        throw Refused{{kCharactersWithoutCellsMessage + missing,
+                       "characters that cannot be written in braille: " + missing}};
+    }
+    writeOut(args.has("--kana-only") ? keepCodePageCharacters(toHalfWidthKana(text)) + "\n"
+                                     : dotNumbers(convertEnteredText(text)) + "\n");
     return kExitOk;
 }
 

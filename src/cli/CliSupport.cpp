@@ -1,9 +1,16 @@
 #include "cli/CliSupport.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <charconv>
+#include <cstdio>
+#include <cstring>
 
 #include "document/ScoreDocument.h"
 #include "document/ScoreFile.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileIo.h"
 #include "platform/ProgramFolder.h"
 
 namespace noma::cli {
@@ -20,10 +27,68 @@ int parseInt(std::string_view text, std::string_view what) {
     return value;
 }
 
+void requireExtension(const std::string& path, std::string_view extension, std::string_view option) {
+    const auto lower = [](std::string_view text) {
+        std::string out(text);
+        std::transform(out.begin(), out.end(), out.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return out;
+    };
+    const auto slash = path.find_last_of('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name.size() <= extension.size() ||
+        lower(name.substr(name.size() - extension.size())) != lower(extension)) {
+        throw UsageError{std::string(option) + " must name a " + std::string(extension) +
+                         " file, not '" + path + "'"};
+    }
+}
+
+void checkOutputs(const std::vector<std::string>& outputs, const std::vector<std::string>& inputs,
+                  const std::string& editedInput) {
+    for (size_t i = 0; i < outputs.size(); ++i) {
+        const std::string& out = outputs[i];
+        if (const auto problem = outputProblem(out)) {
+            throw Refused{{"ファイルに保存できませんでした。\n" + out + "\n" + problem->text,
+                           "cannot write " + out + ": " + problem->gloss}};
+        }
+        for (const std::string& in : inputs) {
+            if (in == editedInput || !(in == out || sameFile(in, out))) continue;
+            throw Refused{{"入力ファイルには書き込めません。\n" + out,
+                           "the output " + out + " is the input " + in}};
+        }
+        for (size_t j = 0; j < i; ++j) {
+            if (outputs[j] == out || sameFile(outputs[j], out)) {
+                throw Refused{{"二つの出力先が同じファイルです。\n" + out,
+                               "two outputs name the same file " + out}};
+            }
+        }
+    }
+}
+
+void writeOut(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    checkStandardOutput();
+}
+
+void checkStandardOutput() {
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        const int error = errno;
+        throw Refused{{"標準出力に書き込めませんでした。",
+                       std::string("cannot write to standard output") +
+                           (error != 0 ? std::string(": ") + std::strerror(error) : std::string())}};
+    }
+}
+
 Args::Args(const Command& command, const std::vector<std::string>& words) : command_(command) {
+    bool optionsEnded = false;
     for (size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
-        if (word.size() < 2 || word[0] != '-') {
+        if (!optionsEnded && word == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || word.size() < 2 || word[0] != '-') {
             files_.push_back(word);
             continue;
         }
@@ -48,6 +113,8 @@ Args::Args(const Command& command, const std::vector<std::string>& words) : comm
             values_[name] = words[++i];
         }
     }
+    if (const auto dir = value("--folder"); dir && dir->empty())
+        throw UsageError{"--folder needs a folder name"};
 }
 
 std::optional<std::string> Args::value(std::string_view name) const {
@@ -88,15 +155,38 @@ const std::string& Args::inputFile() const {
     return files_[0];
 }
 
-std::string Args::outputFile() const {
+std::string Args::outputFile(std::string_view extension) const {
     const auto out = value("-o");
-    if (!out || out->empty()) throw UsageError{std::string(command_.name) + " needs -o OUT"};
+    if (!out || out->empty())
+        throw UsageError{std::string(command_.name) + " needs -o OUT" + std::string(extension)};
+    requireExtension(*out, extension, "-o");
     return *out;
 }
 
 std::string Args::folder() const {
     if (const auto dir = value("--folder")) return *dir;
-    return defaultProgramFolder();
+    std::string folder = defaultProgramFolder();
+    if (folder.empty()) {
+        throw Refused{{"設定ファイルなどを置くフォルダを用意できません。",
+                       "no private program folder: set HOME or XDG_DATA_HOME, or give --folder"}};
+    }
+    return folder;
+}
+
+PageRange pageRange(const Args& args, int pageCount, const Failure& nothing) {
+    const auto text = args.value("--pages");
+    if (!text) return {1, pageCount};
+    const auto dash = text->find('-');
+    const int first = parseInt(text->substr(0, dash), "--pages");
+    const int last = dash == std::string::npos ? first : parseInt(text->substr(dash + 1), "--pages");
+    for (int page : {first, last}) {
+        if (page < 1 || page > pageCount) {
+            throw UsageError{"--pages must lie within 1.." + std::to_string(pageCount) + ", not " +
+                             std::to_string(page)};
+        }
+    }
+    if (first > last) throw Refused{nothing};
+    return {first, last};
 }
 
 void loadScore(const std::string& path, ScoreDocument& doc) {

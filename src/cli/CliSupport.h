@@ -55,9 +55,10 @@ public:
                      int fallback) const;
     // The one input file; a usage error when there is not exactly one.
     const std::string& inputFile() const;
-    // The -o file; a usage error when missing.
-    std::string outputFile() const;
-    // The program folder (--folder, else the editor's default).
+    // The -o file, which must end in `extension` (".png", any case); a usage error when it
+    // is missing or ends otherwise.
+    std::string outputFile(std::string_view extension) const;
+    // The program folder (--folder, else the editor's default); refused when there is none.
     std::string folder() const;
 
     const std::vector<std::string>& files() const { return files_; }
@@ -69,6 +70,28 @@ private:
 };
 
 int parseInt(std::string_view text, std::string_view what);
+
+// A usage error unless `path` ends in `extension` (any case); `option` names it in the message.
+void requireExtension(const std::string& path, std::string_view extension, std::string_view option);
+
+// Refuses, before any work is done, outputs that cannot be written (a FIFO, a device, a folder,
+// a read-only file) or that are one of the inputs or of each other (same file, not just same
+// name). `editedInput` may be written over: it is the score the command edits in place.
+void checkOutputs(const std::vector<std::string>& outputs, const std::vector<std::string>& inputs,
+                  const std::string& editedInput = {});
+
+// Writes to standard output at once; a write that fails (a full disk, a closed pipe) is refused.
+void writeOut(std::string_view text);
+// Refused once anything written to standard output has been lost.
+void checkStandardOutput();
+
+struct PageRange {
+    int first;
+    int last;
+};
+// "--pages A-B" (inclusive) or "--pages A"; every page by default. A page outside the score is
+// a usage error; a first page after the last would do nothing and is refused with `nothing`.
+PageRange pageRange(const Args& args, int pageCount, const Failure& nothing);
 
 // Loads and validates a score; throws Refused when it cannot be read or is invalid.
 void loadScore(const std::string& path, ScoreDocument& doc);

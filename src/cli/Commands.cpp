@@ -73,6 +73,11 @@ const std::vector<Command>& commands() {
          with({{"--page", true}, {"--display", true}, {"--grid", true}, {"--hot", false},
                {"--no-rules", false}, {"--search", true}, {"-o", true}}),
          runRender},
+        {"thumbnails",
+         "noma-cli thumbnails IN.nmg -o OUT.png\n"
+         "  Writes the picture of the thumbnail window: every page reduced, five to a row,\n"
+         "  with its page number.\n",
+         with({{"-o", true}}), runThumbnails},
         {"braille",
          "noma-cli braille [--text TEXT | --romaji TEXT] [--kana-only]\n"
          "  Converts TEXT as the braille writing window's direct entry does and prints the\n"
@@ -139,6 +144,10 @@ const std::vector<Command>& commands() {
          "    command undo|region-move|region-copy|region-erase|clip-copy|clip-cut|clip-paste|\n"
          "            rules|hot|grid N|display kana|alphabet|braille|page N|next-page|\n"
          "            previous-page|top-margin M\n"
+         "    braille-mode romaji|direct|sixkey     the braille window's entry mode\n"
+         "    braille-type TEXT                     typed into its text field\n"
+         "    braille-key NAME [shift] [up]         a key down (or up) in its input field\n"
+         "    braille-close                         closes the braille window\n"
          "  --png writes the final view image, preview and overlays included.\n",
          plus({{"--new", false}, {"--orientation", true}, {"--pitch", true}, {"--png", true}}, kPageOptions),
          runReplay},

@@ -1,5 +1,4 @@
 // info and records: what a score holds, as text.
-#include <cstdio>
 #include <string>
 
 #include "cli/ScoreCommands.h"
@@ -22,7 +21,7 @@ int runInfo(Args& args) {
                " interval " + std::to_string(s.staveInterval) + " capacity " +
                std::to_string(s.staveCapacity) + "\n";
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    writeOut(out);
     return kExitOk;
 }
 
@@ -40,7 +39,7 @@ int runRecords(Args& args) {
         }
         out += "\n";
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    writeOut(out);
     return kExitOk;
 }
 

@@ -2,7 +2,6 @@
 #include "cli/MusicCommands.h"
 
 #include <csignal>
-#include <cstdio>
 
 #include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
@@ -15,28 +14,9 @@ namespace noma::cli {
 
 namespace {
 
-struct PageRange {
-    int first;
-    int last;
-};
-
-// "--pages A-B" (inclusive) or "--pages A"; every page by default. A range whose first page
-// comes after its last is accepted and covers nothing, as in the dialogs.
-PageRange pageRange(const Args& args, int pageCount) {
-    const auto text = args.value("--pages");
-    if (!text) return {1, pageCount};
-    const auto dash = text->find('-');
-    const int first = parseInt(text->substr(0, dash), "--pages");
-    const int last =
-        dash == std::string::npos ? first : parseInt(text->substr(dash + 1), "--pages");
-    for (int page : {first, last}) {
-        if (page < 1 || page > pageCount) {
-            throw UsageError{"--pages must lie within 1.." + std::to_string(pageCount) + ", not " +
-                             std::to_string(page)};
-        }
-    }
-    return {first, last};
-}
+const Failure kNoMusic{kMidiEmptyRangeMessage, "no music: the first page comes after the last"};
+const Failure kNothingToTranspose{kTranspositionEmptyRangeMessage,
+                                  "nothing to transpose: the first page comes after the last"};
 
 MidiSettings midiSettings(const Args& args, const ScoreDocument& doc) {
     MidiSettings settings = defaultMidiSettings(doc);
@@ -46,15 +26,10 @@ MidiSettings midiSettings(const Args& args, const ScoreDocument& doc) {
     settings.staves = staves == 0   ? StaveSelection::Treble
                       : staves == 1 ? StaveSelection::Bass
                                     : StaveSelection::Both;
-    const PageRange range = pageRange(args, doc.header.pageCount);
+    const PageRange range = pageRange(args, doc.header.pageCount, kNoMusic);
     settings.firstPage = range.first;
     settings.lastPage = range.last;
     return settings;
-}
-
-void printMessage(const Failure& failure) {
-    std::fprintf(stderr, "noma-cli: %s\nnoma-cli: (%s)\n", failure.message.c_str(),
-                 failure.gloss.c_str());
 }
 
 volatile std::sig_atomic_t interrupted = 0;
@@ -66,7 +41,8 @@ void onInterrupt(int) {
 }  // namespace
 
 int runMidi(Args& args) {
-    const std::string out = args.outputFile();
+    const std::string out = args.outputFile(".mid");
+    checkOutputs({out}, args.files());
     ScoreDocument doc;
     loadScore(args.inputFile(), doc);
     if (auto failure = writeMidiFile(doc, midiSettings(args, doc), out)) throw Refused{*failure};
@@ -75,20 +51,24 @@ int runMidi(Args& args) {
 
 int runPlay(Args& args) {
     const auto wav = args.value("--wav");
-    if (wav && wav->empty()) throw UsageError{"--wav needs a file name"};
+    if (wav) {
+        requireExtension(*wav, ".wav", "--wav");
+        checkOutputs({*wav}, args.files());
+    }
     ScoreDocument doc;
     loadScore(args.inputFile(), doc);
     const MidiSettings settings = midiSettings(args, doc);
 
+    const MidiPlayer player;
+    if (wav) {
+        // Straight from memory: the program folder's playback file is shared with every other
+        // run and with the editor.
+        if (auto failure = player.renderToWav(exportMidi(doc, settings), *wav)) throw Refused{*failure};
+        return kExitOk;
+    }
     // As the play button does: the file in the program folder, overwritten each time.
     const std::string midiPath = playbackMidiPath(args.folder());
     if (auto failure = writeMidiFile(doc, settings, midiPath)) throw Refused{*failure};
-
-    const MidiPlayer player;
-    if (wav) {
-        if (auto failure = player.renderToWav(midiPath, *wav)) throw Refused{*failure};
-        return kExitOk;
-    }
     // Ctrl-C ends the music and closes the audio device cleanly.
     interrupted = 0;
     const auto previous = std::signal(SIGINT, onInterrupt);
@@ -99,21 +79,21 @@ int runPlay(Args& args) {
 }
 
 int runTranspose(Args& args) {
-    const std::string out = args.outputFile();
+    const std::string out = args.outputFile(".nmg");
     if (!args.has("--key")) throw UsageError{"transpose needs --key 0..14"};
     if (!args.has("--shift")) throw UsageError{"transpose needs --shift -7..7"};
     TranspositionSettings settings;
     settings.keyIndex = args.intOption("--key", 0, kKeyCount - 1, 0);
     settings.shift = args.intOption("--shift", -kMaxShift, kMaxShift, 0);
+    checkOutputs({out}, args.files(), args.inputFile());
     ScoreDocument doc;
     loadScore(args.inputFile(), doc);
-    const PageRange range = pageRange(args, doc.header.pageCount);
+    const PageRange range = pageRange(args, doc.header.pageCount, kNothingToTranspose);
     settings.firstPage = range.first;
     settings.lastPage = range.last;
-    // A page that filled up keeps what fitted; the result is saved and the reason shown.
-    const auto message = transposePages(doc, settings);
+    // A page that filled up could not take every key signature: a partial result is not saved.
+    if (const auto failure = transposePages(doc, settings)) throw Refused{*failure};
     saveScore(doc, out);
-    if (message) printMessage(*message);
     return kExitOk;
 }
 

@@ -39,28 +39,12 @@ FilePrinter::Format formatOf(const std::string& path) {
     throw UsageError{"-o must name a .pdf or a .png file, not '" + path + "'"};
 }
 
-// "--pages A-B" (inclusive) or "--pages A"; every page by default. A first page after the
-// last is accepted and prints nothing, as in the dialog.
-void readRange(const Args& args, int pageCount, int& first, int& last) {
-    first = 1;
-    last = pageCount;
-    const auto text = args.value("--pages");
-    if (!text) return;
-    const auto dash = text->find('-');
-    first = parseInt(text->substr(0, dash), "--pages");
-    last = dash == std::string::npos ? first : parseInt(text->substr(dash + 1), "--pages");
-    for (int page : {first, last}) {
-        if (page < 1 || page > pageCount) {
-            throw UsageError{"--pages must lie within 1.." + std::to_string(pageCount) + ", not " +
-                             std::to_string(page)};
-        }
-    }
-}
-
 }  // namespace
 
 int runPrint(Args& args) {
-    const std::string out = args.outputFile();
+    const auto given = args.value("-o");
+    if (!given || given->empty()) throw UsageError{"print needs -o OUT.pdf or -o OUT.png"};
+    const std::string out = *given;
     const FilePrinter::Format format = formatOf(out);
     if (!args.has("--mode")) throw UsageError{"print needs --mode tactile|ink"};
     PrintSettings settings;
@@ -77,16 +61,13 @@ int runPrint(Args& args) {
     constexpr int kPapers[] = {kPaperA4, kPaperA3, kPaperB4, kPaperB5};
     const int paper = kPapers[args.choiceOption("--paper", {"a4", "a3", "b4", "b5"}, 0)];
 
+    checkOutputs({out}, args.files());
     ScoreDocument doc;
     loadScore(args.inputFile(), doc);
-    int first = 1, last = 1;
-    readRange(args, doc.header.pageCount, first, last);
-
-    // The job would print nothing, and a file without a page is of no use.
-    if (first > last) {
-        throw Refused{{"印刷するページがありません。",
-                       "nothing to print: the first page comes after the last"}};
-    }
+    // A job that would print nothing: a file without a page is of no use.
+    const auto [first, last] = pageRange(args, doc.header.pageCount,
+                                         {"印刷するページがありません。",
+                                          "nothing to print: the first page comes after the last"});
     UserSymbolStore userSymbols;
     userSymbols.rebuild(args.folder());
     FilePrinter printer(out, format, settings.dpi, paper);

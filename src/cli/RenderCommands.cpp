@@ -1,15 +1,28 @@
-// render: a page's view image as the main window shows it, written as PNG.
+// render and thumbnails: a page's view image, or the thumbnail window's picture, as PNG.
 #include "cli/RenderCommands.h"
 
 #include "document/ScoreDocument.h"
 #include "document/UserSymbolStore.h"
 #include "platform/PngFile.h"
 #include "render/PageRenderer.h"
+#include "render/Thumbnails.h"
 
 namespace noma::cli {
 
+namespace {
+
+void writePicture(const Canvas& picture, const std::string& out) {
+    if (const std::string reason = writePngFile(picture, out); !reason.empty()) {
+        throw Refused{
+            {"ファイルに保存できませんでした。\n" + out, "cannot write " + out + ": " + reason}};
+    }
+}
+
+}  // namespace
+
 int runRender(Args& args) {
-    const std::string out = args.outputFile();
+    const std::string out = args.outputFile(".png");
+    checkOutputs({out}, args.files());
     render::ViewState state;
     // Item order of the display-mode box: kana, alphabet, braille.
     state.displayMode = args.choiceOption("--display", {"kana", "alphabet", "braille"}, 2);
@@ -34,10 +47,26 @@ int runRender(Args& args) {
     Canvas back;
     render::StaveTable staves;
     render::renderPage(doc, page, state, view, back, staves);
-    if (const std::string reason = writePngFile(view, out); !reason.empty()) {
-        throw Refused{
-            {"ファイルに保存できませんでした。\n" + out, "cannot write " + out + ": " + reason}};
-    }
+    writePicture(view, out);
+    return kExitOk;
+}
+
+int runThumbnails(Args& args) {
+    const std::string out = args.outputFile(".png");
+    checkOutputs({out}, args.files());
+    ScoreDocument doc;
+    loadScore(args.inputFile(), doc);
+    UserSymbolStore userSymbols;
+    userSymbols.rebuild(args.folder());
+    render::ViewState state;
+    state.userSymbols = &userSymbols;
+
+    Canvas view;
+    Canvas back;
+    Canvas picture;
+    render::StaveTable staves;
+    render::drawThumbnails(doc, state, view, back, staves, picture);
+    writePicture(picture, out);
     return kExitOk;
 }
 

@@ -5,5 +5,6 @@
 namespace noma::cli {
 
 int runRender(Args& args);
+int runThumbnails(Args& args);
 
 }  // namespace noma::cli

@@ -2,6 +2,8 @@
 #include "cli/ReplayCommand.h"
 
 #include <cstdio>
+#include <optional>
+#include <vector>
 
 #include "app/ReplayScript.h"
 #include "app/ScriptedDialogs.h"
@@ -9,6 +11,8 @@
 #include "app/Workspace.h"
 #include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
+#include "document/ScoreFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/FileIo.h"
 #include "platform/PngFile.h"
 
@@ -33,7 +37,9 @@ void fillFromOptions(const Args& args, NewScoreForm& form) {
 }  // namespace
 
 int runReplay(Args& args) {
-    const std::string out = args.outputFile();
+    const std::string out = args.outputFile(".nmg");
+    const auto png = args.value("--png");
+    if (png) requireExtension(*png, ".png", "--png");
     const bool fresh = args.has("--new");
     const size_t wanted = fresh ? 1 : 2;
     if (args.files().size() != wanted) {
@@ -50,14 +56,24 @@ int runReplay(Args& args) {
     checked.activate(8);
     if (fresh) fillFromOptions(args, checked);  // usage errors before anything runs
 
+    std::vector<std::string> outputs{out};
+    if (png) outputs.push_back(*png);
+    checkOutputs(outputs, args.files(), fresh ? std::string() : args.files()[0]);
+
     ScoreDocument probe;
     if (!fresh) loadScore(args.files()[0], probe);
-    const auto script = readWholeFile(scriptPath);
-    if (!script) throw Refused{{"スクリプトファイルを開けませんでした。\n" + scriptPath, "cannot open " + scriptPath}};
+    FileReason why;
+    const auto script = readWholeFile(scriptPath, &why);
+    if (!script) {
+        throw Refused{{"スクリプトファイルを開けませんでした。\n" + scriptPath + "\n" + why.text,
+                       "cannot open " + scriptPath + ": " + why.gloss}};
+    }
 
     ScriptedDialogs dialogs;
     dialogs.onMessage = [](const ScriptedDialogs::Shown& shown) {
-        std::printf("message: %s\n", shown.text.c_str());
+        // A lost line is reported once the session has run; nothing is saved then.
+        const std::string line = "message: " + shown.text + "\n";
+        std::fwrite(line.data(), 1, line.size(), stdout);
         std::fflush(stdout);
     };
     Workspace ws(dialogs, forms, args.folder());
@@ -73,11 +89,32 @@ int runReplay(Args& args) {
     if (const std::string problem = replay.run(*script); !problem.empty()) {
         throw Refused{{"スクリプトに誤りがあります。\n" + problem, "bad script: " + problem}};
     }
-    saveScore(ws.document(), out);
-    if (const auto png = args.value("--png")) {
-        if (const std::string reason = writePngFile(ws.viewImage(), *png); !reason.empty()) {
-            throw Refused{{"画像ファイルを保存できませんでした。\n" + *png, "cannot write " + *png + ": " + reason}};
-        }
+    checkStandardOutput();
+
+    // Both files or neither: each is written in full beside its target before either is put
+    // in place.
+    AtomicFile score(out);
+    score.write(formatScore(ws.document()));
+    std::optional<AtomicFile> picture;
+    if (png) {
+        picture.emplace(*png);
+        const std::string bytes = encodePng(ws.viewImage());
+        if (bytes.empty()) throw Refused{{"画像ファイルを保存できませんでした。\n" + *png, "cannot encode " + *png}};
+        picture->write(bytes);
+    }
+    if (!score.finish()) {
+        throw Refused{{"ファイルに保存できませんでした。\n" + out, "cannot write " + out + ": " + score.failure()}};
+    }
+    if (picture && !picture->finish()) {
+        throw Refused{{"画像ファイルを保存できませんでした。\n" + *png,
+                       "cannot write " + *png + ": " + picture->failure()}};
+    }
+    if (!score.putInPlace()) {
+        throw Refused{{"ファイルに保存できませんでした。\n" + out, "cannot write " + out + ": " + score.failure()}};
+    }
+    if (picture && !picture->putInPlace()) {
+        throw Refused{{"画像ファイルを保存できませんでした。\n" + *png,
+                       "cannot write " + *png + ": " + picture->failure()}};
     }
     return kExitOk;
 }

@@ -18,7 +18,8 @@ int pickedStaveCount(const Args& args, int scoreType, int capacity) {
 }
 
 int addOrInsert(Args& args, bool insert) {
-    const std::string out = args.outputFile();
+    const std::string out = args.outputFile(".nmg");
+    checkOutputs({out}, args.files(), args.inputFile());
     if (insert && !args.has("--at")) throw UsageError{"page-insert needs --at N"};
     ScoreDocument doc;
     loadScore(args.inputFile(), doc);
@@ -52,8 +53,9 @@ int runNew(Args& args) {
     setup.verticalPitch = args.intOption("--pitch", kMinPitch, kMaxPitch, 8);
     setup.topMargin = args.intOption("--top", kMinTopMargin, kMaxTopMargin, 12);
     setup.staveInterval = args.intOption("--interval", kMinStaveInterval, kMaxStaveInterval, 10);
-    const std::string out = args.outputFile();
+    const std::string out = args.outputFile(".nmg");
     if (!args.files().empty()) throw UsageError{"new takes no input file"};
+    checkOutputs({out}, {});
 
     const int capacity = staveCapacity(setup.orientation, setup.verticalPitch, setup.topMargin,
                                        setup.staveInterval, setup.scoreType);
@@ -70,8 +72,9 @@ int runPageAdd(Args& args) { return addOrInsert(args, false); }
 int runPageInsert(Args& args) { return addOrInsert(args, true); }
 
 int runPageDelete(Args& args) {
-    const std::string out = args.outputFile();
+    const std::string out = args.outputFile(".nmg");
     if (!args.has("--page")) throw UsageError{"page-delete needs --page N"};
+    checkOutputs({out}, args.files(), args.inputFile());
     ScoreDocument doc;
     loadScore(args.inputFile(), doc);
     const int page = args.intOption("--page", 1, doc.header.pageCount, 1) - 1;

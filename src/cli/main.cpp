@@ -1,9 +1,12 @@
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
 
 #include "cli/CliSupport.h"
+#include "platform/AtomicFile.h"
+#include "platform/Version.h"
 
 namespace {
 
@@ -13,7 +16,8 @@ void printGeneralHelp(std::FILE* to) {
     std::string text =
         "Usage: noma-cli COMMAND [OPTIONS] [FILES]\n"
         "The NOMA editor's core without a window. Page numbers are 1-based.\n"
-        "Every command takes --folder DIR (the program folder) and --help.\n"
+        "Every command takes --folder DIR (the program folder) and --help; -- ends the options.\n"
+        "noma-cli --version prints the version.\n"
         "Exit status: 0 success, 1 bad input file or refused operation, 2 usage error.\n\n"
         "Commands:\n";
     for (const auto& command : commands()) text += "  " + std::string(command.name) + "\n";
@@ -33,19 +37,32 @@ void printFailure(const noma::Failure& failure) {
         }
     }
     text += "noma-cli: (" + failure.gloss + ")\n";
-    std::fputs(text.c_str(), stderr);
+    std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
-}  // namespace
+// Anything lost on the way to standard output makes the run a failure.
+int finished(int status) {
+    if (status != kExitOk) return status;
+    try {
+        checkStandardOutput();
+    } catch (const Refused& e) {
+        printFailure(e.failure);
+        return kExitRefused;
+    }
+    return status;
+}
 
-int main(int argc, char** argv) {
-    const std::vector<std::string> words(argv + 1, argv + argc);
+int run(const std::vector<std::string>& words) {
     if (words.empty()) {
         printGeneralHelp(stderr);
         return kExitUsage;
     }
     if (words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
         printGeneralHelp(stdout);
+        return kExitOk;
+    }
+    if (words[0] == "--version") {
+        std::printf("noma-cli %s\n", noma::kVersion);
         return kExitOk;
     }
     const Command* command = nullptr;
@@ -72,4 +89,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "noma-cli: internal error: %s\n", e.what());
         return kExitRefused;
     }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A closed pipe or a full disk is reported as a failed write, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
+    noma::installOutputSafety();
+    return finished(run(std::vector<std::string>(argv + 1, argv + argc)));
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/ScoreDocument.h"
+#include "platform/AtomicFile.h"
 #include "platform/FileIo.h"
 #include "platform/TokenReader.h"
 
@@ -38,7 +39,10 @@ struct ParsedScore {
 
 class ScoreParser {
 public:
-    explicit ScoreParser(std::string_view bytes) : reader_(bytes), estimate_(bytes.size() / 20) {}
+    // A record takes at least 20 bytes of text; no file holds more than the model's records.
+    explicit ScoreParser(std::string_view bytes)
+        : reader_(bytes),
+          estimate_(std::min(bytes.size() / 20, static_cast<size_t>(kMaxPages) * kMaxRecords)) {}
 
     std::optional<Problem> parse(ParsedScore& out) {
         int32_t h[3];
@@ -182,6 +186,11 @@ std::string formatScore(const ScoreDocument& doc) {
 }
 
 std::optional<Failure> writeScoreFile(const ScoreDocument& doc, const std::string& path) {
+    // Say why a file cannot be replaced (read-only, a device...) in the user's words.
+    if (const auto problem = outputProblem(path)) {
+        return Failure{"ファイルに保存できませんでした。\n" + path + "\n" + problem->text,
+                       "cannot write " + path + ": " + problem->gloss};
+    }
     const std::string reason = writeFileAtomically(path, formatScore(doc));
     if (reason.empty()) return std::nullopt;
     return Failure{"ファイルに保存できませんでした。\n" + path, "cannot write " + path + ": " + reason};
@@ -195,9 +204,11 @@ std::optional<Failure> parseScore(std::string_view bytes, ScoreDocument& doc) {
 }
 
 std::optional<Failure> readScoreFile(const std::string& path, ScoreDocument& doc) {
-    const auto bytes = readWholeFile(path);
+    FileReason why;
+    const auto bytes = readWholeFile(path, &why);
     if (!bytes) {
-        return Failure{"ファイルを開けませんでした。\n" + path, "cannot open " + path};
+        return Failure{"ファイルを開けませんでした。\n" + path + "\n" + why.text,
+                       "cannot open " + path + ": " + why.gloss};
     }
     if (auto failure = parseScore(*bytes, doc)) return failure;
     doc.currentFileName = path;

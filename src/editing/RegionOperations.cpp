@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
 #include "document/SymbolKind.h"
 
@@ -12,6 +13,12 @@ bool selectRegion(const ScoreDocument& doc, int page, PixelPoint c1, PixelPoint 
                   RegionSelection& selection) {
     const int p = doc.header.verticalPitch;
     const int t = doc.settings(page).topMargin;
+    // A corner dragged (or scripted) past the page's edge stops at the edge, so the region and
+    // the clipboard picture made from it are never larger than the page.
+    const int lastX = pageWidth(doc.header.orientation) - 1;
+    const int lastY = pageHeight(doc.header.orientation) - 1;
+    c1 = {std::clamp(c1.x, 0, lastX), std::clamp(c1.y, 0, lastY)};
+    c2 = {std::clamp(c2.x, 0, lastX), std::clamp(c2.y, 0, lastY)};
     selection.left = std::min(c1.x, c2.x) / 6;
     selection.right = std::max(c1.x, c2.x) / 6;
     selection.top = std::min(c1.y, c2.y) / p;

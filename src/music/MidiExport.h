@@ -63,6 +63,10 @@ inline constexpr const char* kMidiSaveFilter =
 inline constexpr const char* kMidiOverwriteQuestion =
     "同名のファイルが存在します。上書きしますか？";
 inline constexpr const char* kMidiSavedMessage = "ＭＩＤＩファイルを保存しました。";
+// A page range whose first page comes after its last holds no music: refused, not converted
+// into an empty file.
+inline constexpr const char* kMidiEmptyRangeMessage =
+    "開始ページが終了ページより後にあるため、変換できません。";
 inline constexpr const char* kMidiWriteFailedMessage = "ＭＩＤＩファイルを書き込めませんでした。";
 
 }  // namespace noma

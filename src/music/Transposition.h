@@ -40,5 +40,8 @@ inline constexpr const char* kTranspositionCaption = "　移調";
 inline constexpr const char* kTranspositionKeyLabel = "新しい調：";
 inline constexpr const char* kTranspositionShiftLabel = "音符の上げ下げ量 ：";
 inline constexpr int kDefaultShiftItem = 7;
+// The dialog refuses a range that would change nothing instead of silently doing nothing.
+inline constexpr const char* kTranspositionEmptyRangeMessage =
+    "開始ページが終了ページより後にあるため、移調できません。";
 
 }  // namespace noma

@@ -1,5 +1,7 @@
 #include "platform/FileIo.h"
 
+#include "platform/AtomicFile.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -11,31 +13,39 @@
 
 namespace noma {
 
-namespace {
-
-// Saving through a symbolic link replaces the file it points to and keeps the link.
-std::string linkTarget(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-    char resolved[PATH_MAX];
-    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+FileReason reasonOf(int errnum) {
+    switch (errnum) {
+        case ENOENT: return {"ファイルまたはフォルダが見つかりません。", "no such file or folder"};
+        case EACCES:
+        case EPERM: return {"ファイルを扱う権限がありません。", "permission denied"};
+        case EISDIR: return {"フォルダです。", "it is a folder"};
+        case ENOTDIR: return {"途中の名前がフォルダではありません。", "a part of the path is not a folder"};
+        case ELOOP: return {"シンボリックリンクが循環しています。", "too many levels of symbolic links"};
+        case ENAMETOOLONG: return {"ファイル名が長すぎます。", "the file name is too long"};
+        case ENOSPC: return {"ディスクの空きがありません。", "no space left on the device"};
+        case EFBIG: return {"ファイルの大きさの上限を超えました。", "the file size limit was reached"};
+        case EROFS: return {"読み取り専用の場所です。", "read-only file system"};
+        default: return {std::string("システムのエラーです（") + std::strerror(errnum) + "）。", std::strerror(errnum)};
+    }
 }
 
-// Makes the rename itself survive a power cut.
-void syncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-}  // namespace
-
-std::optional<std::string> readWholeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+std::optional<std::string> readWholeFile(const std::string& path, FileReason* why) {
+    FileReason ignored;
+    FileReason& reason = why ? *why : ignored;
+    // Non-blocking, so that opening a FIFO does not wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        reason = reasonOf(errno);
+        return std::nullopt;
+    }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        reason = S_ISDIR(st.st_mode) ? reasonOf(EISDIR) : kNotRegularReason;
+        ::close(fd);
+        return std::nullopt;
+    }
+    if (st.st_size > kMaxReadBytes) {
+        reason = kTooLargeReason;
         ::close(fd);
         return std::nullopt;
     }
@@ -46,60 +56,27 @@ std::optional<std::string> readWholeFile(const std::string& path) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR) continue;
+            reason = reasonOf(errno);
             ::close(fd);
             return std::nullopt;
         }
         if (n == 0) break;
+        // A file that grows while it is read is held to the same limit.
+        if (bytes.size() + static_cast<size_t>(n) > static_cast<size_t>(kMaxReadBytes)) {
+            reason = kTooLargeReason;
+            ::close(fd);
+            return std::nullopt;
+        }
         bytes.append(buffer, static_cast<size_t>(n));
     }
     ::close(fd);
     return bytes;
 }
 
-std::string writeFileAtomically(const std::string& name, std::string_view bytes) {
-    if (name.empty()) return "empty file name";
-    if (directoryExists(name)) return "the name is a folder";
-    const std::string path = linkTarget(name);
-    std::string temp;
-    const int fd = createFileBeside(path, ".noma-save-", temp);
-    if (fd < 0) return errnoText("cannot create a file in the folder");
-
-    // Keep the permissions of the file being replaced.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-
-    const char* p = bytes.data();
-    size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const std::string reason = errnoText("write failed");
-            ::close(fd);
-            ::unlink(temp.c_str());
-            return reason;
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    if (::fsync(fd) != 0) {
-        const std::string reason = errnoText("sync failed");
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return reason;
-    }
-    if (::close(fd) != 0) {
-        const std::string reason = errnoText("close failed");
-        ::unlink(temp.c_str());
-        return reason;
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const std::string reason = errnoText("rename failed");
-        ::unlink(temp.c_str());
-        return reason;
-    }
-    syncFolder(folderOf(path));
-    return {};
+std::string writeFileAtomically(const std::string& path, std::string_view bytes) {
+    AtomicFile file(path);
+    if (file.write(bytes)) file.commit();
+    return file.failure();
 }
 
 bool fileExists(const std::string& path) {
@@ -112,10 +89,16 @@ bool directoryExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool ensureDirectory(const std::string& path) {
+bool ensureDirectory(const std::string& path, unsigned mode) {
     if (directoryExists(path)) return true;
-    ::mkdir(path.c_str(), 0777);
+    ::mkdir(path.c_str(), static_cast<mode_t>(mode));
     return directoryExists(path);
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+    struct stat sa {}, sb {};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
 }
 
 std::string joinPath(const std::string& folder, std::string_view name) {

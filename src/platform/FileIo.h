@@ -1,24 +1,44 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace noma {
 
-// Reads a whole file. Empty optional when it cannot be opened or read.
-std::optional<std::string> readWholeFile(const std::string& path);
+// Why a file could not be read or written: the Japanese reason the user is shown and its
+// English gloss.
+struct FileReason {
+    std::string text;
+    std::string gloss;
+};
+
+// The reason for a failed system call's error number.
+FileReason reasonOf(int errnum);
+inline const FileReason kNotRegularReason{"通常のファイルではありません。", "not a regular file"};
+inline const FileReason kTooLargeReason{"ファイルが大きすぎます。", "the file is too large"};
+inline const FileReason kReadOnlyReason{"読み取り専用のファイルです。", "the file is read-only"};
+
+// Far above the largest valid score, so no input is read until memory runs out.
+inline constexpr int64_t kMaxReadBytes = int64_t{256} << 20;
+
+// Reads a whole regular file of at most kMaxReadBytes. A FIFO, a device or a folder is
+// refused without being waited on. Empty optional when it cannot be read; `why` then says why.
+std::optional<std::string> readWholeFile(const std::string& path, FileReason* why = nullptr);
 
 // Writes `bytes` to a temporary file in the target's folder and renames it over the target,
-// so a failed or interrupted write never damages the file that was there. A symbolic link is
-// followed: the file it names is replaced and the link stays.
+// so a failed or interrupted write never damages the file that was there (see AtomicFile).
 // Returns an empty string on success, otherwise the system's reason (English).
 std::string writeFileAtomically(const std::string& path, std::string_view bytes);
 
 bool fileExists(const std::string& path);
 bool directoryExists(const std::string& path);
 // Creates the folder (not its parents) when missing. False when it still does not exist.
-bool ensureDirectory(const std::string& path);
+bool ensureDirectory(const std::string& path, unsigned mode = 0777);
+
+// True when both names lead to the same existing file (same device and inode).
+bool sameFile(const std::string& a, const std::string& b);
 
 // "a/b" from folder "a" and name "b".
 std::string joinPath(const std::string& folder, std::string_view name);

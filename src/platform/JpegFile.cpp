@@ -27,6 +27,8 @@ struct TjHandle {
 std::string writeJpegFile(const std::string& path, const Canvas& canvas, int x, int y, int width,
                           int height, int quality) {
     if (width <= 0 || height <= 0) return "empty picture";
+    // Nothing is written that the reader would refuse, and nothing is allocated for it.
+    if (width > kMaxJpegSide || height > kMaxJpegSide) return "the picture is too large";
     std::vector<unsigned char> pixels(static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
     size_t n = 0;
     for (int row = 0; row < height; ++row) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <thread>
 
+#include "platform/AtomicFile.h"
 #include "platform/FileIo.h"
 
 namespace noma {
@@ -88,11 +89,11 @@ struct Session {
 };
 
 std::optional<Failure> openSession(Session& session, const std::string& soundFont,
-                                   const std::string& midiPath, const LogCapture& log,
+                                   std::string_view midi, const std::string& midiName,
+                                   const LogCapture& log,
                                    const std::function<void(fluid_settings_t*)>& configure) {
-    const std::optional<std::string> midi = readWholeFile(midiPath);
-    if (!midi || !fluid_is_midifile(midiPath.c_str())) {
-        return Failure{kMidiNotPlayableMessage, "not a readable Standard MIDI File: " + midiPath};
+    if (midi.substr(0, 4) != "MThd") {
+        return Failure{kMidiNotPlayableMessage, "not a Standard MIDI File: " + midiName};
     }
     session.settings.reset(new_fluid_settings());
     if (!session.settings)
@@ -111,8 +112,8 @@ std::optional<Failure> openSession(Session& session, const std::string& soundFon
     }
     session.player.reset(new_fluid_player(session.synth.get()));
     if (!session.player ||
-        fluid_player_add_mem(session.player.get(), midi->data(), midi->size()) != FLUID_OK) {
-        return Failure{kMidiNotPlayableMessage, log.detail("cannot load " + midiPath)};
+        fluid_player_add_mem(session.player.get(), midi.data(), midi.size()) != FLUID_OK) {
+        return Failure{kMidiNotPlayableMessage, log.detail("cannot load " + midiName)};
     }
     return std::nullopt;
 }
@@ -136,14 +137,6 @@ class EndOfMusic {
     fluid_player_t* player_;
     int total_ = 0;
 };
-
-// A fresh empty file beside `path` to render into before it is renamed over it.
-std::string makeTempBeside(const std::string& path) {
-    std::string temp;
-    const int fd = createFileBeside(path, ".noma-wav-", temp);
-    if (fd >= 0) ::close(fd);
-    return temp;
-}
 
 }  // namespace
 
@@ -176,9 +169,16 @@ std::optional<Failure> MidiPlayer::play(const std::string& midiPath,
                                         const StopRequest& stop) const {
     std::string soundFont;
     if (auto failure = checkSoundFont(soundFont)) return failure;
+    FileReason why;
+    const std::optional<std::string> midi = readWholeFile(midiPath, &why);
+    if (!midi) {
+        return Failure{kMidiNotPlayableMessage + std::string("\n") + why.text,
+                       "cannot read " + midiPath + ": " + why.gloss};
+    }
     LogCapture log;
     Session session;
-    if (auto failure = openSession(session, soundFont, midiPath, log, [](fluid_settings_t*) {})) {
+    if (auto failure =
+            openSession(session, soundFont, *midi, midiPath, log, [](fluid_settings_t*) {})) {
         return failure;
     }
 
@@ -214,23 +214,23 @@ std::optional<Failure> MidiPlayer::play(const std::string& midiPath,
     return std::nullopt;
 }
 
-std::optional<Failure> MidiPlayer::renderToWav(const std::string& midiPath,
+std::optional<Failure> MidiPlayer::renderToWav(std::string_view midi,
                                                const std::string& wavPath) const {
     std::string soundFont;
     if (auto failure = checkSoundFont(soundFont)) return failure;
-    if (wavPath.empty() || directoryExists(wavPath)) {
-        return Failure{kWavWriteFailedMessage, "not a file name: '" + wavPath + "'"};
+    // The synthesizer writes the temporary file by name; it is renamed when complete.
+    AtomicFile wav(wavPath, ".noma-wav-");
+    if (!wav.ok()) {
+        return Failure{kWavWriteFailedMessage, "cannot write " + wavPath + ": " + wav.failure()};
     }
-    const std::string temp = makeTempBeside(wavPath);
-    if (temp.empty()) {
-        return Failure{kWavWriteFailedMessage, "cannot create a file in the folder of " + wavPath};
-    }
+    const std::string temp = wav.temporaryPath();
+    const std::string midiName = "the MIDI data";
 
     LogCapture log;
     std::optional<Failure> failure;
     {
         Session session;
-        failure = openSession(session, soundFont, midiPath, log, [&temp](fluid_settings_t* s) {
+        failure = openSession(session, soundFont, midi, midiName, log, [&temp](fluid_settings_t* s) {
             fluid_settings_setstr(s, "audio.file.name", temp.c_str());
             fluid_settings_setstr(s, "audio.file.type", "wav");
             fluid_settings_setstr(s, "audio.file.format", "s16");
@@ -243,7 +243,7 @@ std::optional<Failure> MidiPlayer::renderToWav(const std::string& midiPath,
         }
         if (!failure && fluid_player_play(session.player.get()) != FLUID_OK) {
             failure =
-                Failure{kMidiNotPlayableMessage, log.detail("cannot start playing " + midiPath)};
+                Failure{kMidiNotPlayableMessage, log.detail("cannot start playing " + midiName)};
         }
         if (!failure) {
             // With sample timing the player advances exactly with the rendered blocks.
@@ -265,10 +265,9 @@ std::optional<Failure> MidiPlayer::renderToWav(const std::string& midiPath,
         }
         // The renderer completes the WAV header when it is deleted, before the rename.
     }
-    if (!failure && std::rename(temp.c_str(), wavPath.c_str()) != 0) {
-        failure = Failure{kWavWriteFailedMessage, "cannot replace " + wavPath};
+    if (!failure && !wav.commit()) {
+        failure = Failure{kWavWriteFailedMessage, "cannot write " + wavPath + ": " + wav.failure()};
     }
-    if (failure) ::unlink(temp.c_str());
     return failure;
 }
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/Failure.h"
 
@@ -22,10 +23,10 @@ class MidiPlayer {
     // release so the last note is not cut off), or as soon as `stop` answers true.
     std::optional<Failure> play(const std::string& midiPath, const StopRequest& stop = {}) const;
 
-    // Renders the file into a WAV file (16-bit stereo, 44.1 kHz): the music up to its last
-    // event and a short release tail. The WAV file is written atomically.
-    std::optional<Failure> renderToWav(const std::string& midiPath,
-                                       const std::string& wavPath) const;
+    // Renders a Standard MIDI File held in memory into a WAV file (16-bit stereo, 44.1 kHz):
+    // the music up to its last event and a short release tail. The WAV file is written
+    // atomically.
+    std::optional<Failure> renderToWav(std::string_view midi, const std::string& wavPath) const;
 
     // The first General MIDI soundfont installed ("" when none): fluid-soundfont-gm,
     // then timgm6mb-soundfont, then the system's default.

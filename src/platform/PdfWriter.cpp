@@ -119,26 +119,15 @@ bool deflateRgb(const Canvas& picture, std::string& out) {
 
 }  // namespace
 
-PdfWriter::PdfWriter(std::string path, std::string title)
-    : path_(std::move(path)), title_(std::move(title)) {
+PdfWriter::PdfWriter(const std::string& path, std::string title)
+    : file_(path, ".noma-print-"), title_(std::move(title)) {
     open();
 }
 
-PdfWriter::~PdfWriter() {
-    if (!finished_) discard();
-}
+PdfWriter::~PdfWriter() = default;
 
 bool PdfWriter::open() {
-    if (path_.empty()) return fail("empty file name");
-    if (directoryExists(path_)) return fail("the name is a folder");
-    const int fd = createFileBeside(path_, ".noma-print-", tempPath_);
-    if (fd < 0) return fail(errnoText("cannot create a file in the folder"));
-    file_ = ::fdopen(fd, "wb");
-    if (file_ == nullptr) {
-        ::close(fd);
-        discard();
-        return fail(errnoText("cannot open the file"));
-    }
+    if (!file_.ok()) return fail(file_.failure());
     write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
     beginObject();  // the catalog
     write("<< /Type /Catalog /Pages 2 0 R >>\nendobj\n");
@@ -165,16 +154,16 @@ void PdfWriter::write(const std::string& text) {
 }
 
 void PdfWriter::writeBytes(const void* data, size_t size) {
-    if (file_ == nullptr || !failure_.empty()) return;
-    if (std::fwrite(data, 1, size, file_) != size) {
-        fail(errnoText("write failed"));
+    if (!failure_.empty()) return;
+    if (!file_.write(std::string_view(static_cast<const char*>(data), size))) {
+        fail(file_.failure());
         return;
     }
     offset_ += size;
 }
 
 bool PdfWriter::addPage(const Canvas& picture, int dpi) {
-    if (!failure_.empty() || file_ == nullptr) return false;
+    if (!failure_.empty()) return false;
     if (finished_) return fail("the document is finished");
     if (picture.width() <= 0 || picture.height() <= 0 || dpi <= 0) return fail("empty page");
     // Print pages are grey; a picture with colour goes through the general compressor.
@@ -211,14 +200,14 @@ bool PdfWriter::addPage(const Canvas& picture, int dpi) {
 }
 
 bool PdfWriter::finish() {
-    if (!failure_.empty() || file_ == nullptr) {
-        discard();
+    if (!failure_.empty()) {
+        file_.abandon();
         return fail("the document cannot be written");
     }
     if (finished_) return true;
     // Readers refuse a document without pages; there is nothing to show anyway.
     if (pageObjects_.empty()) {
-        discard();
+        file_.abandon();
         return fail("no page was printed");
     }
     objectOffsets_[kPagesObject - 1] = offset_;
@@ -239,30 +228,13 @@ bool PdfWriter::finish() {
           std::to_string(kCatalogObject) + " 0 R /Info " + std::to_string(kInfoObject) +
           " 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n");
 
-    if (failure_.empty() && std::fflush(file_) != 0) fail(errnoText("write failed"));
-    if (failure_.empty() && ::fsync(::fileno(file_)) != 0) fail(errnoText("sync failed"));
-    const int closed = std::fclose(file_);
-    file_ = nullptr;
-    if (failure_.empty() && closed != 0) fail(errnoText("close failed"));
-    if (failure_.empty() && ::rename(tempPath_.c_str(), path_.c_str()) != 0)
-        fail(errnoText("rename failed"));
+    if (failure_.empty() && !file_.commit()) fail(file_.failure());
     if (!failure_.empty()) {
-        discard();
+        file_.abandon();
         return false;
     }
     finished_ = true;
     return true;
-}
-
-void PdfWriter::discard() {
-    if (file_ != nullptr) {
-        std::fclose(file_);
-        file_ = nullptr;
-    }
-    if (!tempPath_.empty()) {
-        ::unlink(tempPath_.c_str());
-        tempPath_.clear();
-    }
 }
 
 }  // namespace noma

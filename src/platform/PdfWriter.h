@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/AtomicFile.h"
 #include "platform/Canvas.h"
 
 namespace noma {
@@ -15,7 +16,7 @@ namespace noma {
 // finish() succeeds, and a writer given up on leaves nothing behind.
 class PdfWriter {
   public:
-    PdfWriter(std::string path, std::string title);
+    PdfWriter(const std::string& path, std::string title);
     ~PdfWriter();
     PdfWriter(const PdfWriter&) = delete;
     PdfWriter& operator=(const PdfWriter&) = delete;
@@ -36,12 +37,9 @@ class PdfWriter {
     int beginObject();
     void write(const std::string& text);
     void writeBytes(const void* data, size_t size);
-    void discard();
 
-    std::string path_;
+    AtomicFile file_;
     std::string title_;
-    std::string tempPath_;
-    std::FILE* file_ = nullptr;
     uint64_t offset_ = 0;
     std::vector<uint64_t> objectOffsets_;  // object n at index n - 1; 0 while not written
     std::vector<int> pageObjects_;

@@ -1,11 +1,32 @@
 #include "platform/ProgramFolder.h"
 
 #include <cstdlib>
+#include <pwd.h>
 #include <unistd.h>
 
 #include "platform/FileIo.h"
 
 namespace noma {
+
+namespace {
+
+// Makes each missing folder of an absolute path, private to the user.
+bool ensurePrivatePath(const std::string& path) {
+    for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+        ensureDirectory(path.substr(0, slash), 0700);
+    }
+    return ensureDirectory(path, 0700);
+}
+
+// The user's home: $HOME, else the password database's entry.
+std::string homeFolder() {
+    if (const char* home = std::getenv("HOME"); home && *home == '/') return home;
+    if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir && *entry->pw_dir == '/')
+        return entry->pw_dir;
+    return {};
+}
+
+}  // namespace
 
 std::string executableFolder() {
     char buffer[4096];
@@ -20,18 +41,17 @@ std::string defaultProgramFolder() {
     const std::string exe = executableFolder();
     if (!exe.empty() && ::access(exe.c_str(), W_OK) == 0) return exe;
 
+    // Only an absolute XDG_DATA_HOME counts, as the base-directory rules say.
     std::string base;
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/') {
         base = xdg;
-    } else if (const char* home = std::getenv("HOME"); home && *home) {
+    } else if (const std::string home = homeFolder(); !home.empty()) {
         base = joinPath(joinPath(home, ".local"), "share");
-        ensureDirectory(joinPath(home, ".local"));
     } else {
-        base = "/tmp";
+        return {};  // never a shared folder such as /tmp, where others could plant files
     }
-    ensureDirectory(base);
     const std::string folder = joinPath(base, "noma");
-    ensureDirectory(folder);
+    if (!ensurePrivatePath(folder) || ::access(folder.c_str(), W_OK) != 0) return {};
     return folder;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Workspace.h"
+#include "platform/AtomicFile.h"
 #include "platform/ProgramFolder.h"
 #include "ui/CommandLine.h"
 #include "ui/EditorWindows.h"
@@ -37,6 +38,7 @@ class NomaApplication : public QApplication {
 
 int main(int argc, char** argv) {
     if (const auto status = noma::answerHelpOrVersion(argc, argv)) return *status;
+    noma::installOutputSafety();
     NomaApplication app(argc, argv);
     app.setApplicationName("NOMA");
     app.setDesktopFileName("noma");  // lets the desktop match the window to noma.desktop
@@ -47,7 +49,14 @@ int main(int argc, char** argv) {
         noma::QtDialogs dialogs;
         noma::AuxiliaryWindows windows;
         noma::QtFormHost forms(windows);
-        noma::Workspace workspace(dialogs, forms, noma::defaultProgramFolder());
+        const std::string folder = noma::defaultProgramFolder();
+        if (folder.empty()) {
+            QMessageBox::critical(nullptr, "NOMA",
+                                  "設定ファイルなどを置くフォルダを用意できません。\n"
+                                  "環境変数 HOME を設定してください。");
+            return 1;
+        }
+        noma::Workspace workspace(dialogs, forms, folder);
         workspace.startUp(score);
 
         noma::EditorWindows editor(workspace, windows);

@@ -67,6 +67,30 @@ TEST_F(BrailleWritingTest, HiraganaFromAnInputMethodIsConverted) {
     EXPECT_EQ(cell(1), 33);  // 16
 }
 
+TEST_F(BrailleWritingTest, TextBrailleCannotWriteIsNamedAndKeptForCorrection) {
+    writing().setEntryMode(BrailleWriting::kDirect);
+    writing().textChanged("楽a譜楽");
+    writing().keyDown(BrailleWriting::kKeyEnter, false);
+    EXPECT_EQ(count(), 0);
+    EXPECT_EQ(dialogs.messageTexts().back(), "点字にできない文字があります：楽譜");
+    EXPECT_EQ(writing().fieldText(), "楽a譜楽");
+
+    writing().setEntryMode(BrailleWriting::kRomaji);
+    writing().textChanged("か音");
+    for (int t = 0; t < 6; ++t) writing().tick();
+    EXPECT_EQ(count(), 0);
+    EXPECT_EQ(dialogs.messageTexts().back(), "点字にできない文字があります：音");
+}
+
+TEST_F(BrailleWritingTest, LongRomajiKeepsTheFieldAndConvertsOnlyWhatFits) {
+    std::string field;
+    for (int i = 0; i < 600; ++i) field = writing().typeRomaji(i % 2 ? "a" : "k");
+    EXPECT_EQ(field.size(), 300u * std::string("ｶ").size());
+    EXPECT_EQ(writing().pending().count(), 255u);  // the conversion reads 255 bytes
+    writing().typeRomaji("k");
+    EXPECT_EQ(writing().fieldText().back(), 'k');
+}
+
 TEST_F(BrailleWritingTest, SixKeyChordsOverlapOrFollow) {
     writing().setEntryMode(BrailleWriting::kSixKey);
     EXPECT_EQ(writing().windowHeight(), 72);

@@ -115,6 +115,12 @@ TEST_F(WorkspaceTest, FailedSaveKeepsTheDocumentChangedAndTheOldFile) {
     EXPECT_EQ(ws.document().currentFileName, file("a.nmg"));
     EXPECT_NE(dialogs.messageTexts().back().find("保存できませんでした"), std::string::npos);
     EXPECT_EQ(readWholeFile(file("a.nmg")).value(), before);
+
+    // A read-only file is refused, as cp refuses it, and the message says so.
+    std::filesystem::permissions(file("a.nmg"), std::filesystem::perms(0444));
+    EXPECT_EQ(ws.overwriteSave(), Workspace::SaveOutcome::Failed);
+    EXPECT_NE(dialogs.messageTexts().back().find("読み取り専用のファイルです。"), std::string::npos);
+    EXPECT_EQ(readWholeFile(file("a.nmg")).value(), before);
 }
 
 TEST_F(WorkspaceTest, OverwriteSaveUsesTheCurrentNameWithoutADialog) {

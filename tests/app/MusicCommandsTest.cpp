@@ -111,11 +111,14 @@ TEST_F(MusicCommandsTest, PlayHoldsThePageRangeAndTempoWithinTheDocument) {
     EXPECT_EQ(hex(playback.heard[0]),
               midiFile("03 0D 40", "00", std::string(kB4D5) + " " + kG4Half));
 
+    // A range that holds no page is refused, not played as silence.
     MidiSettings backwards = everyPage();
     backwards.firstPage = 2;
     backwards.lastPage = 1;
     ws.midiPlay(backwards, playback);
-    EXPECT_EQ(hex(playback.heard[1]), midiFile("07 A1 20", "00", ""));
+    EXPECT_EQ(playback.heard.size(), 1u);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].text, "開始ページが終了ページより後にあるため、変換できません。");
 }
 
 TEST_F(MusicCommandsTest, PlaybackTroubleIsShownInsteadOfSwallowed) {

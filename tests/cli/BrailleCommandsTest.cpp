@@ -33,8 +33,15 @@ TEST_F(BrailleCli, YenSignTypedEitherWay) {
 TEST_F(BrailleCli, InputMethodTextIsReadInItsHalfWidthForm) {
     EXPECT_EQ(run("braille --text 'ぱ'").out, "6 136\n");
     EXPECT_EQ(run("braille --text 'ぱ' --kana-only").out, "ﾊﾟ\n");
-    // Characters the code page lacks are left out.
-    EXPECT_EQ(run("braille --text '音a' --kana-only").out, "a\n");
+    // Characters no cell can write are named, not silently left out; nor is another encoding
+    // read as bytes.
+    const auto kanji = run("braille --text '音a楽音' --kana-only");
+    EXPECT_EQ(kanji.status, 1);
+    EXPECT_EQ(kanji.out, "");
+    EXPECT_NE(kanji.err.find("点字にできない文字があります：音楽"), std::string::npos) << kanji.err;
+    const auto shiftJis = run("braille --text \"$(printf '\\211\\271')\"");
+    EXPECT_EQ(shiftJis.status, 1);
+    EXPECT_NE(shiftJis.err.find("not UTF-8"), std::string::npos) << shiftJis.err;
 }
 
 TEST_F(BrailleCli, StandardInputWhenNoTextIsGiven) {

@@ -1,5 +1,7 @@
 #include "platform/FileIo.h"
 
+#include "platform/AtomicFile.h"
+
 #include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -33,16 +35,16 @@ TEST(AtomicWrite, FailureMidwayKeepsTheOldFile) {
     const std::string path = dir.file("score.nmg");
     ASSERT_EQ(writeFileAtomically(path, "the old score"), "");
 
-    // Cap the file size so the write fails part way through.
+    // Cap the file size so the write fails part way through: the program's own set-up must
+    // turn the signal that would kill it into a reported failure.
+    installOutputSafety();
     struct rlimit old {};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = old;
     small.rlim_cur = 64;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     const std::string reason = writeFileAtomically(path, std::string(100000, 'x'));
     setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_NE(reason, "");
     EXPECT_EQ(readWholeFile(path).value(), "the old score");
@@ -67,6 +69,27 @@ TEST(AtomicWrite, KilledWriterLeavesTheOldOrTheNewFileWhole) {
         ::waitpid(child, nullptr, 0);
         const std::string now = readWholeFile(path).value();
         EXPECT_TRUE(now == oldBytes || now == newBytes) << "a torn file of " << now.size() << " bytes";
+    }
+}
+
+TEST(AtomicWrite, InterruptedOutputsLeaveNoTemporaryFiles) {
+    test::TempFolder dir;
+    for (int signal : {SIGINT, SIGTERM}) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::signal(signal, SIG_DFL);
+            installOutputSafety();
+            AtomicFile a(dir.file("a.wav"), ".noma-wav-");
+            AtomicFile b(dir.file("b.pdf"), ".noma-print-");
+            a.write(std::string(1 << 20, 'a'));
+            std::raise(signal);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_EQ(entriesIn(dir.path()), 0u) << signal;
     }
 }
 
