@@ -18,6 +18,14 @@ bool ensurePrivatePath(const std::string& path) {
     return ensureDirectory(path, 0700);
 }
 
+// An installed program's folder belongs to the system, even where root may write to it.
+bool isSystemFolder(const std::string& folder) {
+    for (const char* prefix : {"/usr/", "/bin/", "/sbin/", "/opt/", "/lib/", "/lib64/"}) {
+        if ((folder + "/").rfind(prefix, 0) == 0) return true;
+    }
+    return false;
+}
+
 // The user's home: $HOME, else the password database's entry.
 std::string homeFolder() {
     if (const char* home = std::getenv("HOME"); home && *home == '/') return home;
@@ -39,7 +47,7 @@ std::string executableFolder() {
 
 std::string defaultProgramFolder() {
     const std::string exe = executableFolder();
-    if (!exe.empty() && ::access(exe.c_str(), W_OK) == 0) return exe;
+    if (!exe.empty() && !isSystemFolder(exe) && ::access(exe.c_str(), W_OK) == 0) return exe;
 
     // Only an absolute XDG_DATA_HOME counts, as the base-directory rules say.
     std::string base;

@@ -5,7 +5,8 @@
 namespace noma {
 
 // The folder that holds the settings file, the clipboard files, "NMK" and the default
-// new-document name: the executable's folder when writable, otherwise the per-user data
+// new-document name: the executable's folder when writable and not the system's (an installed
+// program in /usr/bin writes nothing there, even for root), otherwise the per-user data
 // folder ($XDG_DATA_HOME/noma, default ~/.local/share/noma), created private (0700) when
 // missing. Empty when there is no such folder to be had (no home at all): the caller refuses
 // rather than fall back on a folder that other users can write.
