@@ -44,8 +44,8 @@ void TOptionForm::showOptions() {
 void TOptionForm::accept() {
     std::array<std::string, 6> texts;
     for (int dot = 0; dot < 6; ++dot) texts[static_cast<size_t>(dot)] = boxes_[static_cast<size_t>(dot)]->text().toStdString();
-    ws_.applyOptionKeys(texts);
-    QDialog::accept();
+    // A refused map keeps the dialog open so that the user can correct it.
+    if (ws_.applyOptionKeys(texts)) QDialog::accept();
 }
 
 }  // namespace noma

@@ -255,17 +255,20 @@ TEST_F(MainWindowTest, ThumbnailClickOpensThePage) {
     EXPECT_EQ(child<QComboBox>("PageCB")->currentIndex(), 1);
 }
 
-TEST_F(MainWindowTest, OptionDialogKeepsOnlyLetters) {
+TEST_F(MainWindowTest, OptionDialogStaysOpenOnABrokenKeyMap) {
     item("OptionM")->trigger();
     ASSERT_TRUE(windows.option->isVisible());
     EXPECT_EQ(windows.option->keyBox(0)->text(), "f");
+    auto* ok = windows.option->findChild<QPushButton*>("Button1");
+    windows.option->keyBox(0)->setText("d");
+    ok->click();
+    EXPECT_TRUE(windows.option->isVisible());
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_NE(dialogs.messages()[0].text.find("点１と点２"), std::string::npos);
+    EXPECT_EQ(ws.settings().sixKeyMap[0], 'f');
     windows.option->keyBox(0)->setText("Q");
-    windows.option->keyBox(1)->setText("");
-    windows.option->keyBox(2)->setText("9");
-    windows.option->findChild<QPushButton*>("Button1")->click();
+    ok->click();
     EXPECT_EQ(ws.settings().sixKeyMap[0], 'q');
-    EXPECT_EQ(ws.settings().sixKeyMap[1], 'd');
-    EXPECT_EQ(ws.settings().sixKeyMap[2], 's');
     EXPECT_FALSE(windows.option->isVisible());
 }
 
