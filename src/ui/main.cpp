@@ -11,13 +11,14 @@
 #include "ui/QtDialogs.h"
 #include "ui/QtFormHost.h"
 #include "ui/TForm1.h"
+#include "ui/Translations.h"
 
 namespace {
 
 // Shows what escapes an event handler and ends the program, as the platform's standard
 // error box does.
 class NomaApplication : public QApplication {
-public:
+  public:
     using QApplication::QApplication;
     bool notify(QObject* receiver, QEvent* event) override {
         try {
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
     NomaApplication app(argc, argv);
     app.setApplicationName("NOMA");
     app.setWindowIcon(QIcon(noma::programIcon()));
+    noma::loadQtTranslations(app);
     try {
         noma::QtDialogs dialogs;
         noma::AuxiliaryWindows windows;
