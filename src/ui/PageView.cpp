@@ -14,10 +14,14 @@ namespace {
 
 std::optional<MouseButton> buttonOf(Qt::MouseButton b) {
     switch (b) {
-        case Qt::LeftButton: return MouseButton::Left;
-        case Qt::RightButton: return MouseButton::Right;
-        case Qt::MiddleButton: return MouseButton::Middle;
-        default: return std::nullopt;
+        case Qt::LeftButton:
+            return MouseButton::Left;
+        case Qt::RightButton:
+            return MouseButton::Right;
+        case Qt::MiddleButton:
+            return MouseButton::Middle;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -33,30 +37,44 @@ PageView::PageView(Workspace& workspace, QWidget* parent) : QWidget(parent), ws_
 void PageView::refreshImage() {
     // Wraps the canvas pixels; the canvas outlives every paint.
     image_ = wrapCanvas(ws_.viewImage());
-    if (size() != image_.size()) setFixedSize(image_.size());
+    const QSize shown = image_.size() * zoom_ / 100;
+    if (size() != shown) setFixedSize(shown);
     MainWindowState& w = ws_.window();
     if (w.pointerJumpX != 0 || w.pointerJumpY != 0) {
-        QCursor::setPos(QCursor::pos() + QPoint(w.pointerJumpX, w.pointerJumpY));
+        QCursor::setPos(QCursor::pos() + QPoint(w.pointerJumpX, w.pointerJumpY) * zoom_ / 100);
         w.pointerJumpX = w.pointerJumpY = 0;
     }
     update();
 }
 
+void PageView::setZoom(int percent) {
+    zoom_ = percent;
+    refreshImage();
+}
+
+QPoint PageView::pagePoint(const QPointF& widgetPoint) const {
+    // Page pixel under the pointer: the zoom is undone before anything sees the position.
+    return QPoint(static_cast<int>(widgetPoint.x() * 100 / zoom_),
+                  static_cast<int>(widgetPoint.y() * 100 / zoom_));
+}
+
 void PageView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    // Each page pixel becomes a block of screen pixels: no smoothing, so the page stays exact.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(rect(), image_);
 }
 
 void PageView::mousePressEvent(QMouseEvent* event) {
     const auto button = buttonOf(event->button());
     if (!button) return;
-    const QPoint p = event->position().toPoint();
+    const QPoint p = pagePoint(event->position());
     ws_.pageMouseDown(*button, p.x(), p.y());
     emit handled();
 }
 
 void PageView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = pagePoint(event->position());
     ws_.pageMouseMove(p.x(), p.y());
     update();
 }
@@ -64,7 +82,7 @@ void PageView::mouseMoveEvent(QMouseEvent* event) {
 void PageView::mouseReleaseEvent(QMouseEvent* event) {
     const auto button = buttonOf(event->button());
     if (!button) return;
-    const QPoint p = event->position().toPoint();
+    const QPoint p = pagePoint(event->position());
     ws_.pageMouseUp(*button, p.x(), p.y());
     emit handled();
 }
@@ -72,12 +90,23 @@ void PageView::mouseReleaseEvent(QMouseEvent* event) {
 bool PageView::handleKey(QKeyEvent* event) {
     EditKey key = EditKey::Other;
     switch (event->key()) {
-        case Qt::Key_Backspace: key = EditKey::BackSpace; break;
-        case Qt::Key_Left: key = EditKey::Left; break;
-        case Qt::Key_Up: key = EditKey::Up; break;
-        case Qt::Key_Right: key = EditKey::Right; break;
-        case Qt::Key_Down: key = EditKey::Down; break;
-        default: return false;
+        case Qt::Key_Backspace:
+            key = EditKey::BackSpace;
+            break;
+        case Qt::Key_Left:
+            key = EditKey::Left;
+            break;
+        case Qt::Key_Up:
+            key = EditKey::Up;
+            break;
+        case Qt::Key_Right:
+            key = EditKey::Right;
+            break;
+        case Qt::Key_Down:
+            key = EditKey::Down;
+            break;
+        default:
+            return false;
     }
     const bool used = ws_.keyDown(key);
     if (used) emit handled();

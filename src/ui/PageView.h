@@ -9,11 +9,11 @@ namespace noma {
 
 class Workspace;
 
-// Shows the Workspace's view image 1:1 (the canvas pixels wrapped, not copied) and forwards
-// pointer events in page pixels.
+// Shows the Workspace's view image 1:1 or zoomed (the canvas pixels wrapped, not copied) and
+// forwards pointer events in page pixels.
 class PageView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PageView(Workspace& workspace, QWidget* parent = nullptr);
 
     // Re-wraps the view image (its size may have changed) and repaints.
@@ -21,20 +21,26 @@ public:
     // The main window's key handler; true when the key was used.
     bool handleKey(QKeyEvent* event);
     const QImage& image() const { return image_; }
+    // Shows the page enlarged by `percent`; pointer positions are still given in page pixels.
+    void setZoom(int percent);
+    int zoom() const { return zoom_; }
 
-signals:
+  signals:
     // After every forwarded event, so the main window refreshes its controls.
     void handled();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
+    QPoint pagePoint(const QPointF& widgetPoint) const;
+
     Workspace& ws_;
     QImage image_;
+    int zoom_ = 100;
 };
 
 }  // namespace noma

@@ -5,7 +5,9 @@
 #include <QVBoxLayout>
 
 // The manual is compiled into the static ui library, whose resources must be registered by hand.
-static void registerManual() { Q_INIT_RESOURCE(help); }
+static void registerManual() {
+    Q_INIT_RESOURCE(help);
+}
 
 namespace noma {
 
@@ -22,6 +24,8 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent), text_(new QTextBrowser(
     registerManual();
     QFile manual(":/help/manual.html");
     if (manual.open(QIODevice::ReadOnly)) text_->setHtml(QString::fromUtf8(manual.readAll()));
+    // Room between the window's edge and the text.
+    text_->document()->setDocumentMargin(16);
     text_->moveCursor(QTextCursor::Start);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/TKigouForm.h"
 
+#include "ui/WindowPlacement.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -109,9 +111,7 @@ void TKigouForm::showEditor() {
     ws_.palettes().symbolEditor().activate();
     showGrid();
     showList();
-    show();
-    raise();
-    activateWindow();
+    showPlaced(*this);
 }
 
 void TKigouForm::closeEvent(QCloseEvent* event) {
