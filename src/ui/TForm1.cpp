@@ -55,7 +55,7 @@ QLineEdit* readOnlyBox(const char* name, const QString& widest) {
     e->setFocusPolicy(Qt::NoFocus);
     // Wide enough for the longest value it shows, in whatever font the desktop uses.
     const int margins = 2 * e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 10;
-    e->setMinimumWidth(e->fontMetrics().horizontalAdvance(widest) + margins);
+    e->setFixedWidth(e->fontMetrics().horizontalAdvance(widest) + margins);
     return e;
 }
 
@@ -79,8 +79,7 @@ TForm1::TForm1(Workspace& workspace, AuxiliaryWindows& windows)
     buildPalette();
     buildMenus();
     qApp->installEventFilter(this);
-    resize(ws_.window().windowWidth - kFrameWidth,
-           ws_.window().windowHeight - kFrameHeight + menuBar()->sizeHint().height());
+    resize(wantedSize());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
@@ -97,8 +96,11 @@ void TForm1::buildControls() {
     whole->setSpacing(6);
 
     // Top row: mode, page selection, file name, zoom.
-    auto* top = new QHBoxLayout;
-    whole->addLayout(top);
+    auto* topRow = new QWidget;
+    topRow->setObjectName("TopRow");
+    auto* top = new QHBoxLayout(topRow);
+    top->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(topRow);
     top->addWidget(label("Label5", "モード"));
     modeE_ = readOnlyBox("ModeE", longestModeText());
     top->addWidget(modeE_);
@@ -131,6 +133,7 @@ void TForm1::buildControls() {
     top->addWidget(pageUpB_);
     fileNameE_ = readOnlyBox("FileNameE", "");
     fileNameE_->setMinimumWidth(50);
+    fileNameE_->setMaximumWidth(QWIDGETSIZE_MAX);
     top->addWidget(fileNameE_, 1);
     zoomCB_ = new QComboBox;
     zoomCB_->setObjectName("ZoomCB");
@@ -177,6 +180,10 @@ void TForm1::buildControls() {
     paletteScroll_->setFixedWidth(left->sizeHint().width() +
                                   paletteScroll_->verticalScrollBar()->sizeHint().width());
     body->addWidget(paletteScroll_);
+    // Other windows open elsewhere if they can: these are what the user works with most.
+    for (QWidget* w :
+         {static_cast<QWidget*>(menuBar()), topRow, static_cast<QWidget*>(paletteScroll_)})
+        w->setProperty(kKeepClear, true);
 
     // Right: the page, or a hint while no score is open.
     pageStack_ = new QStackedWidget;
@@ -224,6 +231,23 @@ void TForm1::buildPalette() {
                 [this, mode] { run([this, mode] { ws_.selectMode(mode); }); });
         palette_[mode] = button;
     }
+}
+
+QSize TForm1::wantedSize() const {
+    // The window's own size, or more where the desktop's font makes the controls larger: the
+    // whole palette and the page's width without scrolling.
+    const MainWindowState& w = ws_.window();
+    const QMargins m = client_->layout()->contentsMargins();
+    const int spacing = client_->layout()->spacing();
+    const int scrollBar = scrollBox1_->verticalScrollBar()->sizeHint().width();
+    const int frame = 2 * scrollBox1_->frameWidth();
+    const int width = m.left() + paletteScroll_->width() + spacing + pageView_->image().width() +
+                      frame + scrollBar + m.right();
+    const int topRow = client_->layout()->itemAt(0)->sizeHint().height();
+    const int height =
+        m.top() + topRow + spacing + paletteScroll_->widget()->sizeHint().height() + m.bottom();
+    return {std::max(w.windowWidth - kFrameWidth, width),
+            std::max(w.windowHeight - kFrameHeight, height) + menuBar()->sizeHint().height()};
 }
 
 void TForm1::setZoom(int percent) {
@@ -296,14 +320,13 @@ void TForm1::refresh() {
     }
     pageStack_->setCurrentWidget(ws_.documentOpen() ? static_cast<QWidget*>(scrollBox1_)
                                                     : emptyHint_);
+    pageView_->refreshImage();
     // The window takes the width the page asks for, as far as the screen allows.
-    const int clientWidth = w.windowWidth - kFrameWidth;
-    if (clientWidth != wantedWidth_) {
-        wantedWidth_ = clientWidth;
-        resize(clientWidth, height());
+    if (w.windowWidth != wantedWidth_) {
+        wantedWidth_ = w.windowWidth;
+        resize(wantedSize().width(), height());
         fitOnScreen(*this);
     }
-    pageView_->refreshImage();
     if (TTenjiForm* tenji = windows_.tenji) {
         if (w.brailleWindowVisible && !tenji->isVisible()) tenji->showAt(frameGeometry());
         if (!w.brailleWindowVisible && tenji->isVisible()) tenji->hide();

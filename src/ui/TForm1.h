@@ -54,6 +54,7 @@ class TForm1 : public QMainWindow {
     // Runs a command and refreshes; an exception is shown in a message box.
     void run(const std::function<void()>& command);
     void stepZoom(int steps);
+    QSize wantedSize() const;
     void openBrailleListPage();
 
     Workspace& ws_;

@@ -73,6 +73,11 @@ void placeBesideOpenWindows(QWidget& window) {
         const Qt::WindowType type = other->windowType();
         if (type != Qt::Window && type != Qt::Dialog) continue;
         taken.push_back(other->frameGeometry());
+        // Counted twice: covering them costs more than covering the page.
+        for (QWidget* part : other->findChildren<QWidget*>()) {
+            if (part->property(kKeepClear).toBool() && part->isVisible())
+                taken.push_back(QRect(part->mapToGlobal(QPoint(0, 0)), part->size()));
+        }
     }
     // The frame adds the same margins it has on the main window.
     QSize size = window.frameGeometry().size();

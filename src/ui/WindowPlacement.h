@@ -15,6 +15,10 @@ namespace noma {
 QPoint freePosition(const QSize& size, const QRect& area, const std::vector<QRect>& taken,
                     const QPoint& preferred);
 
+// A property of a main window's child: other windows avoid covering it even more than the
+// rest of the main window.
+inline constexpr const char* kKeepClear = "nomaKeepClear";
+
 // Moves `window` onto the main window's screen, clear of NOMA's other visible windows, nearest
 // the right of the main window.
 void placeBesideOpenWindows(QWidget& window);
