@@ -218,6 +218,8 @@ void TPrint3DForm::refresh() {
 
 void TPrint3DForm::setUpClicked() {
     if (form_ == nullptr) return;
+    // The set-up shows the file this print would go to.
+    if (printer_->printsToFile()) printer_->setOutputFile(pdfTarget_);
     const std::string before = printer_->outputFile();
     if (!form_->changePrinter(*printer_)) return;
     // A file named in the set-up becomes the proposal; it is still asked for on printing.
