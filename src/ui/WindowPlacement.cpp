@@ -10,6 +10,8 @@ namespace noma {
 
 namespace {
 
+constexpr int kKeepClearWeight = 8;
+
 long long covered(const QRect& r, const std::vector<QRect>& taken) {
     long long sum = 0;
     for (const QRect& t : taken) {
@@ -73,9 +75,11 @@ void placeBesideOpenWindows(QWidget& window) {
         const Qt::WindowType type = other->windowType();
         if (type != Qt::Window && type != Qt::Dialog) continue;
         taken.push_back(other->frameGeometry());
-        // Counted twice: covering them costs more than covering the page.
+        // Counted many times over: covering them costs far more than covering the page or
+        // another window.
         for (QWidget* part : other->findChildren<QWidget*>()) {
-            if (part->property(kKeepClear).toBool() && part->isVisible())
+            if (!part->property(kKeepClear).toBool() || !part->isVisible()) continue;
+            for (int n = 0; n < kKeepClearWeight; ++n)
                 taken.push_back(QRect(part->mapToGlobal(QPoint(0, 0)), part->size()));
         }
     }
