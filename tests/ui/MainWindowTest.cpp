@@ -30,6 +30,7 @@
 #include "ui/TVersionForm.h"
 
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -37,6 +38,7 @@
 #include <QTableWidget>
 #include <QUrl>
 #include "document/SymbolCatalogue.h"
+#include "ui/QtDialogs.h"
 #include "ui/WindowPlacement.h"
 
 namespace noma {
@@ -490,6 +492,23 @@ TEST_F(MainWindowTest, NoScoreShowsAHintInsteadOfABlankPage) {
     EXPECT_TRUE(child<QScrollArea>("ScrollBox1")->isVisible());
     item("FileCloseM")->trigger();
     EXPECT_TRUE(child<QLabel>("EmptyHint")->isVisible());
+}
+
+TEST_F(MainWindowTest, MessageBoxesBelongToTheWindowThatAsks) {
+    QtDialogs qtDialogs;
+    qtDialogs.setParent(&main());
+    item("OptionM")->trigger();
+    QApplication::setActiveWindow(windows.option);
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, [&owner] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        owner = box->parentWidget();
+        box->done(0);
+    });
+    qtDialogs.message("キーが重なっています。", "確認", Dialogs::Buttons::Ok,
+                      Dialogs::Icon::Exclamation);
+    EXPECT_EQ(owner, windows.option);
 }
 
 // A 1280 x 800 screen with the main window in its middle, as the editor starts.
