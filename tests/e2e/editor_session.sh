@@ -104,7 +104,7 @@ palette_found() {
 }
 locate_main() {
     e2e_geometry "$main"
-    e2e_wait_until 10 "the main palette on the screen" palette_found
+    e2e_wait_until 20 "the main palette on the screen" palette_found
 }
 # Once a score is shown: where its page image starts on the screen.
 locate_page() {
