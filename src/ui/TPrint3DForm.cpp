@@ -245,9 +245,10 @@ bool TPrint3DForm::choosePdfFile() {
     const auto chosen =
         dialogs.saveFileName("PDFファイルに印刷", "PDFファイル (*.pdf)|*.PDF", pdfTarget_);
     if (!chosen) return false;
+    // What is written is a PDF whatever the name says; the extension keeps it from replacing a
+    // score or any other file under that file's own name.
     std::string path = *chosen;
-    const auto slash = path.find_last_of('/');
-    if (path.find('.', slash == std::string::npos ? 0 : slash) == std::string::npos) path += ".pdf";
+    if (!QString::fromStdString(path).endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
     if (fileExists(path) &&
         dialogs.message("「" + fileNameOnly(path) + "」は既にあります。置き換えますか？",
                         kConfirmTitle, Dialogs::Buttons::YesNo,

@@ -215,6 +215,12 @@ TEST_F(PrintWindowTest, EveryPdfPrintAsksForItsFileAndReplacesOnlyWhenTold) {
         EXPECT_FALSE(dialog.isVisible());
     });
     EXPECT_EQ(dialogs.fileDialogTitles().size(), 4u);
+    // A score's own name gets the PDF's extension: the score is never printed over.
+    const std::string score = readWholeFile(folder.file("score.nmg")).value();
+    dialogs.queueFileName(folder.file("score.nmg"));
+    withDialog("TotuPrintM", [&](TPrint3DForm&) { in<QPushButton>("PrintB")->click(); });
+    EXPECT_EQ(readWholeFile(folder.file("score.nmg")).value(), score);
+    EXPECT_TRUE(fileExists(folder.file("score.nmg.pdf")));
     EXPECT_NE(readWholeFile(folder.file("score-3d.pdf")).value(), tactile);
 }
 
