@@ -66,7 +66,7 @@ QPoint freePosition(const QSize& size, const QRect& area, const std::vector<QRec
     return best;
 }
 
-void placeBesideOpenWindows(QWidget& window) {
+void placeBesideOpenWindows(QWidget& window, std::optional<QPoint> preferred) {
     QWidget* main = mainWindowOf(window);
     const QRect area = areaOf(main ? *main : window);
     std::vector<QRect> taken;
@@ -86,15 +86,16 @@ void placeBesideOpenWindows(QWidget& window) {
     // The frame adds the same margins it has on the main window.
     QSize size = window.frameGeometry().size();
     if (main && !window.isVisible()) size += main->frameGeometry().size() - main->geometry().size();
-    const QPoint preferred =
-        main ? QPoint(main->frameGeometry().right() + 1, main->frameGeometry().top())
-             : area.topLeft();
-    const QPoint frameTopLeft = freePosition(size, area, taken, preferred);
+    if (!preferred) {
+        preferred = main ? QPoint(main->frameGeometry().right() + 1, main->frameGeometry().top())
+                         : area.topLeft();
+    }
+    const QPoint frameTopLeft = freePosition(size, area, taken, *preferred);
     window.move(frameTopLeft);
 }
 
-void showPlaced(QWidget& window) {
-    if (!window.isVisible()) placeBesideOpenWindows(window);
+void showPlaced(QWidget& window, std::optional<QPoint> preferred) {
+    if (!window.isVisible()) placeBesideOpenWindows(window, preferred);
     window.show();
     window.raise();
     window.activateWindow();

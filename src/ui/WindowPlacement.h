@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -20,11 +21,11 @@ QPoint freePosition(const QSize& size, const QRect& area, const std::vector<QRec
 inline constexpr const char* kKeepClear = "nomaKeepClear";
 
 // Moves `window` onto the main window's screen, clear of NOMA's other visible windows, nearest
-// the right of the main window.
-void placeBesideOpenWindows(QWidget& window);
+// `preferred` (a screen position) or else the right of the main window.
+void placeBesideOpenWindows(QWidget& window, std::optional<QPoint> preferred = std::nullopt);
 
 // Shows a non-modal window: placed as above when it was hidden, then raised and activated.
-void showPlaced(QWidget& window);
+void showPlaced(QWidget& window, std::optional<QPoint> preferred = std::nullopt);
 
 // The main window's own size and place: no larger than the screen's available area and wholly
 // on it, menu bar included.
