@@ -84,8 +84,16 @@ void placeBesideOpenWindows(QWidget& window, std::optional<QPoint> preferred) {
         }
     }
     // The frame adds the same margins it has on the main window.
-    QSize size = window.frameGeometry().size();
-    if (main && !window.isVisible()) size += main->frameGeometry().size() - main->geometry().size();
+    const QSize frame = main && !window.isVisible()
+                            ? main->frameGeometry().size() - main->geometry().size()
+                            : window.frameGeometry().size() - window.geometry().size();
+    // A window that can shrink does so to fit the screen; its content then scrolls.
+    if (window.minimumSize() != window.maximumSize()) {
+        const QSize fitting =
+            window.size().boundedTo(area.size() - frame).expandedTo(window.minimumSize());
+        if (fitting != window.size()) window.resize(fitting);
+    }
+    const QSize size = window.size() + frame;
     if (!preferred) {
         preferred = main ? QPoint(main->frameGeometry().right() + 1, main->frameGeometry().top())
                          : area.topLeft();
