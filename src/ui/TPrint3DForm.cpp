@@ -154,10 +154,9 @@ void TPrint3DForm::build() {
 // Setters go in as lambdas: member-function pointers captured in these slots were read from a
 // stale stack address in the sanitized GCC 12 build.
 void TPrint3DForm::forwardValue(QSpinBox* box, std::function<void(PrintForm&, int)> set) {
-    connect(box, qOverload<int>(&QSpinBox::valueChanged), this,
-            [this, set = std::move(set)](int v) {
-                if (form_ != nullptr && !refreshing_) set(*form_, v);
-            });
+    connect(box, qOverload<int>(&QSpinBox::valueChanged), this, [this, set = std::move(set)](int v) {
+        if (form_ != nullptr && !refreshing_) set(*form_, v);
+    });
 }
 
 bool TPrint3DForm::runFor(PrintForm& form) {

@@ -18,7 +18,7 @@ namespace {
 // Shows what escapes an event handler and ends the program, as the platform's standard
 // error box does.
 class NomaApplication : public QApplication {
-  public:
+public:
     using QApplication::QApplication;
     bool notify(QObject* receiver, QEvent* event) override {
         try {

@@ -13,8 +13,7 @@ namespace {
 using test::Answer;
 using test::WorkspaceTest;
 
-constexpr const char* kSaveQuestion =
-    "データに変更がありました。現在の画面をＮＭＧファイルに保存しますか？";
+constexpr const char* kSaveQuestion = "データに変更がありました。現在の画面をＮＭＧファイルに保存しますか？";
 
 TEST_F(WorkspaceTest, StartsWithNoDocumentAndTheDefaultName) {
     EXPECT_FALSE(ws.documentOpen());
@@ -68,8 +67,7 @@ TEST_F(WorkspaceTest, SaveAsWithNothingOnAnyPageIsRefused) {
     newScore();
     EXPECT_EQ(ws.saveAs(), Workspace::SaveOutcome::NothingToSave);
     EXPECT_EQ(ws.overwriteSave(), Workspace::SaveOutcome::NothingToSave);
-    ASSERT_EQ(dialogs.messageTexts(),
-              (std::vector<std::string>{"データがありません。", "データがありません。"}));
+    ASSERT_EQ(dialogs.messageTexts(), (std::vector<std::string>{"データがありません。", "データがありません。"}));
     EXPECT_TRUE(dialogs.fileDialogTitles().empty());
 }
 
@@ -78,8 +76,7 @@ TEST_F(WorkspaceTest, SaveAsReplacesTheExtensionAndRemembersTheFile) {
     markChanged();
     dialogs.queueFileName(file("song.txt"));
     EXPECT_EQ(ws.saveAs(), Workspace::SaveOutcome::Saved);
-    EXPECT_EQ(dialogs.fileDialogTitles(),
-              std::vector<std::string>{"現在画面をＮＭＧファイルに保存"});
+    EXPECT_EQ(dialogs.fileDialogTitles(), std::vector<std::string>{"現在画面をＮＭＧファイルに保存"});
     EXPECT_TRUE(fileExists(file("song.nmg")));
     EXPECT_FALSE(fileExists(file("song.txt")));
     EXPECT_EQ(ws.document().currentFileName, file("song.nmg"));
@@ -163,8 +160,7 @@ TEST_F(WorkspaceTest, YesThenCancelledSaveStopsEveryCommand) {
     dialogs.queueAnswer(Answer::Yes);
     dialogs.queueCancelledFileDialog();
     ws.fileOpen();
-    EXPECT_EQ(dialogs.fileDialogTitles(),
-              std::vector<std::string>{"現在画面をＮＭＧファイルに保存"});
+    EXPECT_EQ(dialogs.fileDialogTitles(), std::vector<std::string>{"現在画面をＮＭＧファイルに保存"});
     // new score
     dialogs.queueAnswer(Answer::Yes);
     ws.newScore();
@@ -251,8 +247,7 @@ TEST_F(WorkspaceTest, RecentFilesKeepOneEntryMoveToTopAndOfferRemoval) {
     std::filesystem::remove(file("c.nmg"));
     dialogs.queueAnswer(Answer::Yes);
     ws.openRecent(3);
-    EXPECT_EQ(dialogs.messageTexts().back(),
-              "このファイルは存在していません。履歴から削除しますか？");
+    EXPECT_EQ(dialogs.messageTexts().back(), "このファイルは存在していません。履歴から削除しますか？");
     EXPECT_EQ(ws.settings().recentFiles.path(3), file("b.nmg"));
     EXPECT_TRUE(ws.settings().recentFiles.isEmpty(4));
     ws.openRecent(7);  // an empty entry does nothing
