@@ -14,7 +14,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beside the libraries: a Japanese font for page text and a General MIDI soundfont for playback.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk, timgm6mb-soundfont | fluid-soundfont-gm")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, qt6-translations-l10n")
 # The body only: CPack puts the summary above it and indents it as control files want.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "NOMA draws five-line staff music whose every mark is a solid or thick

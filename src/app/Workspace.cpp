@@ -363,13 +363,31 @@ void Workspace::setDisplayMode(int mode) {
     if (documentOpen()) redraw();
 }
 
-void Workspace::applyOptionKeys(const std::array<std::string, 6>& boxes) {
+bool Workspace::applyOptionKeys(const std::array<std::string, 6>& boxes) {
+    // All six or none: a refused box must not leave a map half changed.
+    static constexpr const char* kDots[6] = {"１", "２", "３", "４", "５", "６"};
+    std::array<char, 6> keys{};
     for (size_t i = 0; i < boxes.size(); ++i) {
-        if (boxes[i].empty()) continue;
-        if (auto key = normalizeKeyLetter(boxes[i][0]); key && boxes[i].size() == 1) {
-            settings_.sixKeyMap[i] = *key;
+        const auto key = boxes[i].size() == 1 ? normalizeKeyLetter(boxes[i][0]) : std::nullopt;
+        if (!key) {
+            const std::string given = boxes[i].empty() ? "（空欄）" : "「" + boxes[i] + "」";
+            dialogs_.message(std::string("点") + kDots[i] + "のキー" + given +
+                                 "は使えません。半角英字 a ～ z を１文字入力してください。",
+                             kConfirmTitle, Buttons::Ok, Icon::Exclamation);
+            return false;
         }
+        for (size_t j = 0; j < i; ++j) {
+            if (keys[j] != *key) continue;
+            dialogs_.message(std::string("キー「") + *key + "」が点" + kDots[j] + "と点" +
+                                 kDots[i] +
+                                 "の両方に指定されています。点ごとに別のキーを指定してください。",
+                             kConfirmTitle, Buttons::Ok, Icon::Exclamation);
+            return false;
+        }
+        keys[i] = *key;
     }
+    settings_.sixKeyMap = keys;
+    return true;
 }
 
 // ---- the page image and keys ----

@@ -100,8 +100,9 @@ public:
     // A click on the thumbnail picture: true when it chose a page (which is now current).
     bool thumbnailClick(int x, int y);
 
-    // Options: the six key boxes; an empty or invalid box keeps its key.
-    void applyOptionKeys(const std::array<std::string, 6>& boxes);
+    // Options: the six key boxes, each one letter, no two alike. Otherwise a message names the
+    // fault, the keys stay as they were and the result is false.
+    bool applyOptionKeys(const std::array<std::string, 6>& boxes);
 
     // Redraws the current page into the page images.
     void redraw() override;
@@ -123,6 +124,7 @@ public:
     BrailleWriting& braille() { return braille_; }
     // A message box with an OK button (a warning icon when `warning`).
     void inform(const std::string& text, bool warning);
+    Dialogs& dialogs() { return dialogs_; }
     const EditState& editState() const { return editor_.state(); }
     const render::StaveTable& staveTable() const { return staves_; }
     bool documentOpen() const { return doc_.interactionState != kNoDocument; }

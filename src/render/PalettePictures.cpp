@@ -84,8 +84,14 @@ void drawFigureAtCentre(Canvas& work, int mode) {
     const SymbolRecord r = sampleRecord(mode, cx);
     drawFigure(work, metrics, r, cx, cy, context, kBlack);
     if (mode == kTateYoko) {
+        // Both directions the tool draws, so the button does not read as a bar line.
         work.setPenColour(kBlack);
-        for (int d = -1; d <= 1; ++d) drawLineRecord(work, r, cx + d, cy - 15);
+        SymbolRecord across = r;
+        across[3] = 30, across[4] = 0;
+        for (int d = -1; d <= 1; ++d) {
+            drawLineRecord(work, r, cx - 15 + d, cy - 15);
+            drawLineRecord(work, across, cx - 15, cy + 14 + d);
+        }
     }
 }
 
@@ -107,12 +113,20 @@ Canvas palettePicture(int mode, bool pressed) {
     Canvas work(kWork, kWork);
     drawFigureAtCentre(work, mode);
     Canvas button(kPaletteButtonSize, kPaletteButtonSize, pressed ? rgb(210, 220, 240) : kFace);
-    const InkBox box = inkBox(work);
+    InkBox box = inkBox(work);
     if (!box.empty()) {
         // Fit the figure into 19 x 19, keeping its proportions and its dark pixels.
-        const int w = box.right - box.left + 1;
-        const int h = box.bottom - box.top + 1;
+        int w = box.right - box.left + 1;
+        int h = box.bottom - box.top + 1;
         const int fit = 19;
+        // Bar lines are tall and narrow: shrunk whole, their thin and thick strokes merge into
+        // one bar. They keep their width and show the middle of their height instead.
+        const bool barLine = mode == kShousetu || mode == kOwari || mode == k2jyuKugiri;
+        if (barLine && h > fit && w <= fit) {
+            box.top += (h - fit) / 2;
+            box.bottom = box.top + fit - 1;
+            h = fit;
+        }
         const int scale = std::max({w, h, fit});
         const int dw = std::max(1, w * fit / scale);
         const int dh = std::max(1, h * fit / scale);

@@ -33,30 +33,44 @@ PageView::PageView(Workspace& workspace, QWidget* parent) : QWidget(parent), ws_
 void PageView::refreshImage() {
     // Wraps the canvas pixels; the canvas outlives every paint.
     image_ = wrapCanvas(ws_.viewImage());
-    if (size() != image_.size()) setFixedSize(image_.size());
+    const QSize shown = image_.size() * zoom_ / 100;
+    if (size() != shown) setFixedSize(shown);
     MainWindowState& w = ws_.window();
     if (w.pointerJumpX != 0 || w.pointerJumpY != 0) {
-        QCursor::setPos(QCursor::pos() + QPoint(w.pointerJumpX, w.pointerJumpY));
+        QCursor::setPos(QCursor::pos() + QPoint(w.pointerJumpX, w.pointerJumpY) * zoom_ / 100);
         w.pointerJumpX = w.pointerJumpY = 0;
     }
     update();
 }
 
+void PageView::setZoom(int percent) {
+    zoom_ = percent;
+    refreshImage();
+}
+
+QPoint PageView::pagePoint(const QPointF& widgetPoint) const {
+    // Page pixel under the pointer: the zoom is undone before anything sees the position.
+    return QPoint(static_cast<int>(widgetPoint.x() * 100 / zoom_),
+                  static_cast<int>(widgetPoint.y() * 100 / zoom_));
+}
+
 void PageView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    // Each page pixel becomes a block of screen pixels: no smoothing, so the page stays exact.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(rect(), image_);
 }
 
 void PageView::mousePressEvent(QMouseEvent* event) {
     const auto button = buttonOf(event->button());
     if (!button) return;
-    const QPoint p = event->position().toPoint();
+    const QPoint p = pagePoint(event->position());
     ws_.pageMouseDown(*button, p.x(), p.y());
     emit handled();
 }
 
 void PageView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = pagePoint(event->position());
     ws_.pageMouseMove(p.x(), p.y());
     update();
 }
@@ -64,7 +78,7 @@ void PageView::mouseMoveEvent(QMouseEvent* event) {
 void PageView::mouseReleaseEvent(QMouseEvent* event) {
     const auto button = buttonOf(event->button());
     if (!button) return;
-    const QPoint p = event->position().toPoint();
+    const QPoint p = pagePoint(event->position());
     ws_.pageMouseUp(*button, p.x(), p.y());
     emit handled();
 }

@@ -9,8 +9,8 @@ namespace noma {
 
 class Workspace;
 
-// Shows the Workspace's view image 1:1 (the canvas pixels wrapped, not copied) and forwards
-// pointer events in page pixels.
+// Shows the Workspace's view image 1:1 or zoomed (the canvas pixels wrapped, not copied) and
+// forwards pointer events in page pixels.
 class PageView : public QWidget {
     Q_OBJECT
 public:
@@ -21,6 +21,9 @@ public:
     // The main window's key handler; true when the key was used.
     bool handleKey(QKeyEvent* event);
     const QImage& image() const { return image_; }
+    // Shows the page enlarged by `percent`; pointer positions are still given in page pixels.
+    void setZoom(int percent);
+    int zoom() const { return zoom_; }
 
 signals:
     // After every forwarded event, so the main window refreshes its controls.
@@ -33,8 +36,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QPoint pagePoint(const QPointF& widgetPoint) const;
+
     Workspace& ws_;
     QImage image_;
+    int zoom_ = 100;
 };
 
 }  // namespace noma

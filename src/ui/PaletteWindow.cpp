@@ -8,6 +8,7 @@
 #include "app/Workspace.h"
 #include "ui/PaletteImage.h"
 #include "ui/TForm1.h"
+#include "ui/WindowPlacement.h"
 
 namespace noma {
 
@@ -33,26 +34,9 @@ void PaletteWindow::placeScrollBox(int x, int y, int width, int height) {
     scrollBox_->setGeometry(x, y, width, height);
 }
 
-QPoint PaletteWindow::firstPosition() const {
-    // Beside the main window where the screen has room, else against the screen's right edge
-    // below the main window's menu, where it hides neither the menu nor the main palette.
-    const QRect mainFrame = main_.frameGeometry();
-    const QScreen* screen = main_.screen() ? main_.screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
-    const int width = frameGeometry().width();
-    if (mainFrame.right() + 1 + width <= area.right())
-        return {mainFrame.right() + 1, mainFrame.top()};
-    return {std::max(area.left(), area.right() + 1 - width), mainFrame.top() + 60};
-}
-
 void PaletteWindow::showPalette() {
-    if (!placed_) {
-        move(firstPosition());
-        placed_ = true;
-    }
-    show();
-    raise();
-    activateWindow();
+    // Each time it opens it finds a place that hides no other open window of the program.
+    showPlaced(*this);
     repaintNow();
 }
 

@@ -21,7 +21,7 @@ class PaletteWindow : public QWidget {
   public:
     PaletteWindow(Workspace& workspace, TForm1& main, const char* name, const QString& caption);
 
-    // The menu command: shows the window (beside the main window the first time) and raises it.
+    // The menu command: shows the window beside the open windows and raises it.
     void showPalette();
     // Repaints when visible and a repaint was asked for since the last one.
     void refreshPicture();
@@ -32,8 +32,6 @@ class PaletteWindow : public QWidget {
     virtual void drawPicture(Canvas& canvas) = 0;
     // A press on the picture.
     virtual void choose(int x, int y) = 0;
-    // Where the window goes when first shown.
-    virtual QPoint firstPosition() const;
 
     void repaintNow();
     void changeEvent(QEvent* event) override;
@@ -47,7 +45,6 @@ class PaletteWindow : public QWidget {
     PaletteImage* image_ = nullptr;
     Canvas canvas_;
     int drawnCount_ = -1;
-    bool placed_ = false;
 };
 
 }  // namespace noma

@@ -1,5 +1,6 @@
 #include "ui/QtDialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -9,7 +10,9 @@ namespace noma {
 
 Dialogs::Answer QtDialogs::message(const std::string& text, const std::string& title,
                                    Buttons buttons, Icon icon) {
-    QMessageBox box(parent_);
+    // Centred on the window that asked, a palette or dialog as much as the main window.
+    QMessageBox box(dialogParent());
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(QString::fromStdString(text));
     switch (icon) {
@@ -39,6 +42,12 @@ Dialogs::Answer QtDialogs::message(const std::string& text, const std::string& t
     return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
 }
 
+QWidget* QtDialogs::dialogParent() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return parent_;
+}
+
 QString QtDialogs::qtFilter(const std::string& filter) {
     const QStringList parts = QString::fromStdString(filter).split('|');
     QStringList filters;
@@ -65,16 +74,16 @@ std::optional<std::string> QtDialogs::saveFileName(const std::string& title,
                                                    const std::string& initialPath) {
     // The program asks its own overwrite question after the extension is settled.
     const QString name = QFileDialog::getSaveFileName(
-        parent_, QString::fromStdString(title), QString::fromStdString(initialPath), qtFilter(filter),
-        nullptr, QFileDialog::DontConfirmOverwrite);
+        dialogParent(), QString::fromStdString(title), QString::fromStdString(initialPath),
+        qtFilter(filter), nullptr, QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty()) return std::nullopt;
     return name.toStdString();
 }
 
 std::optional<std::string> QtDialogs::openFileName(const std::string& title,
                                                    const std::string& filter) {
-    const QString name =
-        QFileDialog::getOpenFileName(parent_, QString::fromStdString(title), QString(), qtFilter(filter));
+    const QString name = QFileDialog::getOpenFileName(dialogParent(), QString::fromStdString(title),
+                                                      QString(), qtFilter(filter));
     if (name.isEmpty()) return std::nullopt;
     return name.toStdString();
 }

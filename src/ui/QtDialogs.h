@@ -24,6 +24,8 @@ public:
     static QString qtFilter(const std::string& filter);
 
 private:
+    // The window that asks: the active one, else the main window.
+    QWidget* dialogParent() const;
     QWidget* parent_ = nullptr;
 };
 

@@ -1,8 +1,10 @@
 #include "ui/QtPrinter.h"
 
+#include <QDialogButtonBox>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
+#include <QPushButton>
 
 #include "printing/PaperSize.h"
 #include "ui/CanvasImage.h"
@@ -72,6 +74,11 @@ bool QtPrinter::runSetupDialog() {
     dialog.setWindowTitle("プリンタの設定");
     // Copies and the page range are the print dialog's own boxes.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // The dialog only settles the printer here; the job starts with the print dialog's own
+    // "印刷開始".
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok)) confirm->setText("設定");
+    }
     const bool confirmed = dialog.exec() == QDialog::Accepted;
     settleResolution();
     return confirmed;

@@ -1,5 +1,7 @@
 #include "ui/TAllPageForm.h"
 
+#include "ui/WindowPlacement.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -28,8 +30,7 @@ void TAllPageForm::showThumbnails() {
     image1_->resize(layout.imageWidth, layout.imageHeight);
     scrollBox1_->resize(layout.scrollWidth, layout.scrollHeight);
     setFixedSize(layout.windowWidth, layout.windowHeight);
-    show();
-    raise();
+    showPlaced(*this);
 }
 
 void TAllPageForm::clickAt(int x, int y) {

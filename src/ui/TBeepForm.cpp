@@ -1,5 +1,7 @@
 #include "ui/TBeepForm.h"
 
+#include "ui/WindowPlacement.h"
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -85,9 +87,7 @@ TBeepForm::TBeepForm(Workspace& workspace, QWidget* parent)
 }
 
 void TBeepForm::showMidi() {
-    show();
-    raise();
-    activateWindow();
+    showPlaced(*this);
 }
 
 void TBeepForm::showEvent(QShowEvent* event) {

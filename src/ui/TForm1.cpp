@@ -4,17 +4,18 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QUrl>
+#include <QStackedWidget>
+#include <QVBoxLayout>
 #include <exception>
 
 #include "app/Workspace.h"
@@ -24,46 +25,48 @@
 #include "ui/PageView.h"
 #include "ui/PaletteButton.h"
 #include "ui/PaletteWindows.h"
-#include "ui/PaletteWindow.h"
-#include "ui/TKigouForm.h"
-#include "ui/TGuitarForm.h"
-#include "ui/TKigouKinyuuForm.h"
-#include "ui/TPianoForm.h"
-#include "ui/TRikodaForm.h"
-#include "ui/TAllPageForm.h"
-#include "ui/TBeepForm.h"
-#include "ui/THelpForm.h"
-#include "ui/TKensakuForm.h"
-#include "ui/TOptionForm.h"
 #include "ui/TTenjiForm.h"
-#include "ui/TTenjiIchiranForm.h"
-#include "ui/TVersionForm.h"
+#include "ui/WindowPlacement.h"
 
 namespace noma {
 
 namespace {
 
-constexpr int kClientWidth = 774;
-constexpr int kClientHeight = 681;
 // The window's outer size exceeds its client area by the frame, caption and menu.
 constexpr int kFrameWidth = 14;
 constexpr int kFrameHeight = 59;
+// Palette buttons: 33 pixels apart across, 30 down; the pressed twin sits 2 pixels up and left.
+constexpr int kPaletteStepX = 33;
+constexpr int kPaletteStepY = 30;
+constexpr int kPaletteInset = 2;
 
-constexpr const char* kBrailleListPage = "https://ja.wikipedia.org/wiki/%E7%82%B9%E5%AD%97";
+constexpr int kZoomSteps[3] = {100, 150, 200};
 
-QLabel* label(QWidget* parent, const char* text, int x, int y) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
-    l->move(x, y);
+QLabel* label(const char* name, const char* text) {
+    auto* l = new QLabel(QString::fromUtf8(text));
+    l->setObjectName(name);
     return l;
 }
 
-QLineEdit* readOnlyBox(QWidget* parent, const char* name, int x, int y, int w, int h) {
-    auto* e = new QLineEdit(parent);
+QLineEdit* readOnlyBox(const char* name, const QString& widest) {
+    auto* e = new QLineEdit;
     e->setObjectName(name);
     e->setReadOnly(true);
-    e->setGeometry(x, y, w, h);
     e->setFocusPolicy(Qt::NoFocus);
+    // Wide enough for the longest value it shows, in whatever font the desktop uses.
+    const int margins = 2 * e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 10;
+    e->setFixedWidth(e->fontMetrics().horizontalAdvance(widest) + margins);
     return e;
+}
+
+QString longestModeText() {
+    QString longest;
+    for (int mode = 0; mode < kModeTableSize; ++mode) {
+        const std::string_view t = modeText(mode);
+        const QString text = QString::fromUtf8(t.data(), static_cast<int>(t.size()));
+        if (text.size() > longest.size()) longest = text;
+    }
+    return longest;
 }
 
 }  // namespace
@@ -76,196 +79,190 @@ TForm1::TForm1(Workspace& workspace, AuxiliaryWindows& windows)
     buildPalette();
     buildMenus();
     qApp->installEventFilter(this);
-    resize(ws_.window().windowWidth - kFrameWidth, ws_.window().windowHeight - kFrameHeight + menuBar()->sizeHint().height());
+    resize(wantedSize());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
+    fitOnScreen(*this);
     refresh();
 }
 
 void TForm1::buildControls() {
     client_ = new QWidget(this);
-    client_->setMinimumSize(0, 0);
     setCentralWidget(client_);
+    auto* whole = new QVBoxLayout(client_);
+    whole->setContentsMargins(8, 6, 8, 6);
+    whole->setSpacing(6);
 
-    label(client_, "モード", 8, 11);
+    // Top row: mode, page selection, file name, zoom.
+    auto* topRow = new QWidget;
+    topRow->setObjectName("TopRow");
+    auto* top = new QHBoxLayout(topRow);
+    top->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(topRow);
+    top->addWidget(label("Label5", "モード"));
+    modeE_ = readOnlyBox("ModeE", longestModeText());
+    top->addWidget(modeE_);
+    // The key sink: takes the focus after commands so that keys reach the key handler; it
+    // sits behind the mode box and is never seen.
     edit1_ = new QLineEdit(client_);
     edit1_->setObjectName("Edit1");
-    edit1_->setGeometry(66, 8, 23, 21);
-    modeE_ = readOnlyBox(client_, "ModeE", 52, 8, 118, 21);
-    edit1_->lower();  // the key sink sits behind the mode box
-
-    label(client_, "ページ", 184, 11);
-    pageDownB_ = new QPushButton("◀", client_);
+    edit1_->setGeometry(0, 0, 1, 1);
+    edit1_->setFrame(false);
+    edit1_->setStyleSheet("background: transparent; color: transparent; border: none;");
+    edit1_->lower();
+    top->addSpacing(8);
+    top->addWidget(label("Label2", "ページ"));
+    pageDownB_ = new QPushButton("◀");
     pageDownB_->setObjectName("PageDownB");
-    pageDownB_->setGeometry(220, 8, 30, 21);
     pageDownB_->setToolTip("前のページへ");
     pageDownB_->setFocusPolicy(Qt::NoFocus);
-    pageCB_ = new QComboBox(client_);
+    pageCB_ = new QComboBox;
     pageCB_->setObjectName("PageCB");
-    pageCB_->setGeometry(251, 8, 49, 21);
-    pageUpB_ = new QPushButton("▶", client_);
+    pageCB_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    pageCB_->setMinimumContentsLength(3);
+    pageUpB_ = new QPushButton("▶");
     pageUpB_->setObjectName("PageUpB");
-    pageUpB_->setGeometry(301, 8, 30, 21);
     pageUpB_->setToolTip("次のページへ");
     pageUpB_->setFocusPolicy(Qt::NoFocus);
-    fileNameE_ = readOnlyBox(client_, "FileNameE", 337, 8, 425, 21);
+    for (QPushButton* b : {pageDownB_, pageUpB_})
+        b->setMaximumWidth(b->fontMetrics().horizontalAdvance("◀") + 24);
+    top->addWidget(pageDownB_);
+    top->addWidget(pageCB_);
+    top->addWidget(pageUpB_);
+    fileNameE_ = readOnlyBox("FileNameE", "");
+    fileNameE_->setMinimumWidth(50);
+    fileNameE_->setMaximumWidth(QWIDGETSIZE_MAX);
+    top->addWidget(fileNameE_, 1);
+    zoomCB_ = new QComboBox;
+    zoomCB_->setObjectName("ZoomCB");
+    zoomCB_->setToolTip("表示倍率（Ctrl + / Ctrl －）");
+    zoomCB_->setFocusPolicy(Qt::NoFocus);
+    for (int z : kZoomSteps) zoomCB_->addItem(QString("%1 %").arg(z));
+    top->addWidget(zoomCB_);
 
-    label(client_, "縦ピッチ", 8, 37);
-    pichE_ = readOnlyBox(client_, "PichE", 52, 34, 49, 21);
-    label(client_, "トップ", 8, 62);
-    topMarjinCB_ = new QComboBox(client_);
+    // Left: the page fields and the palette, scrolling when the window is low.
+    auto* body = new QHBoxLayout;
+    whole->addLayout(body, 1);
+    auto* left = new QWidget;
+    left->setObjectName("LeftPanel");
+    auto* leftColumn = new QVBoxLayout(left);
+    leftColumn->setContentsMargins(0, 0, 0, 0);
+    auto* fields = new QGridLayout;
+    leftColumn->addLayout(fields);
+    pichE_ = readOnlyBox("PichE", "１０");
+    topMarjinCB_ = new QComboBox;
     topMarjinCB_->setObjectName("TopMarjinCB");
-    topMarjinCB_->setGeometry(52, 59, 49, 21);
     for (int v = 3; v <= 30; ++v) topMarjinCB_->addItem(QString::fromStdString(fullWidthNumber(v)));
-    label(client_, "段数", 8, 87);
-    dansuE_ = readOnlyBox(client_, "DansuE", 52, 84, 49, 21);
-    label(client_, "段間隔", 8, 112);
-    dannKannkakuE_ = readOnlyBox(client_, "DannKannkakuE", 52, 109, 49, 21);
+    dansuE_ = readOnlyBox("DansuE", "１０");
+    dannKannkakuE_ = readOnlyBox("DannKannkakuE", "１０");
+    fields->addWidget(label("Label1", "縦ピッチ"), 0, 0);
+    fields->addWidget(pichE_, 0, 1);
+    fields->addWidget(label("Label3", "トップ"), 1, 0);
+    fields->addWidget(topMarjinCB_, 1, 1);
+    fields->addWidget(label("Label4", "段数"), 2, 0);
+    fields->addWidget(dansuE_, 2, 1);
+    fields->addWidget(label("Label6", "段間隔"), 3, 0);
+    fields->addWidget(dannKannkakuE_, 3, 1);
+    paletteArea_ = new QWidget;
+    paletteArea_->setObjectName("Palette");
+    paletteArea_->setFixedSize(kPaletteInset + 2 * kPaletteStepX + 25 + 2,
+                               kPaletteInset + 17 * kPaletteStepY + 25 + 2);
+    leftColumn->addWidget(paletteArea_, 0, Qt::AlignLeft);
+    leftColumn->addStretch(1);
+    paletteScroll_ = new QScrollArea;
+    paletteScroll_->setObjectName("PaletteScroll");
+    paletteScroll_->setFrameShape(QFrame::NoFrame);
+    paletteScroll_->setWidget(left);
+    paletteScroll_->setWidgetResizable(true);
+    paletteScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    paletteScroll_->setFixedWidth(left->sizeHint().width() +
+                                  paletteScroll_->verticalScrollBar()->sizeHint().width());
+    body->addWidget(paletteScroll_);
+    // Other windows open elsewhere if they can: these are what the user works with most.
+    for (QWidget* w :
+         {static_cast<QWidget*>(menuBar()), topRow, static_cast<QWidget*>(paletteScroll_)})
+        w->setProperty(kKeepClear, true);
 
-    scrollBox1_ = new QScrollArea(client_);
+    // Right: the page, or a hint while no score is open.
+    pageStack_ = new QStackedWidget;
+    pageStack_->setObjectName("PageStack");
+    emptyHint_ = new QLabel(
+        "楽譜が開かれていません。\n"
+        "ファイル → 新規作成（Ctrl+N）または 開く（Ctrl+O）で始めてください。");
+    emptyHint_->setObjectName("EmptyHint");
+    emptyHint_->setAlignment(Qt::AlignCenter);
+    emptyHint_->setAutoFillBackground(true);
+    QPalette grey = emptyHint_->palette();
+    grey.setColor(QPalette::Window, QColor(160, 160, 160));
+    grey.setColor(QPalette::WindowText, Qt::black);
+    emptyHint_->setPalette(grey);
+    pageStack_->addWidget(emptyHint_);
+    scrollBox1_ = new QScrollArea;
     scrollBox1_->setObjectName("ScrollBox1");
-    scrollBox1_->setGeometry(109, 38, 655, 624);
     scrollBox1_->setWidgetResizable(false);
     scrollBox1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pageView_ = new PageView(ws_);
     scrollBox1_->setWidget(pageView_);
+    pageStack_->addWidget(scrollBox1_);
+    body->addWidget(pageStack_, 1);
     connect(pageView_, &PageView::handled, this, [this] { refresh(); });
 
-    connect(pageDownB_, &QPushButton::clicked, this, [this] { run([this] { ws_.previousPage(); }); });
+    connect(pageDownB_, &QPushButton::clicked, this,
+            [this] { run([this] { ws_.previousPage(); }); });
     connect(pageUpB_, &QPushButton::clicked, this, [this] { run([this] { ws_.nextPage(); }); });
     connect(pageCB_, qOverload<int>(&QComboBox::activated), this,
             [this](int item) { run([this, item] { ws_.selectPage(item); }); });
     connect(topMarjinCB_, qOverload<int>(&QComboBox::activated), this,
             [this](int item) { run([this, item] { ws_.topMarginChanged(item); }); });
+    connect(zoomCB_, qOverload<int>(&QComboBox::activated), this,
+            [this](int item) { setZoom(kZoomSteps[item]); });
 }
 
 void TForm1::buildPalette() {
     for (int mode = 1; mode < kModeTableSize; ++mode) {
         const ModeInfo& info = modeInfo(mode);
         if (info.paletteColumn == 0) continue;
-        const int x = 10 + 33 * (info.paletteColumn - 1);
-        const int y = 137 + 30 * (info.paletteRow - 1);
-        auto* button = new PaletteButton(mode, client_);
-        button->place(x, y);
-        connect(button, &PaletteButton::clicked, this, [this, mode] { run([this, mode] { ws_.selectMode(mode); }); });
+        auto* button = new PaletteButton(mode, paletteArea_);
+        button->place(kPaletteInset + kPaletteStepX * (info.paletteColumn - 1),
+                      kPaletteInset + kPaletteStepY * (info.paletteRow - 1));
+        connect(button, &PaletteButton::clicked, this,
+                [this, mode] { run([this, mode] { ws_.selectMode(mode); }); });
         palette_[mode] = button;
     }
 }
 
-QAction* TForm1::addItem(QMenu* menu, const char* name, const QString& text, bool needsDocument,
-                         std::function<void()> handler) {
-    QAction* action = menu->addAction(text);
-    action->setObjectName(name);
-    if (handler) {
-        connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
-    }
-    if (needsDocument) documentItems_.push_back(action);
-    items_[name] = action;
-    return action;
+QSize TForm1::wantedSize() const {
+    // The window's own size, or more where the desktop's font makes the controls larger: the
+    // whole palette and the page's width without scrolling.
+    const MainWindowState& w = ws_.window();
+    const QMargins m = client_->layout()->contentsMargins();
+    const int spacing = client_->layout()->spacing();
+    const int scrollBar = scrollBox1_->verticalScrollBar()->sizeHint().width();
+    const int frame = 2 * scrollBox1_->frameWidth();
+    const int width = m.left() + paletteScroll_->width() + spacing + pageView_->image().width() +
+                      frame + scrollBar + m.right();
+    const int topRow = client_->layout()->itemAt(0)->sizeHint().height();
+    const int height =
+        m.top() + topRow + spacing + paletteScroll_->widget()->sizeHint().height() + m.bottom();
+    return {std::max(w.windowWidth - kFrameWidth, width),
+            std::max(w.windowHeight - kFrameHeight, height) + menuBar()->sizeHint().height()};
 }
 
-void TForm1::buildMenus() {
-    QMenuBar* bar = menuBar();
-    Workspace& ws = ws_;
+void TForm1::setZoom(int percent) {
+    pageView_->setZoom(percent);
+    for (int i = 0; i < 3; ++i)
+        if (kZoomSteps[i] == percent) zoomCB_->setCurrentIndex(i);
+}
 
-    QMenu* file = bar->addMenu("　ファイル(&F)");
-    file->setObjectName("FileM");
-    addItem(file, "SinkiM", "新規作成(&1)", false, [&ws] { ws.newScore(); });
-    addItem(file, "FileOpenM", "開く(&2)", false, [&ws] { ws.fileOpen(); });
-    QMenu* recent = file->addMenu("履歴から開く(&3)");
-    recent->setObjectName("N33");
-    for (int n = 0; n < 8; ++n) {
-        const std::string name = "Rireki" + std::to_string(n + 1);
-        recentItems_[static_cast<size_t>(n)] =
-            addItem(recent, name.c_str(), "", false, [&ws, n] { ws.openRecent(n); });
-    }
-    addItem(file, "FileCloseM", "閉じる(&4)", true, [&ws] { ws.fileClose(); });
-    addItem(file, "SaveM", "名前を付けて保存(&5)", true, [&ws] { ws.saveAs(); });
-    addItem(file, "UwaSaveM", "上書き保存(&6)", true, [&ws] { ws.overwriteSave(); });
-    file->addSeparator();
-    addItem(file, "TotuPrintM", "３D印刷(&7)", true,
-            [&ws] { ws.printDialog(PrintMode::Tactile); });
-    addItem(file, "SumiPrintM", "墨字印刷(&8)", true, [&ws] { ws.printDialog(PrintMode::Ink); });
-    file->addSeparator();
-    addItem(file, "CloseM", "終了(&9)", false, [this] {
-        if (ws_.exitCommand()) close();
-    });
+void TForm1::stepZoom(int steps) {
+    const int now = zoomCB_->currentIndex();
+    setZoom(kZoomSteps[std::clamp(now + steps, 0, 2)]);
+}
 
-    QMenu* kigou = bar->addMenu("　特殊記号(&K)");
-    kigou->setObjectName("KigouM");
-    addItem(kigou, "PianoM", "ピアノ楽譜(&1)", false, [this] { windows_.piano->showPalette(); });
-    addItem(kigou, "RikodaM", "リコーダーの運指図(&2)", false, [this] { windows_.rikoda->showPalette(); });
-    addItem(kigou, "N32", "ギター譜(&3)", false, [this] { windows_.guitar->showPalette(); });
-    addItem(kigou, "N23", "オリジナル記号(&4)", false, [this] { windows_.kigouKinyuu->showPalette(); });
-
-    QMenu* page = bar->addMenu("　ページ(&P)");
-    page->setObjectName("PageM");
-    addItem(page, "PageTuikaM", "追加(&1)", false, [&ws] { ws.pageAdd(); });
-    addItem(page, "PageSounyuuM", "挿入(&2)", false, [&ws] { ws.pageInsert(); });
-    addItem(page, "PageSakujoM", "削除(&3)", false, [&ws] { ws.pageDelete(); });
-
-    QMenu* edit = bar->addMenu("　編集(&E)");
-    edit->setObjectName("EditM");
-    addItem(edit, "N4", "取り消し（BackSpace）(&1)", false, [&ws] { ws.undo(); });
-    edit->addSeparator();
-    addItem(edit, "RyouikiMoveM", "領域を指定して移動(&2)", false, [&ws] { ws.selectMode(kModeRegionMove); });
-    addItem(edit, "TyouikiCopyM", "領域を指定してコピー(&3)", false, [&ws] { ws.selectMode(kModeRegionCopy); });
-    addItem(edit, "RyouikiDelM", "領域を指定して消去(&4)", false, [&ws] { ws.selectMode(kModeRegionErase); });
-    edit->addSeparator();
-    addItem(edit, "ClipCopyM", "クリップボードへのコピー(&5)", false, [&ws] { ws.selectMode(kModeClipCopy); });
-    addItem(edit, "ClipCutM", "切り取ってクリップボードへコピー(&6)", false, [&ws] { ws.selectMode(kModeClipCut); });
-    addItem(edit, "ClipPasteM", "クリップボードから貼り付け(&7)", false, [&ws] { ws.clipPaste(); });
-    edit->addSeparator();
-    addItem(edit, "N81", "検索(&8)", false, [this] { windows_.kensaku->showSearch(); });
-    edit->addSeparator();
-    addItem(edit, "N91", "移調(&9)", false, [&ws] { ws.transposition(); });
-
-    QMenu* view = bar->addMenu("　表示(&H)");
-    view->setObjectName("HyoujiM");
-    addItem(view, "N12", "全ページのサムネイル表示(&1)", false, [this] { windows_.allPage->showThumbnails(); });
-    view->addSeparator();
-    QMenu* display = view->addMenu("墨訳/点字(&2)");
-    display->setObjectName("N6");
-    addItem(display, "N7", "かな(&1)", false, [&ws] { ws.setDisplayMode(0); });
-    addItem(display, "N8", "アルファベット(&2)", false, [&ws] { ws.setDisplayMode(1); });
-    addItem(display, "N9", "点字(&3)", false, [&ws] { ws.setDisplayMode(2); });
-    keisenM_ = addItem(view, "KeisenM", "罫線の表示／非表示(&3)", false, [&ws] { ws.toggleRules(); });
-    addItem(view, "HotPM", "ホットポジションの表示／非表示(&4)", false, [&ws] { ws.toggleHotPositions(); });
-    QMenu* grid = view->addMenu("グリッドの表示／非表示(&5)");
-    grid->setObjectName("N5");
-    const char* gridNames[7] = {"N01", "N11", "N22", "N31", "N42", "N51", "N61"};
-    const char* gridTexts[7] = {"非表示(&0)", "間隔 １ (&1)", "間隔 ２ (&2)", "間隔 ３ （点字の幅）(&3)",
-                                "間隔 ４ (&4)", "間隔 ５ (&5)", "間隔 ６ (&6)"};
-    for (int g = 0; g <= 6; ++g) addItem(grid, gridNames[g], gridTexts[g], false, [&ws, g] { ws.setGridInterval(g); });
-
-    QMenu* tools = bar->addMenu("　ツール(&T)");
-    tools->setObjectName("ToolM");
-    addItem(tools, "N13", "オリジナル記号の作成(&1)", false, [this] { windows_.kigou->showEditor(); });
-    tools->addSeparator();
-    addItem(tools, "PlayM", "ＭＩＤＩファイルへの変換、プレイ(&2)", true,
-            [this] { windows_.beep->showMidi(); });
-
-    QAction* option = bar->addAction("　オプション(&O)");
-    option->setObjectName("OptionM");
-    items_["OptionM"] = option;
-    connect(option, &QAction::triggered, this, [this] { windows_.option->showOptions(); });
-
-    QMenu* help = bar->addMenu("　ヘルプ(&H)");
-    help->setObjectName("HelpM");
-    addItem(help, "TukaikataM", "ＮＯＭＡの使い方(&1)", false, [this] { windows_.help->show(); windows_.help->raise(); });
-    help->addSeparator();
-    addItem(help, "N24", "点字記号一覧(&2)", false, [this] {
-        windows_.tenjiIchiran->show();
-        windows_.tenjiIchiran->raise();
-    });
-    addItem(help, "HP31", "点字一覧 HP (&3)", false, [] { QDesktopServices::openUrl(QUrl(kBrailleListPage)); });
-    help->addSeparator();
-    addItem(help, "VersionM", "バージョン情報(&4)", false, [this] { windows_.version->show(); windows_.version->raise(); });
-
-    // Whole menus that need an open document.
-    for (QMenu* m : {kigou, page, edit, view}) documentItems_.push_back(m->menuAction());
+int TForm1::zoom() const {
+    return pageView_->zoom();
 }
 
 QAction* TForm1::menuItem(const QString& name) const {
@@ -294,10 +291,19 @@ void TForm1::refresh() {
     refreshing_ = true;
     MainWindowState& w = ws_.window();
     modeE_->setText(QString::fromStdString(w.modeText));
+    modeE_->setCursorPosition(0);  // a name too long for the box shows its beginning
     for (auto& [mode, button] : palette_) button->setPressed(mode == w.pressedMode);
     for (QAction* a : documentItems_) a->setEnabled(w.documentMenus);
     keisenM_->setEnabled(w.documentMenus && w.rulesMenu);
+    const render::ViewState& view = ws_.view();
+    keisenM_->setChecked(view.rulesVisible == 1);
+    hotPM_->setChecked(view.hotPositionsVisible == 1);
+    for (int m = 0; m < 3; ++m)
+        displayItems_[static_cast<size_t>(m)]->setChecked(view.displayMode == m);
+    for (int g = 0; g <= 6; ++g)
+        gridItems_[static_cast<size_t>(g)]->setChecked(view.gridInterval == g);
     fileNameE_->setText(QString::fromStdString(w.fileName));
+    fileNameE_->setCursorPosition(0);
     pichE_->setText(QString::fromStdString(w.pitchText));
     topMarjinCB_->setCurrentIndex(w.topMarginItem);
     dansuE_->setText(QString::fromStdString(w.stavesText));
@@ -312,9 +318,15 @@ void TForm1::refresh() {
         item->setText(QString::fromStdString(ws_.settings().recentFiles.caption(n)));
         item->setEnabled(!ws_.settings().recentFiles.isEmpty(n));
     }
-    const int clientWidth = w.windowWidth - kFrameWidth;
-    if (width() != clientWidth) resize(clientWidth, height());
+    pageStack_->setCurrentWidget(ws_.documentOpen() ? static_cast<QWidget*>(scrollBox1_)
+                                                    : emptyHint_);
     pageView_->refreshImage();
+    // The window takes the width the page asks for, as far as the screen allows.
+    if (w.windowWidth != wantedWidth_) {
+        wantedWidth_ = w.windowWidth;
+        resize(wantedSize().width(), height());
+        fitOnScreen(*this);
+    }
     if (TTenjiForm* tenji = windows_.tenji) {
         if (w.brailleWindowVisible && !tenji->isVisible()) tenji->showAt(frameGeometry());
         if (!w.brailleWindowVisible && tenji->isVisible()) tenji->hide();
@@ -332,25 +344,11 @@ void TForm1::refresh() {
     refreshing_ = false;
 }
 
-void TForm1::layoutForWindowSize() {
-    const int outerWidth = width() + kFrameWidth;
-    const int outerHeight = height() - menuBar()->height() + kFrameHeight;
-    QRect box = scrollBox1_->geometry();
-    if (outerHeight > 600) box.setHeight(outerHeight - 105);
-    if (outerWidth > 600) box.setWidth(outerWidth - 135);
-    scrollBox1_->setGeometry(box);
-    fileNameE_->resize(std::max(50, outerWidth - 365), fileNameE_->height());
-}
-
-void TForm1::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    layoutForWindowSize();
-}
-
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (firstActivation_) {
         firstActivation_ = false;
+        fitOnScreen(*this);
         run([this] { ws_.firstActivation(); });
     }
 }

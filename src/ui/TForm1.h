@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <map>
 
 class QAction;
@@ -11,6 +12,8 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollArea;
+class QStackedWidget;
+class QUrl;
 
 namespace noma {
 
@@ -23,7 +26,7 @@ class AuxiliaryWindows;
 // event to the Workspace and refreshes its widgets from the Workspace afterwards.
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     TForm1(Workspace& workspace, AuxiliaryWindows& windows);
 
     // Shows the Workspace state in every widget.
@@ -31,14 +34,18 @@ public:
     QAction* menuItem(const QString& name) const;
     PaletteButton* paletteButton(int mode) const;
     PageView* pageView() const { return pageView_; }
+    // The page view's zoom in percent (100, 150, 200); the page image is never scaled.
+    void setZoom(int percent);
+    int zoom() const;
+    // How "点字一覧 HP" opens its address; false when no browser could be started.
+    void setUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener_ = std::move(opener); }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void buildPalette();
     void buildMenus();
@@ -46,7 +53,9 @@ private:
                      std::function<void()> handler);
     // Runs a command and refreshes; an exception is shown in a message box.
     void run(const std::function<void()>& command);
-    void layoutForWindowSize();
+    void stepZoom(int steps);
+    QSize wantedSize() const;
+    void openBrailleListPage();
 
     Workspace& ws_;
     AuxiliaryWindows& windows_;
@@ -61,6 +70,11 @@ private:
     QComboBox* topMarjinCB_ = nullptr;
     QLineEdit* dansuE_ = nullptr;
     QLineEdit* dannKannkakuE_ = nullptr;
+    QComboBox* zoomCB_ = nullptr;
+    QWidget* paletteArea_ = nullptr;
+    QScrollArea* paletteScroll_ = nullptr;
+    QStackedWidget* pageStack_ = nullptr;
+    QLabel* emptyHint_ = nullptr;
     QScrollArea* scrollBox1_ = nullptr;
     PageView* pageView_ = nullptr;
     std::map<int, PaletteButton*> palette_;
@@ -68,6 +82,11 @@ private:
     std::vector<QAction*> documentItems_;
     std::array<QAction*, 8> recentItems_{};
     QAction* keisenM_ = nullptr;
+    QAction* hotPM_ = nullptr;
+    std::array<QAction*, 3> displayItems_{};
+    std::array<QAction*, 7> gridItems_{};
+    std::function<bool(const QUrl&)> urlOpener_;
+    int wantedWidth_ = 0;
     bool firstActivation_ = true;
     bool refreshing_ = false;
 };

@@ -22,6 +22,8 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent), text_(new QTextBrowser(
     registerManual();
     QFile manual(":/help/manual.html");
     if (manual.open(QIODevice::ReadOnly)) text_->setHtml(QString::fromUtf8(manual.readAll()));
+    // Room between the window's edge and the text.
+    text_->document()->setDocumentMargin(16);
     text_->moveCursor(QTextCursor::Start);
 }
 

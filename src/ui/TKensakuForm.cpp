@@ -6,6 +6,7 @@
 
 #include "app/Workspace.h"
 #include "music/SymbolSearch.h"
+#include "ui/WindowPlacement.h"
 
 namespace noma {
 
@@ -49,10 +50,8 @@ TKensakuForm::TKensakuForm(Workspace& workspace, QWidget* parent)
 }
 
 void TKensakuForm::showSearch() {
-    if (!isVisible()) move(kSearchWindowX, kSearchWindowY);
-    show();
-    raise();
-    activateWindow();
+    // Its usual place, where the screen has room for it and no other window is there.
+    showPlaced(*this, QPoint(kSearchWindowX, kSearchWindowY));
 }
 
 void TKensakuForm::showEvent(QShowEvent* event) {

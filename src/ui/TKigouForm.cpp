@@ -1,10 +1,13 @@
 #include "ui/TKigouForm.h"
 
+#include "ui/WindowPlacement.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 #include "app/Workspace.h"
 #include "document/UserSymbolFile.h"
@@ -41,23 +44,33 @@ TKigouForm::TKigouForm(Workspace& workspace, QWidget* parent)
     setObjectName("TKigouForm");
     setWindowTitle("　オリジナル記号の作成");
     resize(950, 553);
+    // The drawing grid keeps its pixels; on a small or scaled screen the window shrinks and
+    // its content scrolls.
+    auto* content = new QWidget;
+    content->setFixedSize(950, 553);
+    auto* scroller = new QScrollArea;
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidget(content);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroller);
 
-    QPushButton* clearB = button(this, "ClearB", "クリア(&C)", 10, 8);
-    upDown1_ = new QSpinBox(this);
+    QPushButton* clearB = button(content, "ClearB", "クリア(&C)", 10, 8);
+    upDown1_ = new QSpinBox(content);
     upDown1_->setObjectName("UpDown1");
     upDown1_->setRange(1, kUserSymbolCount);
     upDown1_->setValue(1);
     upDown1_->setGeometry(120, 8, 56, 26);
-    auto* label = new QLabel("番目の記号として", this);
+    auto* label = new QLabel("番目の記号として", content);
     label->setGeometry(182, 8, 110, 26);
-    QPushButton* hozonB = button(this, "HozonB", "保存する(&S)", 294, 8);
-    QPushButton* openB = button(this, "OpenB", "開く(&O)", 519, 8);
-    QPushButton* closeB = button(this, "CloseB", "終了(&E)", 850, 8);
+    QPushButton* hozonB = button(content, "HozonB", "保存する(&S)", 294, 8);
+    QPushButton* openB = button(content, "OpenB", "開く(&O)", 519, 8);
+    QPushButton* closeB = button(content, "CloseB", "終了(&E)", 850, 8);
 
-    image1_ = new PaletteImage(this);
+    image1_ = new PaletteImage(content);
     image1_->setObjectName("Image1");
     image1_->move(10, 42);
-    auto* box = new QScrollArea(this);
+    auto* box = new QScrollArea(content);
     box->setObjectName("ScrollBox1");
     box->setGeometry(519, 41, 421, 502);
     box->setWidgetResizable(false);
@@ -109,9 +122,7 @@ void TKigouForm::showEditor() {
     ws_.palettes().symbolEditor().activate();
     showGrid();
     showList();
-    show();
-    raise();
-    activateWindow();
+    showPlaced(*this);
 }
 
 void TKigouForm::closeEvent(QCloseEvent* event) {

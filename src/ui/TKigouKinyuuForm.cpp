@@ -1,8 +1,5 @@
 #include "ui/TKigouKinyuuForm.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "app/Workspace.h"
 
 namespace noma {
@@ -11,12 +8,6 @@ TKigouKinyuuForm::TKigouKinyuuForm(Workspace& workspace, TForm1& main)
     : PaletteWindow(workspace, main, "TKigouKinyuuForm", "　オリジナル記号の記入") {
     resize(438, 336);
     placeScrollBox(8, 8, 421, 321);
-}
-
-QPoint TKigouKinyuuForm::firstPosition() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect();
-    return {area.left(), area.top() + 400};
 }
 
 void TKigouKinyuuForm::drawPicture(Canvas& canvas) {

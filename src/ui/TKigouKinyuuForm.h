@@ -13,7 +13,6 @@ class TKigouKinyuuForm : public PaletteWindow {
   protected:
     void drawPicture(Canvas& canvas) override;
     void choose(int x, int y) override;
-    QPoint firstPosition() const override;
 };
 
 }  // namespace noma

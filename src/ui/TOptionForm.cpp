@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "app/Workspace.h"
+#include "ui/WindowPlacement.h"
 
 namespace noma {
 
@@ -36,16 +37,14 @@ void TOptionForm::showOptions() {
     for (int dot = 0; dot < 6; ++dot) {
         boxes_[static_cast<size_t>(dot)]->setText(QString(QChar(ws_.settings().sixKeyMap[static_cast<size_t>(dot)])));
     }
-    show();
-    raise();
-    activateWindow();
+    showPlaced(*this);
 }
 
 void TOptionForm::accept() {
     std::array<std::string, 6> texts;
     for (int dot = 0; dot < 6; ++dot) texts[static_cast<size_t>(dot)] = boxes_[static_cast<size_t>(dot)]->text().toStdString();
-    ws_.applyOptionKeys(texts);
-    QDialog::accept();
+    // A refused map keeps the dialog open so that the user can correct it.
+    if (ws_.applyOptionKeys(texts)) QDialog::accept();
 }
 
 }  // namespace noma

@@ -15,6 +15,7 @@
 
 #include "app/Workspace.h"
 #include "platform/Dialogs.h"
+#include "platform/FileIo.h"
 #include "ui/QtPrinter.h"
 
 namespace noma {
@@ -48,6 +49,17 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// "/dir/song.nmg" printed tactile: "/dir/song-3d.pdf"; ink: "/dir/song-ink.pdf".
+std::string pdfProposal(const std::string& scorePath, PrintMode mode) {
+    std::string stem = scorePath;
+    const auto slash = stem.find_last_of('/');
+    if (const auto dot = stem.find_last_of('.');
+        dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
+        stem.erase(dot);
+    }
+    return stem + (mode == PrintMode::Tactile ? "-3d.pdf" : "-ink.pdf");
+}
+
 }  // namespace
 
 TPrint3DForm::TPrint3DForm(Workspace& workspace, QWidget* parent)
@@ -55,7 +67,7 @@ TPrint3DForm::TPrint3DForm(Workspace& workspace, QWidget* parent)
     setObjectName("TPrint3DForm");
     setWindowTitle("３Ｄ印刷");
     build();
-    setFixedSize(430, 420);
+    setFixedSize(430, 444);
 }
 
 TPrint3DForm::~TPrint3DForm() = default;
@@ -118,9 +130,12 @@ void TPrint3DForm::build() {
     button1_->setToolTip("プリンタの選択、プロパティの設定をおこないます");
     button1_->setGeometry(300, 330, 120, 28);
 
+    label(this, nullptr, "出力先　：", 10, 366);
+    outputE_ = readOnlyBox(this, "OutputE", 110, 366, 310);
+
     printB_ = new QPushButton("印刷開始", this);
     printB_->setObjectName("PrintB");
-    printB_->setGeometry(150, 380, 130, 30);
+    printB_->setGeometry(150, 404, 130, 30);
 
     forwardValue(busuUD_, [](PrintForm& f, int v) { f.setCopies(v); });
     forwardValue(upDown1_, [](PrintForm& f, int v) { f.setFirstPage(v); });
@@ -149,6 +164,8 @@ bool TPrint3DForm::runFor(PrintForm& form) {
     printed_ = false;
     form.show(ws_.document(), ws_.settings(), *printer_);
     form.activate(ws_.document(), *printer_);
+    // Each print proposes its own file, named after the score and the kind of print.
+    pdfTarget_ = pdfProposal(ws_.document().currentFileName, form.mode());
     refresh();
     exec();
     form_ = nullptr;
@@ -194,25 +211,51 @@ void TPrint3DForm::refresh() {
     yousiE_->setText(text(f.paperText()));
     printMukiE_->setText(text(f.orientationText()));
     dpiE_->setText(text(f.dpiText()));
+    showTarget();
     refreshing_ = false;
 }
 
 void TPrint3DForm::setUpClicked() {
     if (form_ == nullptr) return;
-    if (form_->changePrinter(*printer_)) refresh();
+    // The set-up shows the file this print would go to.
+    if (printer_->printsToFile()) printer_->setOutputFile(pdfTarget_);
+    const std::string before = printer_->outputFile();
+    if (!form_->changePrinter(*printer_)) return;
+    // A file named in the set-up becomes the proposal; it is still asked for on printing.
+    if (printer_->printsToFile() && !printer_->outputFile().empty() &&
+        printer_->outputFile() != before) {
+        pdfTarget_ = printer_->outputFile();
+    }
+    refresh();
+}
+
+void TPrint3DForm::showTarget() {
+    if (printer_->printsToFile()) {
+        outputE_->setText(text(pdfTarget_));
+    } else {
+        outputE_->setText(text("プリンタ " + printer_->deviceName()));
+    }
 }
 
 bool TPrint3DForm::choosePdfFile() {
-    if (!printer_->printsToFile() || !printer_->outputFile().empty()) return true;
-    std::string suggestion = ws_.document().currentFileName;
-    if (const auto dot = suggestion.find_last_of('.');
-        dot != std::string::npos && suggestion.find('/', dot) == std::string::npos) {
-        suggestion.erase(dot);
+    if (!printer_->printsToFile()) return true;
+    // Asked on every print, so that no print ever lands silently on an earlier one.
+    Dialogs& dialogs = ws_.dialogs();
+    const auto chosen =
+        dialogs.saveFileName("PDFファイルに印刷", "PDFファイル (*.pdf)|*.PDF", pdfTarget_);
+    if (!chosen) return false;
+    // What is written is a PDF whatever the name says; the extension keeps it from replacing a
+    // score or any other file under that file's own name.
+    std::string path = *chosen;
+    if (!QString::fromStdString(path).endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
+    if (fileExists(path) &&
+        dialogs.message("「" + fileNameOnly(path) + "」は既にあります。置き換えますか？",
+                        kConfirmTitle, Dialogs::Buttons::YesNo,
+                        Dialogs::Icon::Exclamation) != Dialogs::Answer::Yes) {
+        return false;
     }
-    const QString path = QFileDialog::getSaveFileName(
-        this, "PDFファイルに印刷", text(suggestion + ".pdf"), "PDFファイル (*.pdf)");
-    if (path.isEmpty()) return false;
-    printer_->setOutputFile(path.toStdString());
+    pdfTarget_ = path;
+    printer_->setOutputFile(path);
     form_->activate(ws_.document(), *printer_);
     refresh();
     return true;

@@ -32,6 +32,8 @@ class TPrint3DForm : public QDialog {
     // Shows the dialog modally for `form`, configured by the menu command; true when it printed.
     bool runFor(PrintForm& form);
     QtPrinter& printer() { return *printer_; }
+    // Where a PDF print goes unless the user names another file.
+    const std::string& pdfTarget() const { return pdfTarget_; }
     // What the last print did.
     const PrintJobResult& lastResult() const { return lastResult_; }
 
@@ -45,8 +47,11 @@ class TPrint3DForm : public QDialog {
     void printClicked();
     void forwardValue(QSpinBox* box, std::function<void(PrintForm&, int)> set);
     void setUpClicked();
-    // For a PDF "printer": the file, asked for when none is chosen; false when cancelled.
+    // For a PDF "printer": the file, asked for on every print with the proposal filled in, and
+    // an existing file replaced only when the user says so; false when not to print.
     bool choosePdfFile();
+    // The PDF file or the printer the job goes to, in OutputE.
+    void showTarget();
 
     Workspace& ws_;
     PrintForm* form_ = nullptr;
@@ -77,6 +82,8 @@ class TPrint3DForm : public QDialog {
     QLineEdit* dpiE_;
     QPushButton* button1_;
     QPushButton* printB_;
+    QLineEdit* outputE_;
+    std::string pdfTarget_;
 };
 
 }  // namespace noma

@@ -37,12 +37,6 @@ TRikodaForm::TRikodaForm(Workspace& workspace, TForm1& main)
     placeScrollBox(8, 33, width() - 16, 221);
 }
 
-QPoint TRikodaForm::firstPosition() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect();
-    return {area.left(), area.top() + 200};
-}
-
 void TRikodaForm::resizeEvent(QResizeEvent* event) {
     PaletteWindow::resizeEvent(event);
     // The charts scroll sideways; the box follows the window's width.

@@ -18,7 +18,6 @@ class TRikodaForm : public PaletteWindow {
   protected:
     void drawPicture(Canvas& canvas) override;
     void choose(int x, int y) override;
-    QPoint firstPosition() const override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:

@@ -10,7 +10,19 @@
 
 namespace noma {
 
-TTenjiIchiranForm::TTenjiIchiranForm(QWidget* parent) : QDialog(parent), tabs_(new QTabWidget(this)) {
+namespace {
+
+// The half-width long vowel mark looks like a hyphen in most fonts: say which key it is.
+QString keysText(const std::string& keys) {
+    QString text = QString::fromStdString(keys);
+    if (text.contains(QChar(0xFF70))) text += "　（ｰ は半角カナの長音記号）";
+    return text;
+}
+
+}  // namespace
+
+TTenjiIchiranForm::TTenjiIchiranForm(QWidget* parent)
+    : QDialog(parent), tabs_(new QTabWidget(this)) {
     setObjectName("TTenjiIchiranForm");
     setWindowTitle("点字記号一覧");
     resize(546, 490);
@@ -29,7 +41,7 @@ TTenjiIchiranForm::TTenjiIchiranForm(QWidget* parent) : QDialog(parent), tabs_(n
         table->setPalette(palette);
         for (int r = 0; r < static_cast<int>(page.rows.size()); ++r) {
             const BrailleListRow& row = page.rows[static_cast<size_t>(r)];
-            table->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(row.keys)));
+            table->setItem(r, 0, new QTableWidgetItem(keysText(row.keys)));
             table->setItem(r, 1, new QTableWidgetItem(QString::fromStdString(row.braille)));
             table->setItem(r, 2, new QTableWidgetItem(QString::fromStdString(row.name)));
         }

@@ -13,6 +13,7 @@
 #include "ui/QtDialogs.h"
 #include "ui/QtFormHost.h"
 #include "ui/TForm1.h"
+#include "ui/Translations.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     app.setApplicationName("NOMA");
     app.setDesktopFileName("noma");  // lets the desktop match the window to noma.desktop
     app.setWindowIcon(QIcon(noma::programIcon()));
+    noma::loadQtTranslations(app);
     std::optional<std::string> score;
     if (const auto status = noma::takeScoreArgument(argc, argv, score)) return *status;
     try {

@@ -273,13 +273,27 @@ TEST_F(WorkspaceTest, ClosingKeepsAnUnsavedSymbolDrawingUnlessTheUserDiscardsIt)
 
 TEST_F(WorkspaceTest, SettingsAreWrittenOnCloseAndReadAtStart) {
     ws.settings().printStrength = 5;
-    ws.applyOptionKeys({"A", "", "7", "xy", "k", "m"});
+    ws.applyOptionKeys({"A", "d", "s", "j", "k", "m"});
     EXPECT_EQ(ws.settings().sixKeyMap, (std::array<char, 6>{'a', 'd', 's', 'j', 'k', 'm'}));
     EXPECT_TRUE(ws.closeWindow());
     Workspace again(dialogs, forms, folder.path());
     again.startUp();
     EXPECT_EQ(again.settings().printStrength, 5);
     EXPECT_EQ(again.settings().sixKeyMap[5], 'm');
+}
+
+TEST_F(WorkspaceTest, OptionKeysRefuseADuplicateOrANonLetterAndKeepTheOldMap) {
+    const std::array<char, 6> before = ws.settings().sixKeyMap;
+    EXPECT_FALSE(ws.applyOptionKeys({"d", "d", "s", "j", "k", "l"}));
+    EXPECT_FALSE(ws.applyOptionKeys({"f", "d", "1", "j", "k", "l"}));
+    EXPECT_FALSE(ws.applyOptionKeys({"f", "d", "s", "", "k", "l"}));
+    EXPECT_EQ(ws.settings().sixKeyMap, before);
+    EXPECT_EQ(
+        dialogs.messageTexts(),
+        (std::vector<std::string>{
+            "キー「d」が点１と点２の両方に指定されています。点ごとに別のキーを指定してください。",
+            "点３のキー「1」は使えません。半角英字 a ～ z を１文字入力してください。",
+            "点４のキー（空欄）は使えません。半角英字 a ～ z を１文字入力してください。"}));
 }
 
 }  // namespace

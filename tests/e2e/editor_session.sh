@@ -66,31 +66,66 @@ readonly kMainTitle="  NOMA    ver.2.20 "
 readonly kNewScoreTitle="新規作成"
 readonly kBrailleTitle="点字書き込み"
 readonly kSaveTitle="現在画面をＮＭＧファイルに保存"
-# The main window's client area is 681 pixels high; what the window has beyond it is the menu.
-readonly kClientHeight=681
 # The part of the page the scroll box shows without scrolling.
 readonly kShownWidth=630 kShownHeight=600
+readonly kScreenWidth=1280 kScreenHeight=800
 
 start_editor() {
     "$noma" "$@" >>"$work/noma.log" 2>&1 &
     noma_pid=$!
     main=$(e2e_wait_window "$kMainTitle") || exit 1
-    locate_main
 }
 
-# Screen positions of the main window's parts, from its geometry.
+# The main window's parts are laid out for the desktop's font, so they are found on the screen:
+# the first palette button by the shadow along its bottom edge (24 pixels of #808080), the page
+# by its white left margin, the first white right of the palette.
+find_palette() {
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage txt:- | awk -v ox="$2" -v oy="$3" '
+        NR == 1 { next }
+        {
+            split($1, p, /[,:]/); x = p[1] + 0; y = p[2] + 0
+            if ($3 == "#808080" && y == ry && x == rx + n) { n++; next }
+            if (n == 24) { print ox + rx - 1, oy + ry - 24; found = 1; exit }
+            if ($3 == "#808080") { rx = x; ry = y; n = 1 } else { n = 0 }
+        }
+        END { if (!found) exit 1 }'
+}
+find_page() {
+    local screen=$1 row=$(($3 + 300)) from=$(($2 + 100)) x
+    x=$(convert "$screen" -crop "$(($4 - from))x1+${from}+${row}" +repage txt:- |
+        awk -v ox="$from" 'NR > 1 && $3 == "#FFFFFF" { split($1, p, /[,:]/); print ox + p[1]; exit }')
+    [ -n "$x" ] || return 1
+    convert "$screen" -crop "1x${row}+$((x + 1))+0" +repage txt:- |
+        awk -v x="$x" 'NR > 1 { split($1, p, /[,:]/); if ($3 != "#FFFFFF") top = p[2] + 1 } END { print x, top }'
+}
+palette_found() {
+    import -window root "$work/locate.png" &&
+        read -r palette_x palette_y < <(find_palette "$work/locate.png" "$WIN_X" "$WIN_Y" "$WIN_W" "$WIN_H")
+}
 locate_main() {
     e2e_geometry "$main"
-    client_x=$WIN_X
-    client_y=$((WIN_Y + WIN_H - kClientHeight))
-    # The page image sits inside the scroll box at (109, 38) behind its one-pixel frame.
-    page_x=$((client_x + 110))
-    page_y=$((client_y + 39))
+    e2e_wait_until 20 "the main palette on the screen" palette_found
+}
+# Once a score is shown: where its page image starts on the screen.
+locate_page() {
+    locate_main
+    local found
+    found=$(find_page "$work/locate.png" "$palette_x" "$palette_y" $((WIN_X + WIN_W))) ||
+        e2e_fail "no page on the screen"
+    read -r page_x page_y <<<"$found"
 }
 
 # Clicks the main palette's button in COLUMN, ROW (1-based, as the palette is laid out).
 palette() {
-    e2e_click $((client_x + 10 + 33 * ($1 - 1) + 12)) $((client_y + 137 + 30 * ($2 - 1) + 12))
+    e2e_click $((palette_x + 33 * ($1 - 1) + 12)) $((palette_y + 30 * ($2 - 1) + 12))
+}
+
+# Fails unless the window lies wholly on the screen.
+expect_on_screen() {
+    e2e_geometry "$1"
+    [ "$WIN_X" -ge 0 ] && [ "$WIN_Y" -ge 0 ] && [ $((WIN_X + WIN_W)) -le "$kScreenWidth" ] &&
+        [ $((WIN_Y + WIN_H)) -le "$kScreenHeight" ] ||
+        e2e_fail "$2 is not wholly on the screen: ${WIN_W}x${WIN_H} at ($WIN_X, $WIN_Y)"
 }
 
 # Page pixels as screen positions: the pointer to (X, Y), a press there, or a click after the
@@ -141,7 +176,7 @@ e2e_snap new-score-dialog
 e2e_geometry "$dialog"
 e2e_click $((WIN_X + 10 + 64)) $((WIN_Y + 300 + 15))  # "ＯＫ"
 e2e_wait_window_gone "$kNewScoreTitle"
-locate_main
+locate_page
 "$cli" new -o "$work/defaults.nmg" >/dev/null || e2e_fail "noma-cli new"
 expect_page_shown "$work/defaults.nmg" "the new score's staves"
 e2e_snap new-score 0
@@ -253,6 +288,7 @@ expect_records "$score.nmg" 24 "24: 6 25 5 0 0 0 0 0 0 0
 # ---- 9. Reopen ----
 e2e_say "start the editor again on the saved file"
 start_editor "$score.nmg"
+locate_page
 expect_page_shown "$score.nmg" "the reopened window to show the saved page"
 e2e_snap reopened 0
 # The window's caption is the program's own; the score it names in its file box is bound to the
@@ -264,6 +300,19 @@ e2e_menu "$main" f 6
 e2e_wait_until 10 "the overwrite save" \
     sh -c "\"\$0\" records \"\$1\" --page 1 | grep -qx '35: 10 68 5 0 0 0 0 0 0 0'" "$cli" "$score.nmg"
 e2e_snap reopened-saved
+# Two palettes opened one after the other: the second finds a place clear of the first.
+e2e_say "特殊記号 → ピアノ楽譜, ギター譜"
+e2e_menu "$main" k 1
+piano=$(e2e_wait_window "ピアノ楽譜") || exit 1
+e2e_menu "$main" k 3
+guitar=$(e2e_wait_window "ギター譜") || exit 1
+e2e_snap palettes
+expect_on_screen "$piano" "the piano palette"
+read -r px py pw ph <<<"$WIN_X $WIN_Y $WIN_W $WIN_H"
+expect_on_screen "$guitar" "the guitar palette"
+[ $((WIN_X + WIN_W)) -le "$px" ] || [ "$WIN_X" -ge $((px + pw)) ] ||
+    [ $((WIN_Y + WIN_H)) -le "$py" ] || [ "$WIN_Y" -ge $((py + ph)) ] ||
+    e2e_fail "the guitar palette covers the piano palette"
 quit_editor
 e2e_snap reopened-quit 0
 cp "$score.nmg" "$artifacts/resaved.nmg"
@@ -274,5 +323,12 @@ expect_records "$score.nmg" 31 "31: 6 49 5 0 0 0 0 0 0 0
 35: 10 68 5 0 0 0 0 0 0 0" "the reopened score was not the saved one"
 grep -qF "$score.nmg" "$work/program/NOMA_218_Shokika.ini" ||
     e2e_fail "the recent files do not name \"$score.nmg\""
+
+# ---- 10. One and a half times larger: the window still fits the screen, menus included ----
+e2e_say "QT_SCALE_FACTOR=1.5"
+QT_SCALE_FACTOR=1.5 start_editor "$score.nmg"
+expect_on_screen "$main" "the main window at 1.5x"
+e2e_snap scaled-1.5x 0.5
+quit_editor
 
 e2e_say "passed in $((SECONDS - started)) s; pictures in $artifacts"

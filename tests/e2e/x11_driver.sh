@@ -51,7 +51,7 @@ e2e_wait_until() {
 e2e_start_display() {
     local number_file="$work/display-number"
     : >"$number_file"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" \
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" \
         >"$work/xvfb.log" 2>&1 &
     e2e_xvfb_pid=$!
     e2e_wait_until 15 "Xvfb to start" test -s "$number_file"

@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -8,8 +9,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
+#include <QTextBrowser>
 #include "TempFolder.h"
 #include "app/ScriptedDialogs.h"
 #include "app/Workspace.h"
@@ -20,24 +21,31 @@
 #include "ui/QtFormHost.h"
 #include "ui/TAllPageForm.h"
 #include "ui/TForm1.h"
+#include "ui/THelpForm.h"
 #include "ui/TOptionForm.h"
 #include "ui/TPageTuikaForm.h"
 #include "ui/TSinkiForm.h"
-#include "ui/THelpForm.h"
-#include "ui/TVersionForm.h"
-#include <QTextBrowser>
 #include "ui/TTenjiForm.h"
 #include "ui/TTenjiIchiranForm.h"
+#include "ui/TVersionForm.h"
 
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QUrl>
+#include "document/SymbolCatalogue.h"
+#include "ui/QtDialogs.h"
+#include "ui/WindowPlacement.h"
 
 namespace noma {
 namespace {
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     MainWindowTest() : forms(windows), ws(dialogs, forms, folder.path()) {
         ws.startUp();
         editor = std::make_unique<EditorWindows>(ws, windows);
@@ -47,7 +55,9 @@ protected:
     TForm1& main() { return editor->main(); }
     QAction* item(const char* name) { return main().menuItem(name); }
     template <typename T>
-    T* child(const char* name) { return main().findChild<T*>(name); }
+    T* child(const char* name) {
+        return main().findChild<T*>(name);
+    }
 
     // Runs `fill` on the modal dialog once it is shown, then presses its OK button.
     template <typename Dialog>
@@ -84,8 +94,6 @@ QMenu* topMenu(QMenuBar* bar, const QString& text) {
 
 TEST_F(MainWindowTest, LayoutCaptionAndControls) {
     EXPECT_EQ(main().windowTitle(), "  NOMA    ver.2.20 ");
-    EXPECT_EQ(child<QLineEdit>("ModeE")->geometry(), QRect(52, 8, 118, 21));
-    EXPECT_EQ(child<QComboBox>("PageCB")->geometry(), QRect(251, 8, 49, 21));
     EXPECT_EQ(child<QPushButton>("PageDownB")->toolTip(), "前のページへ");
     EXPECT_EQ(child<QPushButton>("PageUpB")->toolTip(), "次のページへ");
     EXPECT_EQ(child<QComboBox>("TopMarjinCB")->count(), 28);
@@ -96,9 +104,10 @@ TEST_F(MainWindowTest, LayoutCaptionAndControls) {
     EXPECT_EQ(buttons, 54);
     PaletteButton* quarter = main().paletteButton(k4bunonpu);
     ASSERT_NE(quarter, nullptr);
-    EXPECT_EQ(quarter->pos(), QPoint(10, 137 + 30 * 5));
+    EXPECT_EQ(quarter->pos() - main().paletteButton(7)->pos(), QPoint(0, 30 * 5));
+    EXPECT_EQ(main().paletteButton(4)->pos() - main().paletteButton(7)->pos(), QPoint(66, 0));
     EXPECT_EQ(quarter->toolTip(), "４分音符");
-    EXPECT_EQ(quarter->pressedTwin()->pos(), QPoint(8, 135 + 30 * 5));
+    EXPECT_EQ(quarter->pressedTwin()->pos(), quarter->pos() - QPoint(2, 2));
     EXPECT_EQ(main().paletteButton(kCresend)->toolTip(), "クレセンド");
 }
 
@@ -106,41 +115,48 @@ TEST_F(MainWindowTest, MenuTreeTextsOrderAndSeparators) {
     QMenuBar* bar = main().menuBar();
     QStringList tops;
     for (QAction* a : bar->actions()) tops << a->text();
-    EXPECT_EQ(tops, (QStringList{"　ファイル(&F)", "　特殊記号(&K)", "　ページ(&P)", "　編集(&E)", "　表示(&H)",
-                                 "　ツール(&T)", "　オプション(&O)", "　ヘルプ(&H)"}));
+    EXPECT_EQ(tops,
+              (QStringList{"　ファイル(&F)", "　特殊記号(&K)", "　ページ(&P)", "　編集(&E)",
+                           "　表示(&H)", "　ツール(&T)", "　オプション(&O)", "　ヘルプ(&L)"}));
     EXPECT_EQ(entries(topMenu(bar, "　ファイル(&F)")),
-              (QStringList{"新規作成(&1)", "開く(&2)", "履歴から開く(&3)", "閉じる(&4)", "名前を付けて保存(&5)",
-                           "上書き保存(&6)", "-", "３D印刷(&7)", "墨字印刷(&8)", "-", "終了(&9)"}));
+              (QStringList{"新規作成(&1)", "開く(&2)", "履歴から開く(&3)", "閉じる(&4)",
+                           "名前を付けて保存(&5)", "上書き保存(&6)", "-", "３D印刷(&7)",
+                           "墨字印刷(&8)", "-", "終了(&9)"}));
     EXPECT_EQ(entries(topMenu(bar, "　編集(&E)")),
-              (QStringList{"取り消し（BackSpace）(&1)", "-", "領域を指定して移動(&2)", "領域を指定してコピー(&3)",
-                           "領域を指定して消去(&4)", "-", "クリップボードへのコピー(&5)",
-                           "切り取ってクリップボードへコピー(&6)", "クリップボードから貼り付け(&7)", "-", "検索(&8)", "-",
-                           "移調(&9)"}));
+              (QStringList{"取り消し（BackSpace）(&1)", "-", "領域を指定して移動(&2)",
+                           "領域を指定してコピー(&3)", "領域を指定して消去(&4)", "-",
+                           "クリップボードへのコピー(&5)", "切り取ってクリップボードへコピー(&6)",
+                           "クリップボードから貼り付け(&7)", "-", "検索(&8)", "-", "移調(&9)"}));
     EXPECT_EQ(entries(topMenu(bar, "　表示(&H)")),
-              (QStringList{"全ページのサムネイル表示(&1)", "-", "墨訳/点字(&2)", "罫線の表示／非表示(&3)",
-                           "ホットポジションの表示／非表示(&4)", "グリッドの表示／非表示(&5)"}));
-    EXPECT_EQ(entries(topMenu(bar, "　ツール(&T)")),
-              (QStringList{"オリジナル記号の作成(&1)", "-", "ＭＩＤＩファイルへの変換、プレイ(&2)"}));
-    EXPECT_EQ(entries(topMenu(bar, "　ヘルプ(&H)")),
-              (QStringList{"ＮＯＭＡの使い方(&1)", "-", "点字記号一覧(&2)", "点字一覧 HP (&3)", "-", "バージョン情報(&4)"}));
+              (QStringList{"全ページのサムネイル表示(&1)", "-", "墨訳/点字(&2)",
+                           "罫線の表示／非表示(&3)", "ホットポジションの表示／非表示(&4)",
+                           "グリッドの表示／非表示(&5)", "-", "拡大表示(&6)", "縮小表示(&7)"}));
+    EXPECT_EQ(
+        entries(topMenu(bar, "　ツール(&T)")),
+        (QStringList{"オリジナル記号の作成(&1)", "-", "ＭＩＤＩファイルへの変換、プレイ(&2)"}));
+    EXPECT_EQ(entries(topMenu(bar, "　ヘルプ(&L)")),
+              (QStringList{"ＮＯＭＡの使い方(&1)", "-", "点字記号一覧(&2)", "点字一覧 HP (&3)", "-",
+                           "バージョン情報(&4)"}));
     EXPECT_EQ(entries(topMenu(bar, "　特殊記号(&K)")),
-              (QStringList{"ピアノ楽譜(&1)", "リコーダーの運指図(&2)", "ギター譜(&3)", "オリジナル記号(&4)"}));
-    EXPECT_EQ(entries(topMenu(bar, "　ページ(&P)")), (QStringList{"追加(&1)", "挿入(&2)", "削除(&3)"}));
+              (QStringList{"ピアノ楽譜(&1)", "リコーダーの運指図(&2)", "ギター譜(&3)",
+                           "オリジナル記号(&4)"}));
+    EXPECT_EQ(entries(topMenu(bar, "　ページ(&P)")),
+              (QStringList{"追加(&1)", "挿入(&2)", "削除(&3)"}));
     EXPECT_EQ(item("N31")->text(), "間隔 ３ （点字の幅）(&3)");
     EXPECT_EQ(item("Rireki8")->text(), "(&8)--");
 }
 
 TEST_F(MainWindowTest, DocumentMenusFollowTheOpenDocument) {
-    for (const char* name : {"FileCloseM", "SaveM", "UwaSaveM", "TotuPrintM", "SumiPrintM", "KigouM", "PageM",
-                             "EditM", "HyoujiM", "PlayM", "KeisenM"}) {
+    for (const char* name : {"FileCloseM", "SaveM", "UwaSaveM", "TotuPrintM", "SumiPrintM",
+                             "KigouM", "PageM", "EditM", "HyoujiM", "PlayM", "KeisenM"}) {
         ASSERT_NE(item(name), nullptr) << name;
         EXPECT_FALSE(item(name)->isEnabled()) << name;
     }
     EXPECT_TRUE(item("SinkiM")->isEnabled());
     EXPECT_TRUE(item("N13")->isEnabled());
     newScoreThroughTheDialog();
-    for (const char* name : {"FileCloseM", "SaveM", "UwaSaveM", "TotuPrintM", "SumiPrintM", "KigouM", "PageM",
-                             "EditM", "HyoujiM", "PlayM"}) {
+    for (const char* name : {"FileCloseM", "SaveM", "UwaSaveM", "TotuPrintM", "SumiPrintM",
+                             "KigouM", "PageM", "EditM", "HyoujiM", "PlayM"}) {
         EXPECT_TRUE(item(name)->isEnabled()) << name;
     }
     EXPECT_FALSE(item("KeisenM")->isEnabled());
@@ -255,17 +271,20 @@ TEST_F(MainWindowTest, ThumbnailClickOpensThePage) {
     EXPECT_EQ(child<QComboBox>("PageCB")->currentIndex(), 1);
 }
 
-TEST_F(MainWindowTest, OptionDialogKeepsOnlyLetters) {
+TEST_F(MainWindowTest, OptionDialogStaysOpenOnABrokenKeyMap) {
     item("OptionM")->trigger();
     ASSERT_TRUE(windows.option->isVisible());
     EXPECT_EQ(windows.option->keyBox(0)->text(), "f");
+    auto* ok = windows.option->findChild<QPushButton*>("Button1");
+    windows.option->keyBox(0)->setText("d");
+    ok->click();
+    EXPECT_TRUE(windows.option->isVisible());
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_NE(dialogs.messages()[0].text.find("点１と点２"), std::string::npos);
+    EXPECT_EQ(ws.settings().sixKeyMap[0], 'f');
     windows.option->keyBox(0)->setText("Q");
-    windows.option->keyBox(1)->setText("");
-    windows.option->keyBox(2)->setText("9");
-    windows.option->findChild<QPushButton*>("Button1")->click();
+    ok->click();
     EXPECT_EQ(ws.settings().sixKeyMap[0], 'q');
-    EXPECT_EQ(ws.settings().sixKeyMap[1], 'd');
-    EXPECT_EQ(ws.settings().sixKeyMap[2], 's');
     EXPECT_FALSE(windows.option->isVisible());
 }
 
@@ -315,10 +334,12 @@ TEST_F(MainWindowTest, HelpAndVersionWindows) {
     EXPECT_EQ(windows.help->windowTitle(), "　ヘルプ");
     const QString manual = windows.help->text()->toPlainText();
     EXPECT_GT(manual.size(), 3000);
-    for (const char* words : {"ＮＯＭＡ", "ＮＭＧファイル", "新規作成", "点字", "移調", "ＭＩＤＩ", "３D印刷", "オリジナル記号"}) {
+    for (const char* words : {"ＮＯＭＡ", "ＮＭＧファイル", "新規作成", "点字", "移調", "ＭＩＤＩ",
+                              "３D印刷", "オリジナル記号"}) {
         EXPECT_TRUE(manual.contains(QString::fromUtf8(words))) << words;
     }
     EXPECT_EQ(windows.help->text()->textCursor().position(), 0);
+    EXPECT_GE(windows.help->text()->document()->documentMargin(), 12);
     item("VersionM")->trigger();
     ASSERT_TRUE(windows.version->isVisible());
     EXPECT_EQ(windows.version->windowTitle(), "  バージョン情報");
@@ -339,6 +360,172 @@ TEST_F(MainWindowTest, BrailleSymbolListHasItsFourPages) {
     EXPECT_EQ(general->rowCount(), 19);
     EXPECT_EQ(general->item(0, 2)->text(), "句点　。　（日本文）");
     EXPECT_EQ(general->horizontalHeaderItem(0)->text(), "入力キー（半角）");
+    // The half-width long vowel, easily read as a hyphen, is named where it is a key.
+    auto* relations = static_cast<QTableWidget*>(tabs->widget(3));
+    EXPECT_EQ(relations->item(2, 2)->text(), "棒線　――");
+    EXPECT_EQ(relations->item(2, 0)->text(), "ｰｰ　（ｰ は半角カナの長音記号）");
+}
+
+// Every label and the mode box at the desktop's font and at one half larger.
+TEST_F(MainWindowTest, EveryLabelAndModeNameShowsWhole) {
+    auto expectWhole = [](TForm1& window, const char* font) {
+        for (QLabel* l : window.centralWidget()->findChildren<QLabel*>()) {
+            if (!l->isVisible() || l->pixmap().isNull() == false) continue;
+            EXPECT_GE(l->width(), l->sizeHint().width()) << font << " " << l->text().toStdString();
+            EXPECT_GE(l->height(), l->sizeHint().height())
+                << font << " " << l->text().toStdString();
+        }
+        auto* mode = window.findChild<QLineEdit*>("ModeE");
+        for (int m = 0; m < kModeTableSize; ++m) {
+            const QString text =
+                QString::fromUtf8(modeText(m).data(), static_cast<int>(modeText(m).size()));
+            EXPECT_LE(mode->fontMetrics().horizontalAdvance(text), mode->contentsRect().width() - 8)
+                << font << " " << text.toStdString();
+        }
+    };
+    expectWhole(main(), "normal");
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSizeF(normal.pointSizeF() * 1.5);
+    QApplication::setFont(large);
+    {
+        AuxiliaryWindows otherWindows;
+        QtFormHost otherForms(otherWindows);
+        Workspace other(dialogs, otherForms, folder.path());
+        other.startUp();
+        EditorWindows big(other, otherWindows);
+        big.main().show();
+        expectWhole(big.main(), "large");
+    }
+    QApplication::setFont(normal);
+}
+
+// The offscreen screen is lower than the window the page asks for.
+TEST_F(MainWindowTest, WindowFitsTheScreenAndThePaletteScrolls) {
+    newScoreThroughTheDialog();
+    const QRect area = main().screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(main().frameGeometry()))
+        << area.height() << " " << main().frameGeometry().height();
+    auto* palette = child<QScrollArea>("PaletteScroll");
+    palette->verticalScrollBar()->setValue(palette->verticalScrollBar()->maximum());
+    QWidget* last = main().paletteButton(62);
+    const QPoint bottom = last->mapTo(palette->viewport(), QPoint(0, last->height()));
+    EXPECT_LE(bottom.y(), palette->viewport()->height());
+    EXPECT_GE(bottom.y(), 0);
+}
+
+TEST_F(MainWindowTest, ZoomEnlargesTheViewAndKeepsPagePixels) {
+    newScoreThroughTheDialog();
+    PageView* view = main().pageView();
+    const QSize page = view->image().size();
+    item("ZoomInM")->trigger();
+    item("ZoomInM")->trigger();
+    EXPECT_EQ(main().zoom(), 200);
+    EXPECT_EQ(view->size(), page * 2);
+    EXPECT_EQ(view->image().size(), page);
+    QTest::mouseClick(main().paletteButton(k4bunonpu), Qt::LeftButton);
+    const int before = ws.document().symbolCount(0);
+    QTest::mouseMove(view, QPoint(200, 500));
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(200, 500));
+    ASSERT_EQ(ws.document().symbolCount(0), before + 1);
+    const SymbolRecord zoomed = ws.document().record(0, before);
+    item("N4")->trigger();
+    item("ZoomOutM")->trigger();
+    item("ZoomOutM")->trigger();
+    EXPECT_EQ(view->size(), page);
+    QTest::mouseClick(main().paletteButton(k4bunonpu), Qt::LeftButton);
+    QTest::mouseMove(view, QPoint(100, 250));
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(100, 250));
+    ASSERT_EQ(ws.document().symbolCount(0), before + 1);
+    EXPECT_EQ(ws.document().record(0, before), zoomed);
+}
+
+TEST_F(MainWindowTest, MenusHaveTheirOwnKeysAndShowTheViewState) {
+    QStringList mnemonics;
+    for (QAction* a : main().menuBar()->actions()) mnemonics << a->text().section('&', 1).left(1);
+    mnemonics.removeDuplicates();
+    EXPECT_EQ(mnemonics.size(), main().menuBar()->actions().size());
+    EXPECT_EQ(item("SinkiM")->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(item("FileOpenM")->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(item("UwaSaveM")->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(item("SaveM")->shortcut(), QKeySequence("Ctrl+Shift+S"));
+    EXPECT_EQ(item("TotuPrintM")->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_EQ(item("CloseM")->shortcut(), QKeySequence("Ctrl+Q"));
+    newScoreThroughTheDialog();
+    EXPECT_TRUE(item("N9")->isChecked());
+    EXPECT_TRUE(item("N01")->isChecked());
+    EXPECT_FALSE(item("HotPM")->isChecked());
+    item("N7")->trigger();
+    item("N22")->trigger();
+    item("HotPM")->trigger();
+    EXPECT_TRUE(item("N7")->isChecked());
+    EXPECT_FALSE(item("N9")->isChecked());
+    EXPECT_TRUE(item("N22")->isChecked());
+    EXPECT_FALSE(item("N01")->isChecked());
+    EXPECT_TRUE(item("HotPM")->isChecked());
+    EXPECT_EQ(ws.view().gridInterval, 2);
+    item("HotPM")->trigger();
+    EXPECT_FALSE(item("HotPM")->isChecked());
+    // The state changed elsewhere shows too.
+    ws.setDisplayMode(1);
+    main().refresh();
+    EXPECT_TRUE(item("N8")->isChecked());
+}
+
+TEST_F(MainWindowTest, BrailleListPageGivesItsAddressWhenNoBrowserStarts) {
+    QUrl asked;
+    main().setUrlOpener([&asked](const QUrl& url) {
+        asked = url;
+        return false;
+    });
+    item("HP31")->trigger();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_NE(dialogs.messages()[0].text.find(asked.toString().toStdString()), std::string::npos);
+    EXPECT_TRUE(asked.toString().startsWith("https://"));
+}
+
+TEST_F(MainWindowTest, NoScoreShowsAHintInsteadOfABlankPage) {
+    EXPECT_TRUE(child<QLabel>("EmptyHint")->isVisible());
+    EXPECT_FALSE(child<QScrollArea>("ScrollBox1")->isVisible());
+    newScoreThroughTheDialog();
+    EXPECT_FALSE(child<QLabel>("EmptyHint")->isVisible());
+    EXPECT_TRUE(child<QScrollArea>("ScrollBox1")->isVisible());
+    item("FileCloseM")->trigger();
+    EXPECT_TRUE(child<QLabel>("EmptyHint")->isVisible());
+}
+
+TEST_F(MainWindowTest, MessageBoxesBelongToTheWindowThatAsks) {
+    QtDialogs qtDialogs;
+    qtDialogs.setParent(&main());
+    item("OptionM")->trigger();
+    QApplication::setActiveWindow(windows.option);
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, [&owner] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        owner = box->parentWidget();
+        box->done(0);
+    });
+    qtDialogs.message("キーが重なっています。", "確認", Dialogs::Buttons::Ok,
+                      Dialogs::Icon::Exclamation);
+    EXPECT_EQ(owner, windows.option);
+}
+
+// A 1280 x 800 screen with the main window in its middle, as the editor starts.
+TEST(WindowPlacement, WindowsOpenClearOfOneAnotherAndOnTheScreen) {
+    const QRect area(0, 0, 1280, 800);
+    std::vector<QRect> taken{QRect(245, 30, 790, 740)};
+    const QSize palette(230, 300);
+    for (int n = 0; n < 4; ++n) {
+        const QRect placed(freePosition(palette, area, taken, taken[0].topRight() + QPoint(1, 0)),
+                           palette);
+        EXPECT_TRUE(area.contains(placed)) << n;
+        for (const QRect& other : taken) EXPECT_FALSE(placed.intersects(other)) << n;
+        taken.push_back(placed);
+    }
+    // With no free room left, the window still lands wholly on the screen.
+    const QRect big(freePosition(QSize(700, 500), area, taken, QPoint(1200, 700)), QSize(700, 500));
+    EXPECT_TRUE(area.contains(big));
 }
 
 }  // namespace

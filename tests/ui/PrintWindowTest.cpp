@@ -22,6 +22,10 @@
 #include "ui/QtPrinter.h"
 #include "ui/TForm1.h"
 #include "ui/TPrint3DForm.h"
+#include "ui/Translations.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
 
 namespace noma {
 namespace {
@@ -162,6 +166,7 @@ TEST_F(PrintWindowTest, InkDialogOffersMagnificationTranslationAndTextSize) {
 }
 
 TEST_F(PrintWindowTest, PrintingWritesEveryPageLosslesslyAndCloses) {
+    dialogs.queueFileName(folder.file("out.pdf"));
     withDialog("TotuPrintM", [&](TPrint3DForm& dialog) {
         in<QSpinBox>("BusuUD")->setValue(2);
         in<QPushButton>("PrintB")->click();
@@ -181,6 +186,63 @@ TEST_F(PrintWindowTest, PrintingWritesEveryPageLosslesslyAndCloses) {
     EXPECT_NE(list.find(" image "), std::string::npos) << list;
     // The pictures are the landscape sheet at 600 dpi (A4 in whole points: 842 x 595).
     EXPECT_NE(list.find("7017  4958"), std::string::npos) << list;
+}
+
+TEST_F(PrintWindowTest, EveryPdfPrintAsksForItsFileAndReplacesOnlyWhenTold) {
+    withDialog("TotuPrintM", [&](TPrint3DForm& dialog) {
+        EXPECT_EQ(in<QLineEdit>("OutputE")->text().toStdString(), folder.file("score-3d.pdf"));
+        in<QPushButton>("PrintB")->click();  // the file dialog is cancelled
+        EXPECT_TRUE(dialog.isVisible());
+        dialogs.queueFileName(folder.file("score-3d"));
+        in<QPushButton>("PrintB")->click();
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    ASSERT_TRUE(fileExists(folder.file("score-3d.pdf")));
+    const std::string tactile = readWholeFile(folder.file("score-3d.pdf")).value();
+    EXPECT_EQ(dialogs.fileDialogTitles().size(), 2u);
+    // The ink print proposes its own file, and the tactile one is replaced only on Yes.
+    withDialog("SumiPrintM", [&](TPrint3DForm& dialog) {
+        EXPECT_EQ(in<QLineEdit>("OutputE")->text().toStdString(), folder.file("score-ink.pdf"));
+        dialogs.queueFileName(folder.file("score-3d.pdf"));
+        in<QPushButton>("PrintB")->click();
+        EXPECT_TRUE(dialog.isVisible());
+        ASSERT_FALSE(dialogs.messages().empty());
+        EXPECT_EQ(dialogs.messages().back().text,
+                  "「score-3d.pdf」は既にあります。置き換えますか？");
+        dialogs.queueFileName(folder.file("score-3d.pdf"));
+        dialogs.queueAnswer(Dialogs::Answer::Yes);
+        in<QPushButton>("PrintB")->click();
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_EQ(dialogs.fileDialogTitles().size(), 4u);
+    // A score's own name gets the PDF's extension: the score is never printed over.
+    const std::string score = readWholeFile(folder.file("score.nmg")).value();
+    dialogs.queueFileName(folder.file("score.nmg"));
+    withDialog("TotuPrintM", [&](TPrint3DForm&) { in<QPushButton>("PrintB")->click(); });
+    EXPECT_EQ(readWholeFile(folder.file("score.nmg")).value(), score);
+    EXPECT_TRUE(fileExists(folder.file("score.nmg.pdf")));
+    EXPECT_NE(readWholeFile(folder.file("score-3d.pdf")).value(), tactile);
+}
+
+TEST_F(PrintWindowTest, StandardDialogsSpeakJapaneseAndTheSetUpButtonConfirmsSettings) {
+    ASSERT_TRUE(loadQtTranslations(*qApp));
+    EXPECT_NE(QCoreApplication::translate("QFileDialog", "Look in:"), "Look in:");
+    QString confirm;
+    QString cancel;
+    withDialog("TotuPrintM", [&](TPrint3DForm&) {
+        QTimer::singleShot(0, [&] {
+            QWidget* setUp = QApplication::activeModalWidget();
+            ASSERT_NE(setUp, nullptr);
+            auto* buttons = setUp->findChild<QDialogButtonBox*>();
+            ASSERT_NE(buttons, nullptr);
+            confirm = buttons->button(QDialogButtonBox::Ok)->text();
+            cancel = buttons->button(QDialogButtonBox::Cancel)->text();
+            static_cast<QDialog*>(setUp)->reject();
+        });
+        in<QPushButton>("Button1")->click();
+    });
+    EXPECT_EQ(confirm, "設定");
+    EXPECT_EQ(cancel, "キャンセル");
 }
 
 TEST_F(PrintWindowTest, ClosingWithoutPrintingPrintsNothing) {
