@@ -15,6 +15,7 @@
 
 #include "app/Workspace.h"
 #include "platform/Dialogs.h"
+#include "platform/AtomicFile.h"
 #include "platform/FileIo.h"
 #include "ui/QtPrinter.h"
 
@@ -248,6 +249,12 @@ bool TPrint3DForm::choosePdfFile() {
     // score or any other file under that file's own name.
     std::string path = *chosen;
     if (!QString::fromStdString(path).endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
+    // A device, a FIFO or a read-only file is never printed over.
+    if (const auto problem = outputProblem(path)) {
+        dialogs.message("ファイルに保存できませんでした。\n" + path + "\n" + problem->text, kConfirmTitle,
+                        Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        return false;
+    }
     if (fileExists(path) &&
         dialogs.message("「" + fileNameOnly(path) + "」は既にあります。置き換えますか？",
                         kConfirmTitle, Dialogs::Buttons::YesNo,
