@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <QTextBrowser>
+#include "EditorWindowsFixture.h"
 #include "TempFolder.h"
 #include "app/ScriptedDialogs.h"
 #include "app/Workspace.h"
@@ -44,16 +45,8 @@
 namespace noma {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test::EditorWindowsTest {
   protected:
-    MainWindowTest() : forms(windows), ws(dialogs, forms, folder.path()) {
-        ws.startUp();
-        editor = std::make_unique<EditorWindows>(ws, windows);
-        main().show();
-    }
-
-    TForm1& main() { return editor->main(); }
-    QAction* item(const char* name) { return main().menuItem(name); }
     template <typename T>
     T* child(const char* name) {
         return main().findChild<T*>(name);
@@ -72,12 +65,6 @@ class MainWindowTest : public ::testing::Test {
         item("SinkiM")->trigger();
     }
 
-    test::TempFolder folder;
-    ScriptedDialogs dialogs;
-    AuxiliaryWindows windows;
-    QtFormHost forms;
-    Workspace ws;
-    std::unique_ptr<EditorWindows> editor;
 };
 
 QStringList entries(QMenu* menu) {

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <thread>
 
+#include "EditorWindowsFixture.h"
 #include "TempFolder.h"
 #include "app/ScriptedDialogs.h"
 #include "app/TranspositionForm.h"
@@ -76,20 +77,13 @@ struct FakeSynth {
     }
 };
 
-class MusicWindowsTest : public ::testing::Test {
+class MusicWindowsTest : public test::EditorWindowsTest {
   protected:
-    MusicWindowsTest() : forms(windows), ws(dialogs, forms, folder.path()) {
-        ws.startUp();
-        editor = std::make_unique<EditorWindows>(ws, windows);
-        main().show();
-        EXPECT_EQ(writeFileAtomically(folder.file("s.nmg"), kScore), "");
-        EXPECT_TRUE(ws.openScore(folder.file("s.nmg")));
-        main().refresh();
+    MusicWindowsTest() {
+        openScore("s.nmg", kScore);
         windows.beep->playback().setPlayer(synth.player());
     }
 
-    TForm1& main() { return editor->main(); }
-    QAction* item(const char* name) { return main().menuItem(name); }
     template <typename T>
     T* in(QWidget* window, const char* name) {
         return window->findChild<T*>(name);
@@ -107,12 +101,6 @@ class MusicWindowsTest : public ::testing::Test {
         in<QPushButton>(windows.beep, "Button1")->click();
     }
 
-    test::TempFolder folder;
-    ScriptedDialogs dialogs;
-    AuxiliaryWindows windows;
-    QtFormHost forms;
-    Workspace ws;
-    std::unique_ptr<EditorWindows> editor;
     FakeSynth synth;
 };
 

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "EditorWindowsFixture.h"
 #include "TempFolder.h"
 #include "app/ScriptedDialogs.h"
 #include "app/Workspace.h"
@@ -30,29 +31,19 @@ namespace {
 
 constexpr QRgb kYellow = qRgb(255, 255, 0);
 
-class PaletteWindowsTest : public ::testing::Test {
+class PaletteWindowsTest : public test::EditorWindowsTest {
   protected:
-    PaletteWindowsTest() : forms(windows), ws(dialogs, forms, folder.path()) {
-        ws.startUp();
-        editor = std::make_unique<EditorWindows>(ws, windows);
-        main().show();
+    PaletteWindowsTest() {
         // A new score through the dialog, as the user makes one.
         QTimer::singleShot(0, windows.sinki,
                            [this] { windows.sinki->findChild<QPushButton*>("Button1")->click(); });
         main().menuItem("SinkiM")->trigger();
     }
-    TForm1& main() { return editor->main(); }
     QString modeText() { return main().findChild<QLineEdit*>("ModeE")->text(); }
     void click(PaletteImage* image, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(image, button, {}, QPoint(x, y));
     }
 
-    test::TempFolder folder;
-    ScriptedDialogs dialogs;
-    AuxiliaryWindows windows;
-    QtFormHost forms;
-    Workspace ws;
-    std::unique_ptr<EditorWindows> editor;
 };
 
 TEST_F(PaletteWindowsTest, PianoPaletteArmsReleasesTheMainButtonAndDisarmsOnClose) {

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "EditorWindowsFixture.h"
 #include "TempFolder.h"
 #include "app/ScriptedDialogs.h"
 #include "app/Workspace.h"
@@ -55,23 +56,16 @@ std::string shell(const std::string& command) {
     return out;
 }
 
-class PrintWindowTest : public ::testing::Test {
+class PrintWindowTest : public test::EditorWindowsTest {
   protected:
-    PrintWindowTest() : forms(windows), ws(dialogs, forms, folder.path()) {
-        ws.startUp();
-        editor = std::make_unique<EditorWindows>(ws, windows);
-        main().show();
-        EXPECT_EQ(writeFileAtomically(folder.file("score.nmg"), kScore), "");
-        EXPECT_TRUE(ws.openScore(folder.file("score.nmg")));
-        main().refresh();
+    PrintWindowTest() {
+        openScore("score.nmg", kScore);
         // Print into a PDF file: the test machine need not have a printer.
         QPrinter& printer = windows.print3D->printer().qprinter();
         printer.setOutputFormat(QPrinter::PdfFormat);
         windows.print3D->printer().setOutputFile(folder.file("out.pdf"));
     }
 
-    TForm1& main() { return editor->main(); }
-    QAction* item(const char* name) { return main().menuItem(name); }
     template <typename T>
     T* in(const char* name) {
         return windows.print3D->findChild<T*>(name);
@@ -88,12 +82,6 @@ class PrintWindowTest : public ::testing::Test {
         EXPECT_TRUE(ran);
     }
 
-    test::TempFolder folder;
-    ScriptedDialogs dialogs;
-    AuxiliaryWindows windows;
-    QtFormHost forms;
-    Workspace ws;
-    std::unique_ptr<EditorWindows> editor;
 };
 
 TEST_F(PrintWindowTest, TactileDialogShowsTheStrengthAndHidesInkChoices) {

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <memory>
+#include <string>
+
+#include "TempFolder.h"
+#include "app/ScriptedDialogs.h"
+#include "app/Workspace.h"
+#include "platform/FileIo.h"
+#include "ui/AuxiliaryWindows.h"
+#include "ui/EditorWindows.h"
+#include "ui/QtFormHost.h"
+#include "ui/TForm1.h"
+
+namespace noma::test {
+
+// The whole editor as the program starts it, over a fresh program folder, with scripted
+// message boxes; the main window is shown.
+class EditorWindowsTest : public ::testing::Test {
+  protected:
+    EditorWindowsTest() : forms(windows), ws(dialogs, forms, folder.path()) {
+        ws.startUp();
+        editor = std::make_unique<EditorWindows>(ws, windows);
+        main().show();
+    }
+
+    TForm1& main() { return editor->main(); }
+    QAction* item(const char* name) { return main().menuItem(name); }
+    // Writes `score` into the program folder and opens it as the user would.
+    void openScore(const std::string& name, const std::string& score) {
+        EXPECT_EQ(writeFileAtomically(folder.file(name), score), "");
+        EXPECT_TRUE(ws.openScore(folder.file(name)));
+        main().refresh();
+    }
+
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    AuxiliaryWindows windows;
+    QtFormHost forms;
+    Workspace ws;
+    std::unique_ptr<EditorWindows> editor;
+};
+
+}  // namespace noma::test
