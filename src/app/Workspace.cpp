@@ -325,7 +325,7 @@ void Workspace::disarmTool() {
 void Workspace::selectMode(int mode) {
     if (!documentOpen()) return;
     // Any other tool hides the braille window; its pending cells are dropped.
-    if (mode != kTenji) window_.brailleWindowVisible = false;
+    if (mode != kBraille) window_.brailleWindowVisible = false;
     window_.pressedMode = (mode >= 1 && mode < kModeTableSize) ? mode : 0;
     doc_.toolMode = mode;
     window_.modeText = std::string(modeText(mode));

@@ -113,12 +113,15 @@ Placement placementOf(int kind) {
 
 bool isPixelField(int kind, int field) {
     switch (kind) {
-        case kFuten: return field == 1;
-        case kTenji: return field == 1 || field == 2;
-        case kCresend:
-        case kDeCresend:
+        case kDot:
+            return field == 1;
+        case kBraille:
+            return field == 1 || field == 2;
+        case kCrescendo:
+        case kDecrescendo:
         case kGuitarStrings: return field == 3;
-        case kTateYoko: return field == 3 || field == 4;
+        case kStraightLine:
+            return field == 3 || field == 4;
         default: return false;
     }
 }

@@ -13,7 +13,7 @@ CommitStop commitBrailleCells(ScoreDocument& doc, BrailleCursor& cursor, const s
     for (BrailleCell cell : cells) {
         if (cursor.x > width - 33) return CommitStop::RightEdge;
         SymbolRecord r;
-        r[0] = kTenji;
+        r[0] = kBraille;
         r[1] = cursor.x + 6;
         r[2] = cursor.y + 9 - origin;
         r[3] = cell;

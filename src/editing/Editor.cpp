@@ -21,13 +21,17 @@ constexpr const char* kCopied = "クリップボードへのコピーを実行�
 constexpr const char* kCut = "切り取ってクリップボードへコピーしました。";
 
 bool isRegionTool(int mode) { return mode >= kModeRegionCopy && mode <= kModeClipCut; }
-bool isTwoClickEndX(int mode) { return mode == kCresend || mode == kDeCresend || mode == kGuitarStrings; }
-bool isTwoClickOffset(int mode) {
-    return mode == k3renpuOver || mode == k3renpuUnder || mode == kRenkou || mode == kShasen;
+bool isTwoClickEndX(int mode) {
+    return mode == kCrescendo || mode == kDecrescendo || mode == kGuitarStrings;
 }
-bool isSlur(int mode) { return mode == kSura || mode == kSuraU; }
+bool isTwoClickOffset(int mode) {
+    return mode == kTripletAbove || mode == kTripletBelow || mode == kBeam || mode == kObliqueLine;
+}
+bool isSlur(int mode) {
+    return mode == kSlur || mode == kSlurReversed;
+}
 bool isGesture(int mode) {
-    return isTwoClickEndX(mode) || isTwoClickOffset(mode) || isSlur(mode) || mode == kTateYoko;
+    return isTwoClickEndX(mode) || isTwoClickOffset(mode) || isSlur(mode) || mode == kStraightLine;
 }
 
 // The mode box text after a drag: the pedal marks have their own name here.
@@ -89,13 +93,14 @@ void Editor::mouseDown(MouseButton button, int x, int y) {
     if (mode == kModeMoveCopyErase) return;  // only the release acts during a pick-up
     if (st == kFirstPoint) {
         if (button == MouseButton::Left) {
-            if (isTwoClickEndX(mode) || isTwoClickOffset(mode) || mode == kTateYoko) {
+            if (isTwoClickEndX(mode) || isTwoClickOffset(mode) || mode == kStraightLine) {
                 writeTwoClickRecord(x);
             } else if (isSlur(mode)) {
                 // The straight guide gives way to the curve through the press point.
                 slurBulgePreview((x / 6) * 6, (y / pitch()) * pitch());
                 // The bulge is chosen next, starting 20 pixels off the middle of the chord.
-                const int dy = state_.slurP1.y / 2 - state_.slurP2.y / 2 + (mode == kSura ? 20 : -20);
+                const int dy =
+                    state_.slurP1.y / 2 - state_.slurP2.y / 2 + (mode == kSlur ? 20 : -20);
                 host_.movePointerBy(-(state_.slurP2.x - state_.slurP1.x) / 2, dy);
                 doc_.interactionState = kSecondPoint;
             } else if (isRegionTool(mode)) {
@@ -138,7 +143,7 @@ void Editor::mouseDown(MouseButton button, int x, int y) {
 
 void Editor::pickUp(MouseButton button, int x, int y, bool& pickedUp) {
     const int mode = doc_.toolMode;
-    if (mode == kTenji) return;  // braille cells are never picked up
+    if (mode == kBraille) return;  // braille cells are never picked up
     const int page = doc_.currentPage;
     const int t = topMargin();
     const int p = pitch();
@@ -146,7 +151,7 @@ void Editor::pickUp(MouseButton button, int x, int y, bool& pickedUp) {
         SymbolRecord& r = doc_.record(page, i);
         if (r.kind() != mode) continue;
         // 64-bit: a record may lie anywhere in the 32-bit range.
-        const int64_t hotX = r.kind() == kFuten ? r[1] : 6 * int64_t{r[1]};
+        const int64_t hotX = r.kind() == kDot ? r[1] : 6 * int64_t{r[1]};
         const int64_t hotY = (int64_t{r[2]} + 2 * t) * p;
         if (std::abs(hotX - x) >= 6 || std::abs(hotY - y) >= 6) continue;
 
@@ -182,7 +187,7 @@ void Editor::pressReady(int x, int y) {
     } else if (isGesture(mode)) {
         firstPress(x, y);
         host_.redraw();
-    } else if (mode == kTenji) {
+    } else if (mode == kBraille) {
         host_.openBrailleWindow((x / 6) * 6 - 6, (y / pitch()) * pitch() - 9);
         host_.redraw();
     } else if (isRegionTool(mode)) {
@@ -200,7 +205,7 @@ void Editor::firstPress(int, int) {
     const int mode = doc_.toolMode;
     if (isTwoClickEndX(mode)) {
         state_.rubberDx = 18;
-    } else if (mode == kTateYoko) {
+    } else if (mode == kStraightLine) {
         state_.rubberDx = 20;
         state_.rubberDy = 0;
         host_.movePointerBy(20, 0);
@@ -223,7 +228,7 @@ void Editor::writeTwoClickRecord(int x) {
     r[2] = rowOf(state_.pointerPoint.y);
     if (isTwoClickEndX(mode)) {
         r[3] = x;
-    } else if (mode == kTateYoko) {
+    } else if (mode == kStraightLine) {
         r[3] = state_.rubberDx;
         r[4] = state_.rubberDy;
     } else {
@@ -388,19 +393,19 @@ void Editor::releaseDrag(int x, int y) {
     const int column = x / 6;
     const int row = rowOf(y);
     switch (r.kind()) {
-        case kFuten:
+        case kDot:
             r[1] = x;
             r[2] = row;
             break;
-        case kCresend:
-        case kDeCresend:
+        case kCrescendo:
+        case kDecrescendo:
         case kGuitarStrings:
             r[3] = fieldPlus(r[3], x - 6 * int64_t{r[1]});
             r[1] = column;
             r[2] = row;
             break;
-        case kSura:
-        case kSuraU: {
+        case kSlur:
+        case kSlurReversed: {
             const int64_t dc = column - int64_t{r[1]};
             const int64_t dr = row - int64_t{r[2]};
             for (int f : {1, 3, 5}) r[f] = fieldPlus(r[f], dc);
@@ -499,8 +504,8 @@ void Editor::nudge(EditKey key) {
         const int kind = r.kind();
         const int dx = key == EditKey::Left ? -1 : key == EditKey::Right ? 1 : 0;
         const int dy = key == EditKey::Up ? -1 : key == EditKey::Down ? 1 : 0;
-        r[1] = fieldPlus(r[1], dx * (region && (kind == kFuten || kind == kTenji) ? 6 : 1));
-        r[2] = fieldPlus(r[2], dy * (region && kind == kTenji ? p : 1));
+        r[1] = fieldPlus(r[1], dx * (region && (kind == kDot || kind == kBraille) ? 6 : 1));
+        r[2] = fieldPlus(r[2], dy * (region && kind == kBraille ? p : 1));
         if (isTwoClickEndX(kind)) r[3] = fieldPlus(r[3], 6 * dx);
         if (isSlur(kind)) {
             r[3] = fieldPlus(r[3], dx);

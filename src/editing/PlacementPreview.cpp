@@ -25,9 +25,11 @@ constexpr Rgb kRubberGreen = rgb(0, 255, 0);
 constexpr int kStripLeft = 100;
 constexpr int kStripRight = 120;
 
-bool isHairpin(int kind) { return kind == kCresend || kind == kDeCresend || kind == kGuitarStrings; }
+bool isHairpin(int kind) {
+    return kind == kCrescendo || kind == kDecrescendo || kind == kGuitarStrings;
+}
 bool isBracket(int kind) {
-    return kind == k3renpuOver || kind == k3renpuUnder || kind == kRenkou || kind == kShasen;
+    return kind == kTripletAbove || kind == kTripletBelow || kind == kBeam || kind == kObliqueLine;
 }
 
 // The braille pointer: all six dots of a cell, 4 x 4 each with white corners.
@@ -83,7 +85,7 @@ void Editor::drawPreviewFigure(const SymbolRecord& record, int x, int y) {
     context.ledger = &ledger;
     context.userSymbols = userSymbols_;
     render::drawFigure(view_, metrics, record, x, y, context, kPreviewRed);
-    if (record.kind() == kTateYoko) {
+    if (record.kind() == kStraightLine) {
         view_.setPenColour(kPreviewRed);
         render::drawLineRecord(view_, record, x, y);
     }
@@ -126,7 +128,7 @@ void Editor::mouseMove(int x, int y) {
         }
         return;
     }
-    if (mode == kTenji && st == kReady) {
+    if (mode == kBraille && st == kReady) {
         const PixelPoint old = state_.pointerPoint;
         restoreRect(old.x - 6, old.y - 8, old.x + 6, old.y + 12);
         drawBraillePointer(view_, xs - 6, ys - 8);
@@ -142,21 +144,22 @@ void Editor::mouseMove(int x, int y) {
         const int kind = dragged ? state_.pickedKind : mode;
         if (placementOf(kind) == Placement::None || placementOf(kind) == Placement::Generated) return;
         eraseStrip();
-        const int ax = kind == kFuten ? x : xs;
+        const int ax = kind == kDot ? x : xs;
         state_.pointerPoint = {ax, ys};
         stripLeft_ = ax - kStripLeft;
         stripRight_ = ax + kStripRight;
-        if (kind == kSura || kind == kSuraU) {
-            const int bulge = kind == kSura ? 10 : -10;
+        if (kind == kSlur || kind == kSlurReversed) {
+            const int bulge = kind == kSlur ? 10 : -10;
             view_.setPenColour(kPreviewRed);
-            render::drawSlur(view_, xs, ys, xs + 50, ys, xs + 25, ys + bulge, kind == kSuraU);
+            render::drawSlur(view_, xs, ys, xs + 50, ys, xs + 25, ys + bulge,
+                             kind == kSlurReversed);
             return;
         }
         SymbolRecord r;
         r[0] = kind;
         const int u18 = 18 * p / 6;
         if (isHairpin(kind)) r[3] = ax + u18;
-        if (kind == kTateYoko) r[3] = 20;
+        if (kind == kStraightLine) r[3] = 20;
         if (isBracket(kind)) r[3] = 6;
         drawPreviewFigure(r, ax, ys);
         return;
@@ -179,7 +182,7 @@ void Editor::gesturePreview(int x, int y, int xs, int ys) {
         drawPreviewFigure(r, anchor.x, anchor.y);
         stripLeft_ = anchor.x - kStripLeft;
         stripRight_ = x + kStripRight;
-    } else if (st == kFirstPoint && mode == kTateYoko) {
+    } else if (st == kFirstPoint && mode == kStraightLine) {
         eraseStrip();
         if (y - anchor.y < x - anchor.x) {
             state_.rubberDx = xs - anchor.x;
@@ -194,7 +197,7 @@ void Editor::gesturePreview(int x, int y, int xs, int ys) {
         stripLeft_ = std::min(anchor.x, anchor.x + state_.rubberDx) - 4;
         stripRight_ = std::max(anchor.x, anchor.x + state_.rubberDx) + 4;
     } else if (st == kFirstPoint && isBracket(mode)) {
-        if (xs <= anchor.x + (mode == kShasen ? 0 : 10)) return;
+        if (xs <= anchor.x + (mode == kObliqueLine ? 0 : 10)) return;
         eraseStrip();
         state_.rubberDx = xs - anchor.x;
         state_.rubberDy = ys - anchor.y;
@@ -203,7 +206,7 @@ void Editor::gesturePreview(int x, int y, int xs, int ys) {
         drawPreviewFigure(r, anchor.x, anchor.y);
         stripLeft_ = anchor.x - kStripLeft;
         stripRight_ = xs + kStripRight;
-    } else if (st == kFirstPoint && (mode == kSura || mode == kSuraU)) {
+    } else if (st == kFirstPoint && (mode == kSlur || mode == kSlurReversed)) {
         if (xs <= state_.slurP1.x) return;
         eraseStrip();
         state_.slurP2 = {xs, ys};
@@ -212,7 +215,7 @@ void Editor::gesturePreview(int x, int y, int xs, int ys) {
         view_.lineTo(xs, ys);
         stripLeft_ = state_.slurP1.x - 4;
         stripRight_ = xs + 4;
-    } else if (st == kSecondPoint && (mode == kSura || mode == kSuraU)) {
+    } else if (st == kSecondPoint && (mode == kSlur || mode == kSlurReversed)) {
         slurBulgePreview(xs, ys);
     }
 }
@@ -222,7 +225,7 @@ bool Editor::inBulgeZone(int xs, int ys) const {
     const PixelPoint b = state_.slurP2;
     if (!(a.x < xs && xs < b.x)) return false;
     const int c = (b.y - a.y) * (xs - a.x) / (b.x - a.x) + a.y;
-    if (doc_.toolMode == kSura ? !(ys > c + 2) : !(ys < c - 2)) return false;
+    if (doc_.toolMode == kSlur ? !(ys > c + 2) : !(ys < c - 2)) return false;
     const int mx = (a.x + b.x) / 2;
     const int my = (a.y + b.y) / 2;
     const int64_t d1 = int64_t{mx - xs} * (mx - xs) + int64_t{my - ys} * (my - ys);
@@ -239,7 +242,7 @@ void Editor::slurBulgePreview(int xs, int ys) {
     stripRight_ = b.x + 30;
     if (!inBulgeZone(xs, ys)) return;
     view_.setPenColour(kPreviewRed);
-    render::drawSlur(view_, a.x, a.y, b.x, b.y, xs, ys, doc_.toolMode == kSuraU);
+    render::drawSlur(view_, a.x, a.y, b.x, b.y, xs, ys, doc_.toolMode == kSlurReversed);
 }
 
 }  // namespace noma

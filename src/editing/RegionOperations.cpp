@@ -30,11 +30,11 @@ bool selectRegion(const ScoreDocument& doc, int page, PixelPoint c1, PixelPoint 
         const SymbolRecord& rec = doc.record(page, i);
         bool inside;
         // 64-bit: a record may lie anywhere in the 32-bit range.
-        if (rec.kind() == kTenji) {
+        if (rec.kind() == kBraille) {
             const int64_t y = int64_t{rec[2]} + 2 * t * p;
             inside = 6 * l <= rec[1] && rec[1] <= 6 * r && p * top <= y && y <= p * b;
         } else {
-            const int column = rec.kind() == kFuten ? rec[1] / 6 : rec[1];
+            const int column = rec.kind() == kDot ? rec[1] / 6 : rec[1];
             const int64_t row = int64_t{rec[2]} + 2 * t;
             inside = l <= column && column <= r && top <= row && row <= b;
         }
@@ -65,17 +65,20 @@ namespace {
 // How many leading fields (after the kind) a record of this kind uses.
 int usedFields(int kind) {
     switch (kind) {
-        case kSura:
-        case kSuraU: return 6;
-        case kTateYoko:
-        case k3renpuOver:
-        case k3renpuUnder:
-        case kRenkou:
-        case kShasen: return 4;
-        case kCresend:
-        case kDeCresend:
+        case kSlur:
+        case kSlurReversed:
+            return 6;
+        case kStraightLine:
+        case kTripletAbove:
+        case kTripletBelow:
+        case kBeam:
+        case kObliqueLine:
+            return 4;
+        case kCrescendo:
+        case kDecrescendo:
         case kGuitarStrings:
-        case kTenji: return 3;
+        case kBraille:
+            return 3;
         default: return 2;
     }
 }
@@ -92,23 +95,23 @@ SymbolRecord droppedCopy(const SymbolRecord& r, int dc, int dr, int pitch) {
 void shiftRecord(SymbolRecord& r, int dc, int dr, int pitch) {
     const auto shift = [&r](int f, int64_t by) { r[f] = fieldPlus(r[f], by); };
     switch (r.kind()) {
-        case kFuten:
+        case kDot:
             shift(1, 6 * int64_t{dc});
             shift(2, dr);
             break;
-        case kCresend:
-        case kDeCresend:
+        case kCrescendo:
+        case kDecrescendo:
         case kGuitarStrings:
             shift(1, dc);
             shift(2, dr);
             shift(3, 6 * int64_t{dc});
             break;
-        case kSura:
-        case kSuraU:
+        case kSlur:
+        case kSlurReversed:
             for (int f : {1, 3, 5}) shift(f, dc);
             for (int f : {2, 4, 6}) shift(f, dr);
             break;
-        case kTenji:
+        case kBraille:
             shift(1, 6 * int64_t{dc});
             shift(2, int64_t{pitch} * dr);
             break;

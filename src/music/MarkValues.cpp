@@ -52,23 +52,23 @@ class MarkFinder {
         for (int i = 0; i < count_; ++i) {
             const SymbolRecord& r = records_[i];
             switch (r.kind()) {
-                case kFuten:
+                case kDot:
                     dot(i);
                     break;
-                case k3renpuOver:
+                case kTripletAbove:
                     triplet(r);
                     break;
-                case kSura:
-                case kSuraU:
+                case kSlur:
+                case kSlurReversed:
                     tie(r);
                     break;
-                case kStakato:
+                case kStaccatoMark:
                     articulation(r, 13, kStaccato, false);
                     break;
-                case kStacatisimo:
+                case kStaccatissimoMark:
                     articulation(r, 15, kStaccatissimo, false);
                     break;
-                case kShuushoku:
+                case kGraceNote:
                     articulation(r, 16, 0, true);
                     break;
                 default:
@@ -84,7 +84,7 @@ class MarkFinder {
         for (int i = 0; i < count_; ++i) {
             const SymbolRecord& r = records_[i];
             if (isStemmedNote(r.kind())) notes.push_back({r[1], r[2], i});
-            if (r.kind() == kFuten) dots_.push_back({r[1], r[2], i});
+            if (r.kind() == kDot) dots_.push_back({r[1], r[2], i});
         }
         std::sort(dots_.begin(), dots_.end(), [](const Placed& a, const Placed& b) {
             return a.row != b.row ? a.row < b.row : a.column < b.column;

@@ -62,10 +62,10 @@ class Alterations {
 bool isHandled(int kind) {
     if (noteValueOf(kind) != 0 || restValueOf(kind) != 0) return true;
     switch (kind) {
-        case kShousetu:
-        case kOwari:
-        case kRepeatA:
-        case kRepeatB:
+        case kBarLine:
+        case kFinalBarLine:
+        case kRepeatStart:
+        case kRepeatEnd:
         case kSharp:
         case kFlat:
         case kNatural:
@@ -108,7 +108,7 @@ class Reader {
         for (int i = 0; i < doc_.symbolCount(p); ++i) {
             const SymbolRecord& r = records[i];
             if (r[1] < 0 || r[1] > lastColumn || r[2] < firstRow || r[2] > lastRow) continue;
-            if (r.kind() == kToon || r.kind() == kHeon || isHandled(r.kind())) {
+            if (r.kind() == kGClef || r.kind() == kFClef || isHandled(r.kind())) {
                 spots.push_back({r[1], r[2], i});
             }
         }
@@ -128,8 +128,8 @@ class Reader {
         // The last clef in reading order wins; without one the previous stave's offset stays.
         for (const Spot& spot : spots) {
             const int kind = records[spot.index].kind();
-            if (kind == kHeon) clefOffset_ = spot.row - top - 16;
-            if (kind == kToon) clefOffset_ = spot.row - top - 4;
+            if (kind == kFClef) clefOffset_ = spot.row - top - 16;
+            if (kind == kGClef) clefOffset_ = spot.row - top - 4;
         }
         const bool read = staves_ == StaveSelection::Both ||
                           (staves_ == StaveSelection::Treble && clefOffset_ > -6) ||
@@ -163,10 +163,10 @@ class Reader {
             return;
         }
         switch (kind) {
-            case kShousetu:
-            case kOwari:
-            case kRepeatA:
-            case kRepeatB:
+            case kBarLine:
+            case kFinalBarLine:
+            case kRepeatStart:
+            case kRepeatEnd:
                 alterations_.clearAccidentals();
                 break;
             case kSharp:

@@ -52,8 +52,8 @@ std::vector<SearchMark> searchMarks(const ScoreDocument& doc, int page, const Se
     for (int i = 0; i < doc.symbolCount(page); ++i) {
         const SymbolRecord& record = doc.record(page, i);
         if (record.kind() != state.searchTarget) continue;
-        const bool braille = record.kind() == kTenji;
-        const int64_t x = braille || record.kind() == kFuten ? record[1] : int64_t{6} * record[1];
+        const bool braille = record.kind() == kBraille;
+        const int64_t x = braille || record.kind() == kDot ? record[1] : int64_t{6} * record[1];
         const int64_t y = braille ? record[2] + origin : record[2] * pitch + origin;
         if (braille) {
             marks.push_back({true, clampedCoordinate(x - r), clampedCoordinate(y - 16),

@@ -43,7 +43,7 @@ void moveSymbols(ScoreDocument& doc, int page, int shift) {
     SymbolRecord* records = doc.pageRecords(page);
     for (int i = 0; i < doc.symbolCount(page); ++i) {
         SymbolRecord& r = records[i];
-        if (r.kind() == kSura || r.kind() == kSuraU) {
+        if (r.kind() == kSlur || r.kind() == kSlurReversed) {
             for (int field : {2, 4, 6}) r[field] = shifted(r[field], shift);
         } else if (isMovedByTransposition(r.kind())) {
             r[2] = shifted(r[2], shift);
@@ -58,10 +58,10 @@ bool appendKeySignatures(ScoreDocument& doc, int page, int keyIndex) {
     const int clefCount = doc.symbolCount(page);
     for (int i = 0; i < clefCount; ++i) {
         const SymbolRecord clef = doc.record(page, i);
-        if ((clef.kind() != kToon && clef.kind() != kHeon) || clef[1] >= kSignatureColumnLimit) {
+        if ((clef.kind() != kGClef && clef.kind() != kFClef) || clef[1] >= kSignatureColumnLimit) {
             continue;
         }
-        const int d = clef.kind() == kToon ? 0 : 2;
+        const int d = clef.kind() == kGClef ? 0 : 2;
         const int64_t top = static_cast<int64_t>(clef[2]) - 4;
         for (int n = 1; n <= accidentalCount(keyIndex); ++n) {
             SymbolRecord r;
@@ -93,41 +93,41 @@ std::string_view shiftItemText(int item) {
 bool isMovedByTransposition(int kind) {
     if (kind >= kUserSymbolFirst) return true;
     switch (kind) {
-        case kTama:
-        case kN16bunonpu:
-        case k4bunonpu:
-        case kN128bunonpu:
-        case k2bunonpu:
-        case k32bunonpu:
-        case kZenOnpu:
-        case kFuten:
-        case kFelmata:
+        case kBareNoteHead:
+        case kSixteenthNoteUp:
+        case kQuarterNoteUp:
+        case kHundredTwentyEighthNoteUp:
+        case kHalfNote:
+        case kThirtySecondNoteUp:
+        case kWholeNote:
+        case kDot:
+        case kFermata:
         case kTenuto:
-        case kAcsent:
-        case kCresend:
-        case kDeCresend:
-        case k4bunonpuU:
+        case kAccent:
+        case kCrescendo:
+        case kDecrescendo:
+        case kQuarterNoteDown:
         case kSharp:
         case kFlat:
         case kNatural:
-        case kStakato:
-        case k8bunonpu:
-        case k8bunonpuU:
-        case k64bunonpu:
-        case k16bunonpuU:
-        case k32bunonpuU:
-        case k64bunonpuU:
+        case kStaccatoMark:
+        case kEighthNoteUp:
+        case kEighthNoteDown:
+        case kSixtyFourthNoteUp:
+        case kSixteenthNoteDown:
+        case kThirtySecondNoteDown:
+        case kSixtyFourthNoteDown:
         case kBreath:
-        case k128bunonpuU:
-        case kSinkou1:
-        case kSinkou2:
-        case kSinkou3:
-        case k3renpuOver:
-        case k3renpuUnder:
-        case kShuushoku:
-        case kStacatisimo:
-        case kRenkou:
-        case kShasen:
+        case kHundredTwentyEighthNoteDown:
+        case kFirstEnding:
+        case kSecondEnding:
+        case kThirdEnding:
+        case kTripletAbove:
+        case kTripletBelow:
+        case kGraceNote:
+        case kStaccatissimoMark:
+        case kBeam:
+        case kObliqueLine:
         case kPedal:
         case kPedalRelease:
         case kArpeggio:

@@ -28,7 +28,7 @@ void fermata(PrintPen& pen, bool below, double x0, double y0) {
 void hairpin(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, double x0, double y0) {
     const double s = pen.s();
     const double end = pen.raster().marginX + r[3] * pen.unit();
-    if (r.kind() == kCresend) {
+    if (r.kind() == kCrescendo) {
         forOffsets(0, pen.strokeUnit(), [&](int d) {
             pen.line(x0, y0 + d, end + d, y0 - 9 * s + d);
             pen.line(x0, y0 + d, end + d, y0 + 9 * s + d);
@@ -55,7 +55,7 @@ void slur(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, const Pri
     forOffsets(0, 3 * pen.strokeUnit() / 2, [&](int d) {
         const double dx = raster.marginX, dy = raster.marginY + d;
         render::drawSlur(pen.canvas(), at.a + dx, at.b + dy, x2 + dx, y2 + dy, x3 + dx, y3 + dy,
-                         r.kind() == kSuraU);
+                         r.kind() == kSlurReversed);
     });
     pen.base();
 }
@@ -86,8 +86,8 @@ void ending(PrintPen& pen, int kind, double x0, double y0) {
         pen.line(x0 - 12 * s, y0 - 10 * s + d, x0 + 15 * s, y0 - 10 * s + d);
     });
     pen.ellipse(x0 - 7 * s, y0 - 5 * s, x0 - 3 * s, y0 - 1 * s);
-    if (kind == kSinkou2) pen.ellipse(x0 - 7 * s, y0 + 2 * s, x0 - 3 * s, y0 + 6 * s);
-    if (kind == kSinkou3) pen.ellipse(x0, y0 - 5 * s, x0 + 4 * s, y0 - 1 * s);
+    if (kind == kSecondEnding) pen.ellipse(x0 - 7 * s, y0 + 2 * s, x0 - 3 * s, y0 + 6 * s);
+    if (kind == kThirdEnding) pen.ellipse(x0, y0 - 5 * s, x0 + 4 * s, y0 - 1 * s);
 }
 
 // Triplet brackets, beams and slashes reach 6 F3 page pixels across and F4 rows down.
@@ -154,34 +154,34 @@ bool printMark(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, cons
     const double s = pen.s();
     const double x0 = at.x0, y0 = at.y0;
     switch (r.kind()) {
-        case kFuten:
+        case kDot:
             pen.fill(x0 - 2 * s, y0 - 3 * s, x0 + 2 * s, y0 + 2 * s);
             return true;
-        case kFelmata:
-        case kFelmata2:
-            fermata(pen, r.kind() == kFelmata2, x0, y0);
+        case kFermata:
+        case kFermataBelow:
+            fermata(pen, r.kind() == kFermataBelow, x0, y0);
             return true;
         // Bars centred on the anchor, so the raised bar sits where the ear expects it.
         case kTenuto:
             pen.fill(x0 - 7 * s, y0 - 1 * s, x0 + 7 * s, y0 + 1 * s);
             return true;
-        case kShuushoku:
+        case kGraceNote:
             pen.fill(x0 - 7 * s, y0 - 1 * s, x0 + 8 * s, y0 + 1 * s);
             pen.fill(x0 - 1 * s, y0 - 14 * s, x0 + 1 * s, y0 + 8 * s);
             return true;
-        case kStakato:
+        case kStaccatoMark:
             for (int d = 0; d < 6 * s; ++d)
                 pen.line(x0 - d, y0 + 3 * s - d, x0 + d, y0 + 3 * s - d);
             return true;
-        case kCresend:
-        case kDeCresend:
+        case kCrescendo:
+        case kDecrescendo:
             hairpin(pen, page, r, x0, y0);
             return true;
-        case kSura:
-        case kSuraU:
+        case kSlur:
+        case kSlurReversed:
             slur(pen, page, r, at);
             return true;
-        case kShousetu: {
+        case kBarLine: {
             const OffsetRange range = centredStroke(pen.strokeUnit());
             for (int d = range.first; d < range.below; ++d)
                 pen.line(x0 + d, y0 - 24 * s, x0 + d, y0 + 24 * s);
@@ -194,20 +194,20 @@ bool printMark(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, cons
         case kKeyFlat:
             accidental(pen, r.kind(), x0, y0);
             return true;
-        case kSinkou1:
-        case kSinkou2:
-        case kSinkou3:
+        case kFirstEnding:
+        case kSecondEnding:
+        case kThirdEnding:
             ending(pen, r.kind(), x0, y0);
             return true;
-        case k3renpuOver:
-        case k3renpuUnder:
-            triplet(pen, reachOf(pen, page, r, x0, y0), r.kind() == k3renpuUnder, x0, y0);
+        case kTripletAbove:
+        case kTripletBelow:
+            triplet(pen, reachOf(pen, page, r, x0, y0), r.kind() == kTripletBelow, x0, y0);
             return true;
-        case kRenkou:
-        case kShasen:
-            beam(pen, reachOf(pen, page, r, x0, y0), r.kind() == kRenkou, x0, y0);
+        case kBeam:
+        case kObliqueLine:
+            beam(pen, reachOf(pen, page, r, x0, y0), r.kind() == kBeam, x0, y0);
             return true;
-        case kTenji: {
+        case kBraille: {
             // The white box cuts the lines under the cell in both kinds of print.
             const double unit = pen.unit();
             pen.colour(kWhite);

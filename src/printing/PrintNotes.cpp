@@ -42,40 +42,40 @@ struct Stem {
 
 bool stemOf(int kind, Stem& stem) {
     switch (kind) {
-        case k4bunonpu:
+        case kQuarterNoteUp:
             stem = {true, 0, false};
             return true;
-        case k4bunonpuU:
+        case kQuarterNoteDown:
             stem = {false, 0, false};
             return true;
-        case k8bunonpu:
+        case kEighthNoteUp:
             stem = {true, 1, false};
             return true;
-        case k8bunonpuU:
+        case kEighthNoteDown:
             stem = {false, 1, false};
             return true;
-        case kN16bunonpu:
+        case kSixteenthNoteUp:
             stem = {true, 2, false};
             return true;
-        case k16bunonpuU:
+        case kSixteenthNoteDown:
             stem = {false, 2, false};
             return true;
-        case k32bunonpu:
+        case kThirtySecondNoteUp:
             stem = {true, 3, false};
             return true;
-        case k32bunonpuU:
+        case kThirtySecondNoteDown:
             stem = {false, 3, false};
             return true;
-        case k64bunonpu:
+        case kSixtyFourthNoteUp:
             stem = {true, 4, false};
             return true;
-        case k64bunonpuU:
+        case kSixtyFourthNoteDown:
             stem = {false, 4, false};
             return true;
-        case kN128bunonpu:
+        case kHundredTwentyEighthNoteUp:
             stem = {true, 0, true};
             return true;
-        case k128bunonpuU:
+        case kHundredTwentyEighthNoteDown:
             stem = {false, 0, true};
             return true;
         default:
@@ -185,28 +185,28 @@ bool printNote(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, cons
         return true;
     }
     switch (r.kind()) {
-        case kTama:
+        case kBareNoteHead:
             noteHead(pen, std::trunc(x0), std::trunc(y0));
             printLedgerLines(pen, page, a, b);
             return true;
-        case k2bunonpu:
+        case kHalfNote:
             hatchedHead(pen, x0, y0, 7, 14);
             printLedgerLines(pen, page, a - 3 * s, b);
             printLedgerLines(pen, page, a + 3 * s, b);
             return true;
-        case kZenOnpu:
+        case kWholeNote:
             hatchedHead(pen, x0, y0, 12, 24);
             printLedgerLines(pen, page, a - 10 * s, b);
             printLedgerLines(pen, page, a + 10 * s, b);
             return true;
         // The clefs' width follows the page scale only, their height the pitch too.
-        case kToon:
+        case kGClef:
             bitmapStamp(pen, render::TemplateId::TrebleClef, unit, s, x0 - 14 * unit, y0 - 35 * s);
             return true;
-        case kHeon:
+        case kFClef:
             bitmapStamp(pen, render::TemplateId::BassClef, unit, s, x0 - 14 * unit, y0 - 23 * s);
             return true;
-        case kStacatisimo:
+        case kStaccatissimoMark:
             bitmapStamp(pen, render::TemplateId::Wedge, s, s, x0 - 3 * s, y0 - 8 * s);
             return true;
         default:

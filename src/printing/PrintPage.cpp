@@ -108,7 +108,7 @@ void drawPrintPage(Canvas& out, const ScoreDocument& doc, int page, const PrintR
     pen.base();
     std::vector<PixelBox> inked;
     for (int i = 0; i < p.count; ++i) {
-        if (p.records[i].kind() == kTateYoko)
+        if (p.records[i].kind() == kStraightLine)
             printLine(pen, p.records[i], anchorOf(p.records[i], p, raster), inked);
     }
 
@@ -120,7 +120,7 @@ void drawPrintPage(Canvas& out, const ScoreDocument& doc, int page, const PrintR
                                        options.userSymbols};
     for (int i = 0; i < p.count; ++i) {
         const SymbolRecord& r = p.records[i];
-        if (r.kind() == kTateYoko) continue;
+        if (r.kind() == kStraightLine) continue;
         const PrintAnchor at = anchorOf(r, p, raster);
         pen.base();
         if (printing::printNote(pen, context, r, at) || printing::printMark(pen, context, r, at) ||

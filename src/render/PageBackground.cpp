@@ -66,7 +66,7 @@ void drawSearchMarks(Canvas& c, const PassPage& page, int target, InkBlocks& ink
         if (page.records[i].kind() != target) continue;
         const PagePoint p = page.anchors[i];
         // Anchors are held within the canvas's coordinate bound, so these sums stay in range.
-        if (target == kTenji) {
+        if (target == kBraille) {
             ink.mark(p.x - r, p.y - 16, p.x + 20, p.y + 23);
             c.fillRect(p.x - r, p.y - 16, p.x + 20, p.y + 23);
         } else {
@@ -103,7 +103,7 @@ void drawPageBackground(Canvas& canvas, const PassPage& page, const ViewState& s
     canvas.setBrushColour(kBlack);
     for (int i = 0; i < page.count; ++i) {
         const SymbolRecord& r = page.records[i];
-        if (r.kind() != kTateYoko) continue;
+        if (r.kind() != kStraightLine) continue;
         const PagePoint p = page.anchors[i];
         const PagePoint end = lineRecordEnd(r, p.x, p.y);
         ink.mark(p.x, p.y, end.x, end.y);

@@ -22,25 +22,25 @@ SymbolRecord sampleRecord(int mode, int anchorX) {
     SymbolRecord r;
     r[0] = mode;
     switch (mode) {
-        case kFuten:
+        case kDot:
             r[1] = anchorX;
             break;
-        case kCresend:
-        case kDeCresend:
+        case kCrescendo:
+        case kDecrescendo:
             r[3] = anchorX + 30;
             break;
-        case kTateYoko:
+        case kStraightLine:
             r[3] = 0, r[4] = 30;
             break;
-        case k3renpuOver:
-        case k3renpuUnder:
-        case kRenkou:
+        case kTripletAbove:
+        case kTripletBelow:
+        case kBeam:
             r[3] = 5;
             break;
-        case kShasen:
+        case kObliqueLine:
             r[3] = 4, r[4] = -4;
             break;
-        case kTenji:
+        case kBraille:
             r[3] = 63;
             break;
         default:
@@ -71,11 +71,11 @@ void drawFigureAtCentre(Canvas& work, int mode) {
     const int cx = kWork / 2;
     const int cy = kWork / 2;
     const ScreenMetrics metrics(kPitch);
-    if (mode == kSura || mode == kSuraU) {
+    if (mode == kSlur || mode == kSlurReversed) {
         work.setPenColour(kBlack);
         for (int d = 0; d < 2; ++d)
             drawSlur(work, cx - 24, cy + d, cx + 24, cy + d, cx,
-                     cy + (mode == kSura ? 12 : -12) + d, mode == kSuraU);
+                     cy + (mode == kSlur ? 12 : -12) + d, mode == kSlurReversed);
         return;
     }
     FigureContext context;
@@ -83,7 +83,7 @@ void drawFigureAtCentre(Canvas& work, int mode) {
     context.pitch = kPitch;
     const SymbolRecord r = sampleRecord(mode, cx);
     drawFigure(work, metrics, r, cx, cy, context, kBlack);
-    if (mode == kTateYoko) {
+    if (mode == kStraightLine) {
         work.setPenColour(kBlack);
         for (int d = -1; d <= 1; ++d) drawLineRecord(work, r, cx + d, cy - 15);
     }

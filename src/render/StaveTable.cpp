@@ -28,7 +28,7 @@ void StaveTable::build(const ScoreDocument& doc, int page) {
     const SymbolRecord* records = doc.pageRecords(page);
     for (int i = 0; i < count; ++i) {
         const SymbolRecord& r = records[i];
-        if (r.kind() == kTateYoko && r[1] > 5 && r[1] < 10 && r[3] != 0)
+        if (r.kind() == kStraightLine && r[1] > 5 && r[1] < 10 && r[3] != 0)
             rows[static_cast<size_t>(n++)] = r[2];
     }
     // The top line of stave s is the (5s + 1)-th lowest row. Taking it from the sorted rows

@@ -12,7 +12,7 @@ protected:
     BrailleWritingTest() {
         forms.fillNewScore = [](NewScoreForm& f) { f.setScoreTypeItem(2); };
         newScore();
-        ws.selectMode(kTenji);
+        ws.selectMode(kBraille);
         ws.pageMouseMove(100, 200);
         ws.pageMouseDown(MouseButton::Left, 100, 200);  // cursor (90, 191): first cell at x 96
     }
@@ -157,12 +157,12 @@ TEST_F(BrailleWritingTest, BackSpaceRemovesCommittedCellsAndArrowsMoveTheCursor)
 TEST_F(BrailleWritingTest, OtherToolsHideTheWindowAndClosingDisarms) {
     writing().setEntryMode(BrailleWriting::kDirect);
     writing().textChanged("a");
-    ws.selectMode(kTenji);  // the braille tool again keeps the window
+    ws.selectMode(kBraille);  // the braille tool again keeps the window
     EXPECT_TRUE(ws.window().brailleWindowVisible);
-    ws.selectMode(k4bunonpu);
+    ws.selectMode(kQuarterNoteUp);
     EXPECT_FALSE(ws.window().brailleWindowVisible);
     EXPECT_EQ(count(), 0);  // pending cells are not committed
-    ws.selectMode(kTenji);
+    ws.selectMode(kBraille);
     ws.pageMouseDown(MouseButton::Left, 100, 300);
     writing().close();
     EXPECT_FALSE(ws.window().brailleWindowVisible);

@@ -99,8 +99,8 @@ TEST_F(PageCommandsTest, SelectingAPageDisarmsAndShowsItsFields) {
     };
     ws.pageAdd();
     ws.selectPage(0);
-    ws.selectMode(k4bunonpu);
-    EXPECT_EQ(ws.window().pressedMode, k4bunonpu);
+    ws.selectMode(kQuarterNoteUp);
+    EXPECT_EQ(ws.window().pressedMode, kQuarterNoteUp);
     ws.selectPage(1);
     EXPECT_EQ(ws.document().toolMode, 0);
     EXPECT_EQ(ws.window().pressedMode, 0);
@@ -120,7 +120,7 @@ TEST_F(PageCommandsTest, TopMarginMovesEveryRecordOfThePage) {
 }
 
 TEST_F(PageCommandsTest, ModeSelectionAndViewToggles) {
-    ws.selectMode(k2jyuKugiri);
+    ws.selectMode(kDoubleBarLine);
     EXPECT_EQ(ws.window().modeText, "二重区切り線");
     EXPECT_EQ(ws.document().interactionState, kReady);
     ws.selectMode(kModeClipCopy);
