@@ -22,16 +22,17 @@ constexpr const char* kCut = "切り取ってクリップボードへコピー�
 
 bool isRegionTool(int mode) { return mode >= kModeRegionCopy && mode <= kModeClipCut; }
 bool isTwoClickEndX(int mode) {
-    return mode == kCrescendo || mode == kDecrescendo || mode == kGuitarStrings;
+    return placementOf(mode) == Placement::TwoClicksEndX;
 }
 bool isTwoClickOffset(int mode) {
-    return mode == kTripletAbove || mode == kTripletBelow || mode == kBeam || mode == kObliqueLine;
+    return placementOf(mode) == Placement::TwoClicksOffset;
 }
 bool isSlur(int mode) {
-    return mode == kSlur || mode == kSlurReversed;
+    return placementOf(mode) == Placement::ThreeClicks;
 }
 bool isGesture(int mode) {
-    return isTwoClickEndX(mode) || isTwoClickOffset(mode) || isSlur(mode) || mode == kStraightLine;
+    return isTwoClickEndX(mode) || isTwoClickOffset(mode) || isSlur(mode) ||
+           placementOf(mode) == Placement::Line;
 }
 
 // The mode box text after a drag: the pedal marks have their own name here.
@@ -151,9 +152,8 @@ void Editor::pickUp(MouseButton button, int x, int y, bool& pickedUp) {
         SymbolRecord& r = doc_.record(page, i);
         if (r.kind() != mode) continue;
         // 64-bit: a record may lie anywhere in the 32-bit range.
-        const int64_t hotX = r.kind() == kDot ? r[1] : 6 * int64_t{r[1]};
-        const int64_t hotY = (int64_t{r[2]} + 2 * t) * p;
-        if (std::abs(hotX - x) >= 6 || std::abs(hotY - y) >= 6) continue;
+        const HotPosition hot = hotPosition(r, t, p);
+        if (std::abs(hot.x - x) >= 6 || std::abs(hot.y - y) >= 6) continue;
 
         state_.pickedIndex = i;
         state_.pickedKind = r.kind();
@@ -178,10 +178,8 @@ void Editor::pressReady(int x, int y) {
     const int mode = doc_.toolMode;
     const Placement placement = placementOf(mode);
     if (placement == Placement::OneClick || placement == Placement::OneClickPixelX) {
-        SymbolRecord r;
-        r[0] = mode;
-        r[1] = placement == Placement::OneClickPixelX ? x : x / 6;
-        r[2] = rowOf(y);
+        const SymbolRecord r =
+            placedRecord(mode, placement == Placement::OneClickPixelX ? x : x / 6, rowOf(y));
         if (append(r)) state_.lastEditKind = kAppended;
         host_.redraw();
     } else if (isGesture(mode)) {
@@ -222,18 +220,13 @@ void Editor::firstPress(int, int) {
 
 void Editor::writeTwoClickRecord(int x) {
     const int mode = doc_.toolMode;
-    SymbolRecord r;
-    r[0] = mode;
-    r[1] = state_.pointerPoint.x / 6;
-    r[2] = rowOf(state_.pointerPoint.y);
+    SymbolRecord r = placedRecord(mode, state_.pointerPoint.x / 6, rowOf(state_.pointerPoint.y));
     if (isTwoClickEndX(mode)) {
-        r[3] = x;
+        setExtent(r, x, 0);
     } else if (mode == kStraightLine) {
-        r[3] = state_.rubberDx;
-        r[4] = state_.rubberDy;
+        setExtent(r, state_.rubberDx, state_.rubberDy);
     } else {
-        r[3] = state_.rubberDx / 6;
-        r[4] = state_.rubberDy / pitch();
+        setExtent(r, state_.rubberDx / 6, state_.rubberDy / pitch());
     }
     if (append(r)) state_.lastEditKind = kAppended;
     host_.redraw();
@@ -241,14 +234,9 @@ void Editor::writeTwoClickRecord(int x) {
 }
 
 void Editor::writeSlur(int x, int y) {
-    SymbolRecord r;
-    r[0] = doc_.toolMode;
-    r[1] = state_.slurP1.x / 6;
-    r[2] = rowOf(state_.slurP1.y);
-    r[3] = state_.slurP2.x / 6;
-    r[4] = rowOf(state_.slurP2.y);
-    r[5] = x / 6;
-    r[6] = rowOf(y);
+    const SymbolRecord r = slurRecord(doc_.toolMode, {{state_.slurP1.x / 6, rowOf(state_.slurP1.y)},
+                                                      {state_.slurP2.x / 6, rowOf(state_.slurP2.y)},
+                                                      {x / 6, rowOf(y)}});
     if (append(r)) state_.lastEditKind = kAppended;
     host_.redraw();
     doc_.interactionState = kReady;
@@ -390,33 +378,7 @@ void Editor::releaseDrag(int x, int y) {
     }
     SymbolRecord& r = doc_.record(page, state_.pickedIndex);
     r[0] = state_.pickedKind;
-    const int column = x / 6;
-    const int row = rowOf(y);
-    switch (r.kind()) {
-        case kDot:
-            r[1] = x;
-            r[2] = row;
-            break;
-        case kCrescendo:
-        case kDecrescendo:
-        case kGuitarStrings:
-            r[3] = fieldPlus(r[3], x - 6 * int64_t{r[1]});
-            r[1] = column;
-            r[2] = row;
-            break;
-        case kSlur:
-        case kSlurReversed: {
-            const int64_t dc = column - int64_t{r[1]};
-            const int64_t dr = row - int64_t{r[2]};
-            for (int f : {1, 3, 5}) r[f] = fieldPlus(r[f], dc);
-            for (int f : {2, 4, 6}) r[f] = fieldPlus(r[f], dr);
-            break;
-        }
-        default:
-            r[1] = column;
-            r[2] = row;
-            break;
-    }
+    moveRecordTo(r, x, rowOf(y));
     state_.lastEditKind = kRecordMoved;
 }
 
@@ -460,7 +422,7 @@ void Editor::undo() {
             const int dr = state_.regionTarget.y - s.top;
             const int count = doc_.symbolCount(page);
             for (int i = std::max(0, count - s.count()); i < count; ++i)
-                shiftRecord(doc_.record(page, i), -dc, -dr, pitch());
+                shiftByCells(doc_.record(page, i), -dc, -dr, pitch());
             state_.lastEditKind = kAppended;
             host_.redraw();
             break;
@@ -501,17 +463,12 @@ void Editor::nudge(EditKey key) {
     const int p = pitch();
     for (int i = count - n; i < count; ++i) {
         SymbolRecord& r = doc_.record(page, i);
-        const int kind = r.kind();
         const int dx = key == EditKey::Left ? -1 : key == EditKey::Right ? 1 : 0;
         const int dy = key == EditKey::Up ? -1 : key == EditKey::Down ? 1 : 0;
-        r[1] = fieldPlus(r[1], dx * (region && (kind == kDot || kind == kBraille) ? 6 : 1));
-        r[2] = fieldPlus(r[2], dy * (region && kind == kBraille ? p : 1));
-        if (isTwoClickEndX(kind)) r[3] = fieldPlus(r[3], 6 * dx);
-        if (isSlur(kind)) {
-            r[3] = fieldPlus(r[3], dx);
-            r[5] = fieldPlus(r[5], dx);
-            r[4] = fieldPlus(r[4], dy);
-            r[6] = fieldPlus(r[6], dy);
+        if (region) {
+            shiftByCells(r, dx, dy, p);
+        } else {
+            nudgeSingle(r, dx, dy, p);
         }
     }
     // A nudge is an edit: without this, one made after saving would be lost silently.

@@ -26,10 +26,10 @@ constexpr int kStripLeft = 100;
 constexpr int kStripRight = 120;
 
 bool isHairpin(int kind) {
-    return kind == kCrescendo || kind == kDecrescendo || kind == kGuitarStrings;
+    return placementOf(kind) == Placement::TwoClicksEndX;
 }
 bool isBracket(int kind) {
-    return kind == kTripletAbove || kind == kTripletBelow || kind == kBeam || kind == kObliqueLine;
+    return placementOf(kind) == Placement::TwoClicksOffset;
 }
 
 // The braille pointer: all six dots of a cell, 4 x 4 each with white corners.
@@ -144,7 +144,7 @@ void Editor::mouseMove(int x, int y) {
         const int kind = dragged ? state_.pickedKind : mode;
         if (placementOf(kind) == Placement::None || placementOf(kind) == Placement::Generated) return;
         eraseStrip();
-        const int ax = kind == kDot ? x : xs;
+        const int ax = isPixelField(kind, 1) ? x : xs;
         state_.pointerPoint = {ax, ys};
         stripLeft_ = ax - kStripLeft;
         stripRight_ = ax + kStripRight;
@@ -155,12 +155,11 @@ void Editor::mouseMove(int x, int y) {
                              kind == kSlurReversed);
             return;
         }
-        SymbolRecord r;
-        r[0] = kind;
+        SymbolRecord r = placedRecord(kind, 0, 0);
         const int u18 = 18 * p / 6;
-        if (isHairpin(kind)) r[3] = ax + u18;
-        if (kind == kStraightLine) r[3] = 20;
-        if (isBracket(kind)) r[3] = 6;
+        if (isHairpin(kind)) setExtent(r, ax + u18, 0);
+        if (kind == kStraightLine) setExtent(r, 20, 0);
+        if (isBracket(kind)) setExtent(r, 6, 0);
         drawPreviewFigure(r, ax, ys);
         return;
     }
@@ -172,13 +171,12 @@ void Editor::gesturePreview(int x, int y, int xs, int ys) {
     const int st = doc_.interactionState;
     const PixelPoint anchor = state_.pointerPoint;
     const int p = pitch();
-    SymbolRecord r;
-    r[0] = mode;
+    SymbolRecord r = placedRecord(mode, 0, 0);
     if (st == kFirstPoint && isHairpin(mode)) {
         if (x <= anchor.x + 17) return;
         eraseStrip();
         state_.rubberDx = x - anchor.x;
-        r[3] = x;
+        setExtent(r, x, 0);
         drawPreviewFigure(r, anchor.x, anchor.y);
         stripLeft_ = anchor.x - kStripLeft;
         stripRight_ = x + kStripRight;
@@ -191,8 +189,7 @@ void Editor::gesturePreview(int x, int y, int xs, int ys) {
             state_.rubberDx = 0;
             state_.rubberDy = ys - anchor.y;
         }
-        r[3] = state_.rubberDx;
-        r[4] = state_.rubberDy;
+        setExtent(r, state_.rubberDx, state_.rubberDy);
         drawPreviewFigure(r, anchor.x, anchor.y);
         stripLeft_ = std::min(anchor.x, anchor.x + state_.rubberDx) - 4;
         stripRight_ = std::max(anchor.x, anchor.x + state_.rubberDx) + 4;
@@ -201,8 +198,7 @@ void Editor::gesturePreview(int x, int y, int xs, int ys) {
         eraseStrip();
         state_.rubberDx = xs - anchor.x;
         state_.rubberDy = ys - anchor.y;
-        r[3] = state_.rubberDx / 6;
-        r[4] = state_.rubberDy / p;
+        setExtent(r, state_.rubberDx / 6, state_.rubberDy / p);
         drawPreviewFigure(r, anchor.x, anchor.y);
         stripLeft_ = anchor.x - kStripLeft;
         stripRight_ = xs + kStripRight;

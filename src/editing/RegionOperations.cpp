@@ -5,6 +5,7 @@
 
 #include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 
 namespace noma {
@@ -29,13 +30,11 @@ bool selectRegion(const ScoreDocument& doc, int page, PixelPoint c1, PixelPoint 
     for (int i = 0; i < doc.symbolCount(page); ++i) {
         const SymbolRecord& rec = doc.record(page, i);
         bool inside;
-        // 64-bit: a record may lie anywhere in the 32-bit range.
-        if (rec.kind() == kBraille) {
-            const int64_t y = int64_t{rec[2]} + 2 * t * p;
-            inside = 6 * l <= rec[1] && rec[1] <= 6 * r && p * top <= y && y <= p * b;
+        const HotPosition hot = hotPosition(rec, t, p);
+        if (familyOf(rec.kind()) == Family::Braille) {
+            inside = 6 * l <= hot.x && hot.x <= 6 * r && p * top <= hot.y && hot.y <= p * b;
         } else {
-            const int column = rec.kind() == kDot ? rec[1] / 6 : rec[1];
-            const int64_t row = int64_t{rec[2]} + 2 * t;
+            const int64_t column = hot.x / 6, row = hot.y / p;
             inside = l <= column && column <= r && top <= row && row <= b;
         }
         if (!inside) continue;
@@ -60,66 +59,11 @@ void removeSelected(ScoreDocument& doc, int page, const RegionSelection& selecti
     doc.settings(page).symbolCount = kept;
 }
 
-namespace {
-
-// How many leading fields (after the kind) a record of this kind uses.
-int usedFields(int kind) {
-    switch (kind) {
-        case kSlur:
-        case kSlurReversed:
-            return 6;
-        case kStraightLine:
-        case kTripletAbove:
-        case kTripletBelow:
-        case kBeam:
-        case kObliqueLine:
-            return 4;
-        case kCrescendo:
-        case kDecrescendo:
-        case kGuitarStrings:
-        case kBraille:
-            return 3;
-        default: return 2;
-    }
-}
-
-}  // namespace
-
 SymbolRecord droppedCopy(const SymbolRecord& r, int dc, int dr, int pitch) {
     SymbolRecord out;
-    for (int f = 0; f <= usedFields(r.kind()); ++f) out[f] = r[f];
-    shiftRecord(out, dc, dr, pitch);
+    for (int f = 0; f <= usedFieldCount(r.kind()); ++f) out[f] = r[f];
+    shiftByCells(out, dc, dr, pitch);
     return out;
-}
-
-void shiftRecord(SymbolRecord& r, int dc, int dr, int pitch) {
-    const auto shift = [&r](int f, int64_t by) { r[f] = fieldPlus(r[f], by); };
-    switch (r.kind()) {
-        case kDot:
-            shift(1, 6 * int64_t{dc});
-            shift(2, dr);
-            break;
-        case kCrescendo:
-        case kDecrescendo:
-        case kGuitarStrings:
-            shift(1, dc);
-            shift(2, dr);
-            shift(3, 6 * int64_t{dc});
-            break;
-        case kSlur:
-        case kSlurReversed:
-            for (int f : {1, 3, 5}) shift(f, dc);
-            for (int f : {2, 4, 6}) shift(f, dr);
-            break;
-        case kBraille:
-            shift(1, 6 * int64_t{dc});
-            shift(2, int64_t{pitch} * dr);
-            break;
-        default:
-            shift(1, dc);
-            shift(2, dr);
-            break;
-    }
 }
 
 bool applySelection(ScoreDocument& doc, int page, const RegionSelection& selection, int dc, int dr) {

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "document/ScoreDocument.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "music/NoteKinds.h"
 
@@ -83,8 +84,9 @@ class MarkFinder {
         std::vector<Placed> notes;
         for (int i = 0; i < count_; ++i) {
             const SymbolRecord& r = records_[i];
-            if (isStemmedNote(r.kind())) notes.push_back({r[1], r[2], i});
-            if (r.kind() == kDot) dots_.push_back({r[1], r[2], i});
+            const CellPoint at = cellOf(r);
+            if (isStemmedNote(r.kind())) notes.push_back({at.column, at.row, i});
+            if (r.kind() == kDot) dots_.push_back({at.column, at.row, i});
         }
         std::sort(dots_.begin(), dots_.end(), [](const Placed& a, const Placed& b) {
             return a.row != b.row ? a.row < b.row : a.column < b.column;
@@ -149,19 +151,21 @@ class MarkFinder {
     }
 
     void triplet(const SymbolRecord& r) {
-        const int64_t column = r[1];
-        const int64_t row = r[2];
-        const int64_t width = r[3];
-        const int64_t depth = std::llabs(static_cast<int64_t>(r[4]));
+        const BracketView bracket = bracketOf(r);
+        const int64_t column = bracket.start.column;
+        const int64_t row = bracket.start.row;
+        const int64_t width = bracket.columns;
+        const int64_t depth = std::llabs(static_cast<int64_t>(bracket.rows));
         notes_.forColumns(column - 2, column + width + 1, [&](const Placed& note) {
             if (note.row > row && note.row < row + depth + 12) setRhythm(note.index, kTriplet);
         });
     }
 
     void tie(const SymbolRecord& r) {
-        if (r[2] != r[4]) return;  // a slur between different rows is not a tie
-        const int64_t column = r[1];
-        const int64_t row = r[2];
+        const SlurView slur = slurOf(r);
+        if (slur.start.row != slur.end.row) return;  // a slur between different rows is not a tie
+        const int64_t column = slur.start.column;
+        const int64_t row = slur.start.row;
         notes_.forColumns(column - 2, column + 2, [&](const Placed& note) {
             if (std::llabs(note.row - row) < 5) setRhythm(note.index, kTied);
         });
@@ -169,8 +173,9 @@ class MarkFinder {
 
     // Staccato, staccatissimo and grace marks stand above their note within `reach` rows.
     void articulation(const SymbolRecord& r, int64_t reach, int tens, bool grace) {
-        const int64_t column = r[1];
-        const int64_t row = r[2];
+        const CellPoint at = cellOf(r);
+        const int64_t column = at.column;
+        const int64_t row = at.row;
         notes_.forColumns(column - 2, column + 2, [&](const Placed& note) {
             if (note.row <= row || note.row - row >= reach) return;
             if (!grace) {

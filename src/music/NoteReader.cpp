@@ -5,6 +5,7 @@
 
 #include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "music/MarkValues.h"
 #include "music/NoteKinds.h"
@@ -107,9 +108,11 @@ class Reader {
         const SymbolRecord* records = doc_.pageRecords(p);
         for (int i = 0; i < doc_.symbolCount(p); ++i) {
             const SymbolRecord& r = records[i];
-            if (r[1] < 0 || r[1] > lastColumn || r[2] < firstRow || r[2] > lastRow) continue;
+            const CellPoint at = cellOf(r);
+            if (at.column < 0 || at.column > lastColumn || at.row < firstRow || at.row > lastRow)
+                continue;
             if (r.kind() == kGClef || r.kind() == kFClef || isHandled(r.kind())) {
-                spots.push_back({r[1], r[2], i});
+                spots.push_back({at.column, at.row, i});
             }
         }
         std::sort(spots.begin(), spots.end(), [](const Spot& a, const Spot& b) {

@@ -8,6 +8,7 @@
 
 #include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 
 namespace noma {
@@ -43,11 +44,9 @@ void moveSymbols(ScoreDocument& doc, int page, int shift) {
     SymbolRecord* records = doc.pageRecords(page);
     for (int i = 0; i < doc.symbolCount(page); ++i) {
         SymbolRecord& r = records[i];
-        if (r.kind() == kSlur || r.kind() == kSlurReversed) {
-            for (int field : {2, 4, 6}) r[field] = shifted(r[field], shift);
-        } else if (isMovedByTransposition(r.kind())) {
-            r[2] = shifted(r[2], shift);
-        }
+        if (!followsTransposition(r.kind())) continue;
+        for (int f = 1; f < kFieldCount; ++f)
+            if (fieldRole(r.kind(), f) == FieldRole::Row) r[f] = shifted(r[f], shift);
     }
 }
 
@@ -58,22 +57,20 @@ bool appendKeySignatures(ScoreDocument& doc, int page, int keyIndex) {
     const int clefCount = doc.symbolCount(page);
     for (int i = 0; i < clefCount; ++i) {
         const SymbolRecord clef = doc.record(page, i);
-        if ((clef.kind() != kGClef && clef.kind() != kFClef) || clef[1] >= kSignatureColumnLimit) {
+        const CellPoint at = cellOf(clef);
+        if ((clef.kind() != kGClef && clef.kind() != kFClef) ||
+            at.column >= kSignatureColumnLimit) {
             continue;
         }
         const int d = clef.kind() == kGClef ? 0 : 2;
-        const int64_t top = static_cast<int64_t>(clef[2]) - 4;
+        const int64_t top = static_cast<int64_t>(at.row) - 4;
         for (int n = 1; n <= accidentalCount(keyIndex); ++n) {
-            SymbolRecord r;
-            if (keyHasSharps(keyIndex)) {
-                r[0] = kKeySharp;
-                r[1] = d / 2 + 3 * orientation + 10 + 2 * n;
-                r[2] = clampedRow(top + d + sharpRowOffset(n));
-            } else {
-                r[0] = kKeyFlat;
-                r[1] = 3 * orientation + 11 + 2 * n;
-                r[2] = clampedRow(top + d + flatRowOffset(n));
-            }
+            const SymbolRecord r =
+                keyHasSharps(keyIndex)
+                    ? placedRecord(kKeySharp, d / 2 + 3 * orientation + 10 + 2 * n,
+                                   clampedRow(top + d + sharpRowOffset(n)))
+                    : placedRecord(kKeyFlat, 3 * orientation + 11 + 2 * n,
+                                   clampedRow(top + d + flatRowOffset(n)));
             if (!doc.append(page, r)) return false;
         }
     }
@@ -88,54 +85,6 @@ std::string_view shiftItemText(int item) {
         "　－１", "　－２", "　－３", "　－４", "　－５", "　－６", "　－７"};
     if (item < 0 || item >= kShiftItemCount) return "";
     return kItems[static_cast<size_t>(item)];
-}
-
-bool isMovedByTransposition(int kind) {
-    if (kind >= kUserSymbolFirst) return true;
-    switch (kind) {
-        case kBareNoteHead:
-        case kSixteenthNoteUp:
-        case kQuarterNoteUp:
-        case kHundredTwentyEighthNoteUp:
-        case kHalfNote:
-        case kThirtySecondNoteUp:
-        case kWholeNote:
-        case kDot:
-        case kFermata:
-        case kTenuto:
-        case kAccent:
-        case kCrescendo:
-        case kDecrescendo:
-        case kQuarterNoteDown:
-        case kSharp:
-        case kFlat:
-        case kNatural:
-        case kStaccatoMark:
-        case kEighthNoteUp:
-        case kEighthNoteDown:
-        case kSixtyFourthNoteUp:
-        case kSixteenthNoteDown:
-        case kThirtySecondNoteDown:
-        case kSixtyFourthNoteDown:
-        case kBreath:
-        case kHundredTwentyEighthNoteDown:
-        case kFirstEnding:
-        case kSecondEnding:
-        case kThirdEnding:
-        case kTripletAbove:
-        case kTripletBelow:
-        case kGraceNote:
-        case kStaccatissimoMark:
-        case kBeam:
-        case kObliqueLine:
-        case kPedal:
-        case kPedalRelease:
-        case kArpeggio:
-        case kInvertedV:
-            return true;
-        default:
-            return false;
-    }
 }
 
 std::optional<Failure> transposePages(ScoreDocument& doc, const TranspositionSettings& settings) {

@@ -1,5 +1,6 @@
 // Articulations, dynamics, slurs, bar lines, accidentals, endings, brackets, beams and braille
 // cells at printer scale, each with the thickness and grey its relief needs.
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "printing/PrintFigures.h"
 #include "render/SymbolFigures.h"
@@ -27,7 +28,7 @@ void fermata(PrintPen& pen, bool below, double x0, double y0) {
 // Hairpins: field 3 is the open end's x in page pixels.
 void hairpin(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, double x0, double y0) {
     const double s = pen.s();
-    const double end = pen.raster().marginX + r[3] * pen.unit();
+    const double end = pen.raster().marginX + hairpinEndX(r) * pen.unit();
     if (r.kind() == kCrescendo) {
         forOffsets(0, pen.strokeUnit(), [&](int d) {
             pen.line(x0, y0 + d, end + d, y0 - 9 * s + d);
@@ -48,8 +49,10 @@ void hairpin(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, double
 void slur(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, const PrintAnchor& at) {
     const double unit = pen.unit();
     const double rowOrigin = 2.0 * page.topMargin;
-    const double x2 = 6.0 * r[3] * unit, y2 = (r[4] + rowOrigin) * page.pitch * unit;
-    const double x3 = 6.0 * r[5] * unit, y3 = (r[6] + rowOrigin) * page.pitch * unit;
+    const SlurView v = slurOf(r);
+    const double x2 = 6.0 * v.end.column * unit, y2 = (v.end.row + rowOrigin) * page.pitch * unit;
+    const double x3 = 6.0 * v.bulge.column * unit;
+    const double y3 = (v.bulge.row + rowOrigin) * page.pitch * unit;
     const PrintRaster& raster = pen.raster();
     pen.strong();
     forOffsets(0, 3 * pen.strokeUnit() / 2, [&](int d) {
@@ -98,8 +101,10 @@ struct Reach {
 Reach reachOf(const PrintPen& pen, const PrintPage& page, const SymbolRecord& r, double x0,
               double y0) {
     const double unit = pen.unit();
-    const double down = static_cast<double>(r[4]) * page.pitch * unit;
-    return {x0 + 6.0 * r[3] * unit, y0 + down, x0 + 3.0 * r[3] * unit, y0 + down / 2};
+    const BracketView bracket = bracketOf(r);
+    const double down = static_cast<double>(bracket.rows) * page.pitch * unit;
+    return {x0 + 6.0 * bracket.columns * unit, y0 + down, x0 + 3.0 * bracket.columns * unit,
+            y0 + down / 2};
 }
 
 void triplet(PrintPen& pen, const Reach& e, bool below, double x0, double y0) {
@@ -214,7 +219,7 @@ bool printMark(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, cons
             pen.fill(at.x0 - 10 * unit, at.y0 - 9 * unit, at.x0 + 9 * unit, at.y0 + 15 * unit);
             pen.base();
             if (page.mode == PrintMode::Tactile || page.brailleOutput == 2) {
-                printBrailleDots(pen, r[3], render::toDevice(at.a - 4 * unit),
+                printBrailleDots(pen, brailleOf(r).dots, render::toDevice(at.a - 4 * unit),
                                  render::toDevice(at.b - 5 * unit));
             }
             return true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "printing/PrintFigures.h"
 
@@ -32,55 +33,6 @@ void noteHead(PrintPen& pen, double xc, double yc) {
     const render::Mask head =
         maskAt(render::TemplateId::NoteHead, toDevice(10 * s), toDevice(12 * s));
     pen.stamp(head, xc - 5 * s, yc - 6 * s, pen.raster().baseGrey);
-}
-
-struct Stem {
-    bool up = true;
-    int flags = 0;
-    bool bars = false;  // 128th notes: five solid bars instead of flags
-};
-
-bool stemOf(int kind, Stem& stem) {
-    switch (kind) {
-        case kQuarterNoteUp:
-            stem = {true, 0, false};
-            return true;
-        case kQuarterNoteDown:
-            stem = {false, 0, false};
-            return true;
-        case kEighthNoteUp:
-            stem = {true, 1, false};
-            return true;
-        case kEighthNoteDown:
-            stem = {false, 1, false};
-            return true;
-        case kSixteenthNoteUp:
-            stem = {true, 2, false};
-            return true;
-        case kSixteenthNoteDown:
-            stem = {false, 2, false};
-            return true;
-        case kThirtySecondNoteUp:
-            stem = {true, 3, false};
-            return true;
-        case kThirtySecondNoteDown:
-            stem = {false, 3, false};
-            return true;
-        case kSixtyFourthNoteUp:
-            stem = {true, 4, false};
-            return true;
-        case kSixtyFourthNoteDown:
-            stem = {false, 4, false};
-            return true;
-        case kHundredTwentyEighthNoteUp:
-            stem = {true, 0, true};
-            return true;
-        case kHundredTwentyEighthNoteDown:
-            stem = {false, 0, true};
-            return true;
-        default:
-            return false;
-    }
 }
 
 void stemmedNote(PrintPen& pen, int pitch, const Stem& stem, double x0, double y0) {
@@ -178,9 +130,8 @@ bool printNote(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, cons
     const double s = pen.s();
     const double unit = pen.unit();
     const double x0 = at.x0, y0 = at.y0, a = at.a, b = at.b;
-    Stem stem;
-    if (stemOf(r.kind(), stem)) {
-        stemmedNote(pen, page.pitch, stem, x0, y0);
+    if (const std::optional<Stem> stem = stemOf(r.kind())) {
+        stemmedNote(pen, page.pitch, *stem, x0, y0);
         printLedgerLines(pen, page, a, b);
         return true;
     }

@@ -1,6 +1,7 @@
 // Articulations, dynamics, slurs, bar lines, repeats, accidentals, brackets and lines.
 #include <cmath>
 
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "render/FigurePen.h"
 
@@ -68,8 +69,9 @@ void drawEnding(FigurePen& pen, int kind, double x, double y) {
 void drawOffsetFigure(FigurePen& pen, const SymbolRecord& r, double x, double y,
                       const FigureContext& context) {
     const auto u = [&](int k) { return pen.u(k); };
-    const double dx = pen.px(6.0 * r[3]);
-    const double dy = pen.px(static_cast<double>(r[4]) * context.pitch);
+    const BracketView bracket = bracketOf(r);
+    const double dx = pen.px(6.0 * bracket.columns);
+    const double dy = pen.px(static_cast<double>(bracket.rows) * context.pitch);
     const double mx = x + std::trunc(dx / 2);
     const double my = y + std::trunc(dy / 2);
     switch (r.kind()) {
@@ -174,13 +176,13 @@ void drawMarkFigure(FigurePen& pen, const SymbolRecord& r, double x, double y,
     const FigureMetrics& m = pen.metrics();
     switch (r.kind()) {
         case kCrescendo: {
-            const double end = m.x(r[3]);
+            const double end = m.x(hairpinEndX(r));
             pen.line(x, y, end, y - u(9));
             pen.line(x, y, end, y + u(9));
             break;
         }
         case kDecrescendo: {
-            const double end = m.x(r[3]);
+            const double end = m.x(hairpinEndX(r));
             pen.line(x, y - u(9), end, y);
             pen.line(x, y + u(9), end, y);
             break;
@@ -188,8 +190,11 @@ void drawMarkFigure(FigurePen& pen, const SymbolRecord& r, double x, double y,
         case kSlur:
         case kSlurReversed: {
             const double rowOrigin = 2.0 * context.topMargin;
-            const double x2 = m.x(6.0 * r[3]), y2 = m.y((r[4] + rowOrigin) * context.pitch);
-            const double x3 = m.x(6.0 * r[5]), y3 = m.y((r[6] + rowOrigin) * context.pitch);
+            const SlurView slur = slurOf(r);
+            const double x2 = m.x(6.0 * slur.end.column);
+            const double y2 = m.y((slur.end.row + rowOrigin) * context.pitch);
+            const double x3 = m.x(6.0 * slur.bulge.column);
+            const double y3 = m.y((slur.bulge.row + rowOrigin) * context.pitch);
             drawSlur(pen.canvas(), x, y, x2, y2, x3, y3, r.kind() == kSlurReversed);
             break;
         }

@@ -1,6 +1,7 @@
 // Notes, hatched heads, clefs, the wedge and rests: the figures built from stamps and strokes.
 #include <cmath>
 
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "render/FigurePen.h"
 
@@ -16,56 +17,7 @@ void noteHead(FigurePen& pen, double x, double y) {
     pen.stamp(TemplateId::NoteHead, x - pen.u(5), y - pen.u(6), pen.u(10), pen.u(12));
 }
 
-struct StemmedNote {
-    bool up = true;
-    int flags = 0;
-    bool bars = false;  // 128th notes: five solid bars instead of flags
-};
-
-bool stemmedNote(int kind, StemmedNote& note) {
-    switch (kind) {
-        case kQuarterNoteUp:
-            note = {true, 0, false};
-            return true;
-        case kEighthNoteUp:
-            note = {true, 1, false};
-            return true;
-        case kSixteenthNoteUp:
-            note = {true, 2, false};
-            return true;
-        case kThirtySecondNoteUp:
-            note = {true, 3, false};
-            return true;
-        case kSixtyFourthNoteUp:
-            note = {true, 4, false};
-            return true;
-        case kHundredTwentyEighthNoteUp:
-            note = {true, 0, true};
-            return true;
-        case kQuarterNoteDown:
-            note = {false, 0, false};
-            return true;
-        case kEighthNoteDown:
-            note = {false, 1, false};
-            return true;
-        case kSixteenthNoteDown:
-            note = {false, 2, false};
-            return true;
-        case kThirtySecondNoteDown:
-            note = {false, 3, false};
-            return true;
-        case kSixtyFourthNoteDown:
-            note = {false, 4, false};
-            return true;
-        case kHundredTwentyEighthNoteDown:
-            note = {false, 0, true};
-            return true;
-        default:
-            return false;
-    }
-}
-
-void drawStemmedNote(FigurePen& pen, const StemmedNote& note, double x, double y) {
+void drawStemmedNote(FigurePen& pen, const Stem& note, double x, double y) {
     const auto u = [&](int k) { return pen.u(k); };
     noteHead(pen, x, y);
     if (note.up) {
@@ -149,8 +101,8 @@ void drawRest(FigurePen& pen, int kind, double x, double y) {
 }  // namespace
 
 void drawNoteFigure(FigurePen& pen, int kind, double x, double y, const FigureContext& context) {
-    StemmedNote note;
-    if (stemmedNote(kind, note)) {
+    if (const std::optional<Stem> stem = stemOf(kind)) {
+        const Stem note = *stem;
         pen.keptFigure(FigureFamily::Note, kind, x, y, [&](FigurePen& p, double ax, double ay) {
             drawStemmedNote(p, note, ax, ay);
         });

@@ -1,6 +1,7 @@
 #include "render/PageBackground.h"
 
 #include "document/PageGeometry.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "render/PageColours.h"
 #include "render/PageRenderer.h"
@@ -59,19 +60,17 @@ void drawRuledLines(Canvas& c, const PassPage& page, InkBlocks& ink) {
 }
 
 void drawSearchMarks(Canvas& c, const PassPage& page, int target, InkBlocks& ink) {
-    const int r = 15 * page.pitch / 6;
     c.setPenColour(kAqua);
     c.setBrushColour(kAqua);
     for (int i = 0; i < page.count; ++i) {
         if (page.records[i].kind() != target) continue;
         const PagePoint p = page.anchors[i];
-        // Anchors are held within the canvas's coordinate bound, so these sums stay in range.
-        if (target == kBraille) {
-            ink.mark(p.x - r, p.y - 16, p.x + 20, p.y + 23);
-            c.fillRect(p.x - r, p.y - 16, p.x + 20, p.y + 23);
+        const SearchMark m = searchMarkAt(target, p.x, p.y, page.pitch);
+        ink.mark(m.left, m.top, m.right, m.bottom);
+        if (m.box) {
+            c.fillRect(m.left, m.top, m.right, m.bottom);
         } else {
-            ink.mark(p.x - r, p.y - r, p.x + r, p.y + r);
-            c.ellipse(p.x - r, p.y - r, p.x + r, p.y + r);
+            c.ellipse(m.left, m.top, m.right, m.bottom);
         }
     }
 }

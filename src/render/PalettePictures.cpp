@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "render/FigureMetrics.h"
 #include "render/SymbolFigures.h"
@@ -19,29 +20,28 @@ constexpr Rgb kShadow = rgb(128, 128, 128);
 
 // A record that shows the kind at its usual size when drawn at the work canvas's centre.
 SymbolRecord sampleRecord(int mode, int anchorX) {
-    SymbolRecord r;
-    r[0] = mode;
+    SymbolRecord r = placedRecord(mode, 0, 0);
     switch (mode) {
         case kDot:
-            r[1] = anchorX;
+            r = placedRecord(mode, anchorX, 0);
             break;
         case kCrescendo:
         case kDecrescendo:
-            r[3] = anchorX + 30;
+            setExtent(r, anchorX + 30, 0);
             break;
         case kStraightLine:
-            r[3] = 0, r[4] = 30;
+            setExtent(r, 0, 30);
             break;
         case kTripletAbove:
         case kTripletBelow:
         case kBeam:
-            r[3] = 5;
+            setExtent(r, 5, 0);
             break;
         case kObliqueLine:
-            r[3] = 4, r[4] = -4;
+            setExtent(r, 4, -4);
             break;
         case kBraille:
-            r[3] = 63;
+            r = brailleRecord({0, 0, 63});
             break;
         default:
             break;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "render/FigurePen.h"
 #include "render/PaletteFigures.h"
@@ -25,8 +26,9 @@ void drawBrailleCell(FigurePen& pen, const SymbolRecord& r, double x, double y, 
     if (displayMode != 2) return;
     const double cx = x - pen.px(4);
     const double cy = y - pen.px(5);
+    const int32_t dots = brailleOf(r).dots;
     for (int dot = 0; dot < 6; ++dot) {
-        if (((r[3] >> dot) & 1) == 0) continue;
+        if (((dots >> dot) & 1) == 0) continue;
         const double dx = cx + pen.px(dot < 3 ? 0 : 7);
         const double dy = cy + pen.px(8.0 * (dot % 3));
         pen.ellipse(dx - pen.px(2), dy - pen.px(2), dx + pen.px(2), dy + pen.px(2));
@@ -67,16 +69,8 @@ bool isNoteOrStamp(int kind) {
 }  // namespace
 
 PagePoint recordAnchor(const SymbolRecord& r, int topMargin, int pitch) {
-    const int64_t rowOrigin = 2 * int64_t{topMargin} * pitch;
-    switch (r.kind()) {
-        case kDot:
-            return {pagePixel(r[1]), pagePixel((int64_t{r[2]} + 2 * int64_t{topMargin}) * pitch)};
-        case kBraille:
-            return {pagePixel(r[1]), pagePixel(int64_t{r[2]} + rowOrigin)};
-        default:
-            return {pagePixel(6 * int64_t{r[1]}),
-                    pagePixel((int64_t{r[2]} + 2 * int64_t{topMargin}) * pitch)};
-    }
+    const HotPosition at = hotPosition(r, topMargin, pitch);
+    return {pagePixel(at.x), pagePixel(at.y)};
 }
 
 int whiteOutRects(const FigureMetrics& m, int kind, double x, double y, FigureRect out[2]) {
@@ -173,7 +167,8 @@ void drawFigure(Canvas& canvas, const FigureMetrics& m, const SymbolRecord& reco
 }
 
 PagePoint lineRecordEnd(const SymbolRecord& record, int x, int y) {
-    return {pagePixel(int64_t{x} + record[3]), pagePixel(int64_t{y} + record[4])};
+    const LineLengths length = lineLengthsOf(record);
+    return {pagePixel(int64_t{x} + length.across), pagePixel(int64_t{y} + length.down)};
 }
 
 void drawLineRecord(Canvas& canvas, const SymbolRecord& record, int x, int y) {
