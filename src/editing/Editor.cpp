@@ -69,7 +69,7 @@ bool Editor::append(const SymbolRecord& record) {
 
 void Editor::mouseDown(MouseButton button, int x, int y) {
     if (doc_.interactionState == kNoDocument) return;
-    doc_.dataChanged = 1;
+    doc_.dataChanged = true;
     pasteBuffer_.clear(kWhite);
 
     const int mode = doc_.toolMode;
@@ -163,7 +163,7 @@ void Editor::pickUp(MouseButton button, int x, int y, bool& pickedUp) {
         host_.setModeText(modeText(kModeMoveCopyErase));
         doc_.interactionState = kFirstPoint;
         if (button == MouseButton::Left) {
-            state_.dragging = 1;
+            state_.dragging = true;
             r[0] = 0;  // shown only as the moving preview while dragged
         } else {
             doc_.remove(page, i);
@@ -359,13 +359,13 @@ void Editor::clipPaste() {
 
 void Editor::mouseUp(MouseButton, int x, int y) {
     if (doc_.toolMode != kModeMoveCopyErase || doc_.interactionState != kFirstPoint) return;
-    if (state_.dragging == 1) releaseDrag(x, y);
-    state_.dragging = 0;
+    if (state_.dragging) releaseDrag(x, y);
+    state_.dragging = false;
     doc_.toolMode = state_.savedMode;
     host_.setModeText(modeTextAfterDrag(state_.savedMode));
     host_.redraw();
     doc_.interactionState = kReady;
-    doc_.dataChanged = 1;
+    doc_.dataChanged = true;
 }
 
 void Editor::releaseDrag(int x, int y) {
@@ -439,7 +439,7 @@ void Editor::undo() {
             break;
         default: break;
     }
-    doc_.dataChanged = 1;
+    doc_.dataChanged = true;
 }
 
 bool Editor::keyDown(EditKey key) {
@@ -472,7 +472,7 @@ void Editor::nudge(EditKey key) {
         }
     }
     // A nudge is an edit: without this, one made after saving would be lost silently.
-    doc_.dataChanged = 1;
+    doc_.dataChanged = true;
     host_.redraw();
 }
 

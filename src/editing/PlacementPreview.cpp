@@ -139,7 +139,7 @@ void Editor::mouseMove(int x, int y) {
         return;
     }
 
-    const bool dragged = mode == kModeMoveCopyErase && st == kFirstPoint && state_.dragging == 1;
+    const bool dragged = mode == kModeMoveCopyErase && st == kFirstPoint && state_.dragging;
     if ((st == kReady && mode != 0 && mode != kModeMoveCopyErase) || dragged) {
         const int kind = dragged ? state_.pickedKind : mode;
         if (placementOf(kind) == Placement::None || placementOf(kind) == Placement::Generated) return;

@@ -94,7 +94,7 @@ void drawGridPoints(Canvas& c, const PassPage& page, int interval, InkBlocks& in
 void drawPageBackground(Canvas& canvas, const PassPage& page, const ViewState& state,
                         InkBlocks& ink) {
     drawFrame(canvas, page, ink);
-    if (page.scoreType == kBlank && state.rulesVisible == 1) drawRuledLines(canvas, page, ink);
+    if (page.scoreType == kBlank && state.rulesVisible) drawRuledLines(canvas, page, ink);
     if (state.searchActive == 1) drawSearchMarks(canvas, page, state.searchTarget, ink);
     if (state.gridInterval > 0) drawGridPoints(canvas, page, state.gridInterval, ink);
 

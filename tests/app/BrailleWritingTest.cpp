@@ -46,7 +46,7 @@ TEST_F(BrailleWritingTest, RomajiKyoCommitsOnTheFifthTick) {
     EXPECT_EQ(cell(1), 42);  // 246
     EXPECT_EQ(ws.document().record(0, 0)[1], 96);
     EXPECT_EQ(writing().fieldText(), "");
-    EXPECT_EQ(ws.document().dataChanged, 1);
+    EXPECT_TRUE(ws.document().dataChanged);
 }
 
 TEST_F(BrailleWritingTest, UnfinishedRomajiStaysAndEnterConfirmsIt) {

@@ -66,7 +66,7 @@ class MusicCommandsTest : public WorkspaceTest {
         ws.pageAdd();
         ws.document().append(1, record({kHalfNote, 20, 6}));
         ws.selectPage(0);
-        ws.document().dataChanged = 0;
+        ws.document().dataChanged = false;
     }
     MidiSettings everyPage() const {
         MidiSettings s;
@@ -87,7 +87,7 @@ TEST_F(MusicCommandsTest, PlayWritesTheProgramFolderFileAndPlaysIt) {
     EXPECT_EQ(hex(playback.heard[0]),
               midiFile("07 A1 20", "00", std::string(kB4D5) + " " + kG4Half));
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(ws.document().dataChanged, 0);
+    EXPECT_FALSE(ws.document().dataChanged);
 
     // Each play overwrites the file with the dialog's current values.
     MidiSettings slow = everyPage();
@@ -212,7 +212,7 @@ TEST_F(WorkspaceTest, MusicCommandsNeedAnOpenDocument) {
     EXPECT_TRUE(playback.paths.empty());
     EXPECT_TRUE(dialogs.fileDialogTitles().empty());
     EXPECT_EQ(forms.transpositionShown, 0);
-    EXPECT_EQ(ws.document().dataChanged, 0);
+    EXPECT_FALSE(ws.document().dataChanged);
 }
 
 // ---- transposition ----
@@ -238,7 +238,7 @@ TEST_F(MusicCommandsTest, TranspositionMovesNotesAndReplacesTheKeyThenRedraws) {
     EXPECT_EQ(doc.record(0, 26), record({kKeySharp, 12, 0}));
     EXPECT_EQ(doc.record(0, 27), record({kKeySharp, 14, 3}));
     EXPECT_EQ(doc.record(1, doc.symbolCount(1) - 1), record({kHalfNote, 20, 6}));
-    EXPECT_EQ(doc.dataChanged, 1);
+    EXPECT_TRUE(doc.dataChanged);
     EXPECT_EQ(ws.renderCount(), renders + 1);
     // The new sharp is on the page image: its picture covers part of the F5 line's area.
     int ink = 0;
@@ -263,7 +263,7 @@ TEST_F(MusicCommandsTest, CancelledTranspositionChangesNothingButStillMarksAndRe
             EXPECT_EQ(ws.document().record(page, i), before->record(page, i)) << i;
         }
     }
-    EXPECT_EQ(ws.document().dataChanged, 1);
+    EXPECT_TRUE(ws.document().dataChanged);
     EXPECT_EQ(ws.renderCount(), renders + 1);
 }
 
@@ -350,7 +350,7 @@ TEST_F(MusicCommandsTest, SearchMarksTheTargetKindBehindItsSymbols) {
     EXPECT_EQ(aquaIn(view, 0, 0, 630, 940), aquaIn(view, 100, 188, 176, 244));
     EXPECT_EQ(view.getPixel(104, 224), kBlack);
     EXPECT_EQ(aquaIn(view, 0, 0, 630, 940), aquaIn(ws.backImage(), 0, 0, 630, 940));
-    EXPECT_EQ(ws.document().dataChanged, 0);
+    EXPECT_FALSE(ws.document().dataChanged);
 
     ws.toggleSearch();
     EXPECT_EQ(aquaIn(ws.viewImage(), 0, 0, 630, 940), 0);

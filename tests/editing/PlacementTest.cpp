@@ -13,7 +13,7 @@ TEST_F(EditorTest, OneClickAndDotFieldsAtPitchEightTopTen) {
     EXPECT_EQ(rec(0)[0], 6);
     EXPECT_EQ(rec(0)[1], 16);
     EXPECT_EQ(rec(0)[2], 250 / 8 - 20);
-    EXPECT_EQ(doc.dataChanged, 1);
+    EXPECT_TRUE(doc.dataChanged);
     arm(kDot);
     editor.mouseDown(MouseButton::Left, 100, 250);
     EXPECT_EQ(rec(1)[1], 100);
@@ -25,10 +25,10 @@ TEST_F(EditorTest, PressWithoutDocumentOrWhileIdleOnlyMarks) {
     doc.interactionState = kNoDocument;
     doc.toolMode = 6;
     editor.mouseDown(MouseButton::Left, 100, 100);
-    EXPECT_EQ(doc.dataChanged, 0);
+    EXPECT_FALSE(doc.dataChanged);
     doc.interactionState = kIdle;
     editor.mouseDown(MouseButton::Left, 100, 100);
-    EXPECT_EQ(doc.dataChanged, 1);
+    EXPECT_TRUE(doc.dataChanged);
     EXPECT_EQ(count(), 0);
 }
 
@@ -221,10 +221,10 @@ TEST_F(EditorTest, UndoRemovesNewestFirstThenWhateverIsLast) {
     EXPECT_EQ(count(), 1);
     editor.undo();  // the staff line goes too
     EXPECT_EQ(count(), 0);
-    doc.dataChanged = 0;
+    doc.dataChanged = false;
     editor.undo();
     EXPECT_EQ(count(), 0);
-    EXPECT_EQ(doc.dataChanged, 1);
+    EXPECT_TRUE(doc.dataChanged);
 }
 
 TEST_F(EditorTest, ArrowKeysNudgeTheLastPlacement) {
@@ -234,12 +234,12 @@ TEST_F(EditorTest, ArrowKeysNudgeTheLastPlacement) {
     EXPECT_EQ(rec(0)[1], 99);  // a dot stores pixels
     arm(kQuarterNoteUp);
     editor.mouseDown(MouseButton::Left, 100, 250);
-    doc.dataChanged = 0;
+    doc.dataChanged = false;
     editor.keyDown(EditKey::Right);
     editor.keyDown(EditKey::Down);
     EXPECT_EQ(rec(1)[1], 17);
     EXPECT_EQ(rec(1)[2], 12);
-    EXPECT_EQ(doc.dataChanged, 1);
+    EXPECT_TRUE(doc.dataChanged);
     arm(kCrescendo);
     editor.mouseMove(100, 250);
     editor.mouseDown(MouseButton::Left, 100, 250);

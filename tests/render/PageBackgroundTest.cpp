@@ -65,7 +65,7 @@ TEST(PageBackground, EverythingDrawnIsMarkedForTheWhiteOut) {
             records.push_back(rec({i % 2 == 0 ? kSharp : kBraille, 6 * column(rng), row(rng)}));
         }
         ViewState state;
-        state.rulesVisible = 1;
+        state.rulesVisible = true;
         state.searchActive = trial % 3 == 0 ? 0 : 1;
         state.searchTarget = trial % 3 == 1 ? kSharp : kBraille;
         state.gridInterval = trial % 4;
@@ -92,7 +92,7 @@ TEST(PageBackground, FrameRulesGridAndLinesInTheirColours) {
     EXPECT_EQ(b.canvas.penColour(), kBlack);
     EXPECT_EQ(b.canvas.brushColour(), kBlack);
     // Without a blank page or the rules shown there are no ruled lines.
-    state.rulesVisible = 0;
+    state.rulesVisible = false;
     EXPECT_EQ(drawBackground(records, 8, 12, kBlank, false, state).canvas.getPixel(300, 72),
               kWhite);
 }

@@ -61,10 +61,10 @@ TEST_F(PageRendererTest, RuledLinesOnlyOnBlankPagesWhileShown) {
     EXPECT_EQ(view.getPixel(300, 32), kWhite);
     EXPECT_EQ(test::runsDown(view, 300, 51, 865, kSilver), 20);
 
-    state.rulesVisible = 0;
+    state.rulesVisible = false;
     render();
     EXPECT_EQ(view.getPixel(300, 72), kWhite);
-    state.rulesVisible = 1;
+    state.rulesVisible = true;
     doc->settings(0).scoreType = kTrebleSingle;
     render();
     EXPECT_EQ(view.getPixel(300, 72), kWhite);

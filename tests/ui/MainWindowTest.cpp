@@ -203,7 +203,7 @@ TEST_F(MainWindowTest, ViewTogglesDoNotMarkTheDocument) {
     item("N42")->trigger();
     EXPECT_EQ(ws.view().hotPositionsVisible, 1);
     EXPECT_EQ(ws.view().gridInterval, 4);
-    EXPECT_EQ(ws.document().dataChanged, 0);
+    EXPECT_FALSE(ws.document().dataChanged);
 }
 
 TEST_F(MainWindowTest, PageMenuAndNavigation) {

@@ -286,7 +286,7 @@ TEST_F(MusicWindowsTest, TranspositionDialogPreviewsTheKeyAndExecutes) {
     EXPECT_EQ(doc.record(0, 7)[2], -5);
     EXPECT_EQ(doc.record(0, doc.symbolCount(0) - 1).kind(), kKeySharp);
     EXPECT_EQ(doc.record(1, 0)[2], 10);  // page 2 left alone
-    EXPECT_EQ(doc.dataChanged, 1);
+    EXPECT_TRUE(doc.dataChanged);
 }
 
 TEST_F(MusicWindowsTest, TranspositionCancelMovesNothing) {
@@ -297,7 +297,7 @@ TEST_F(MusicWindowsTest, TranspositionCancelMovesNothing) {
     item("N91")->trigger();
     EXPECT_EQ(ws.document().record(0, 6)[2], 4);
     EXPECT_EQ(ws.document().symbolCount(0), 9);
-    EXPECT_EQ(ws.document().dataChanged, 1);
+    EXPECT_TRUE(ws.document().dataChanged);
 }
 
 TEST_F(MusicWindowsTest, SearchWindowMarksAndKeepsMarkingAfterClosing) {
