@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "document/PageGeometry.h"
+
 namespace noma {
 
 namespace {
@@ -210,7 +212,7 @@ void shiftField(SymbolRecord& r, int f, int dc, int dr, int pitch) {
             r[f] = fieldPlus(r[f], dr);
             break;
         case FieldRole::PixelX:
-            r[f] = fieldPlus(r[f], 6 * int64_t{dc});
+            r[f] = fieldPlus(r[f], kColumnWidth * int64_t{dc});
             break;
         case FieldRole::PixelY:
             r[f] = fieldPlus(r[f], int64_t{pitch} * dr);
@@ -283,10 +285,10 @@ bool followsTransposition(int kind) {
 }
 
 void moveRecordTo(SymbolRecord& r, int x, int row) {
-    const int column = x / 6;
+    const int column = x / kColumnWidth;
     const int64_t dc = column - int64_t{r[1]};
     const int64_t dr = row - int64_t{r[2]};
-    const int64_t dx = x - 6 * int64_t{r[1]};
+    const int64_t dx = x - kColumnWidth * int64_t{r[1]};
     for (int f = 3; f < kFieldCount; ++f) {
         switch (fieldRole(r.kind(), f)) {
             case FieldRole::Column:
@@ -339,7 +341,8 @@ std::optional<Stem> stemOf(int kind) {
 
 HotPosition hotPosition(const SymbolRecord& r, int topMargin, int pitch) {
     const int64_t rowOrigin = 2 * int64_t{topMargin} * pitch;
-    const int64_t x = fieldRole(r.kind(), 1) == FieldRole::PixelX ? r[1] : 6 * int64_t{r[1]};
+    const int64_t x =
+        fieldRole(r.kind(), 1) == FieldRole::PixelX ? r[1] : kColumnWidth * int64_t{r[1]};
     const int64_t y =
         r.kind() == kBraille ? r[2] + rowOrigin : (int64_t{r[2]} + 2 * int64_t{topMargin}) * pitch;
     return {x, y};

@@ -98,7 +98,7 @@ void Editor::mouseDown(MouseButton button, int x, int y) {
                 writeTwoClickRecord(x);
             } else if (isSlur(mode)) {
                 // The straight guide gives way to the curve through the press point.
-                slurBulgePreview((x / 6) * 6, (y / pitch()) * pitch());
+                slurBulgePreview((x / kColumnWidth) * kColumnWidth, (y / pitch()) * pitch());
                 // The bulge is chosen next, starting 20 pixels off the middle of the chord.
                 const int dy =
                     state_.slurP1.y / 2 - state_.slurP2.y / 2 + (mode == kSlur ? 20 : -20);
@@ -128,7 +128,8 @@ void Editor::mouseDown(MouseButton button, int x, int y) {
         } else if (button == MouseButton::Right) {
             if (isSlur(mode)) {
                 host_.redraw();
-                const PixelPoint snapped{(x / 6) * 6, (y / pitch()) * pitch()};
+                const PixelPoint snapped{(x / kColumnWidth) * kColumnWidth,
+                                         (y / pitch()) * pitch()};
                 view_.setPenColour(rgb(255, 0, 0));
                 view_.moveTo(state_.slurP1.x, state_.slurP1.y);
                 view_.lineTo(snapped.x, snapped.y);
@@ -178,15 +179,15 @@ void Editor::pressReady(int x, int y) {
     const int mode = doc_.toolMode;
     const Placement placement = placementOf(mode);
     if (placement == Placement::OneClick || placement == Placement::OneClickPixelX) {
-        const SymbolRecord r =
-            placedRecord(mode, placement == Placement::OneClickPixelX ? x : x / 6, rowOf(y));
+        const SymbolRecord r = placedRecord(
+            mode, placement == Placement::OneClickPixelX ? x : x / kColumnWidth, rowOf(y));
         if (append(r)) state_.lastEditKind = kAppended;
         host_.redraw();
     } else if (isGesture(mode)) {
         firstPress(x, y);
         host_.redraw();
     } else if (mode == kBraille) {
-        host_.openBrailleWindow((x / 6) * 6 - 6, (y / pitch()) * pitch() - 9);
+        host_.openBrailleWindow((x / kColumnWidth) * kColumnWidth - 6, (y / pitch()) * pitch() - 9);
         host_.redraw();
     } else if (isRegionTool(mode)) {
         state_.regionCorner1 = state_.regionCorner2 = {x, y};
@@ -220,13 +221,14 @@ void Editor::firstPress(int, int) {
 
 void Editor::writeTwoClickRecord(int x) {
     const int mode = doc_.toolMode;
-    SymbolRecord r = placedRecord(mode, state_.pointerPoint.x / 6, rowOf(state_.pointerPoint.y));
+    SymbolRecord r =
+        placedRecord(mode, state_.pointerPoint.x / kColumnWidth, rowOf(state_.pointerPoint.y));
     if (isTwoClickEndX(mode)) {
         setExtent(r, x, 0);
     } else if (mode == kStraightLine) {
         setExtent(r, state_.rubberDx, state_.rubberDy);
     } else {
-        setExtent(r, state_.rubberDx / 6, state_.rubberDy / pitch());
+        setExtent(r, state_.rubberDx / kColumnWidth, state_.rubberDy / pitch());
     }
     if (append(r)) state_.lastEditKind = kAppended;
     host_.redraw();
@@ -234,9 +236,10 @@ void Editor::writeTwoClickRecord(int x) {
 }
 
 void Editor::writeSlur(int x, int y) {
-    const SymbolRecord r = slurRecord(doc_.toolMode, {{state_.slurP1.x / 6, rowOf(state_.slurP1.y)},
-                                                      {state_.slurP2.x / 6, rowOf(state_.slurP2.y)},
-                                                      {x / 6, rowOf(y)}});
+    const SymbolRecord r =
+        slurRecord(doc_.toolMode, {{state_.slurP1.x / kColumnWidth, rowOf(state_.slurP1.y)},
+                                   {state_.slurP2.x / kColumnWidth, rowOf(state_.slurP2.y)},
+                                   {x / kColumnWidth, rowOf(y)}});
     if (append(r)) state_.lastEditKind = kAppended;
     host_.redraw();
     doc_.interactionState = kReady;
@@ -261,8 +264,8 @@ void Editor::selectRegionNow() {
     switch (doc_.toolMode) {
         case kModeRegionCopy:
         case kModeRegionMove:
-            view_.copyRect(6 * s.left, p * s.top, 6 * s.right, p * s.bottom, back_, 6 * s.left, p * s.top,
-                           6 * s.right, p * s.bottom);
+            view_.copyRect(columnToX(s.left), p * s.top, columnToX(s.right), p * s.bottom, back_,
+                           columnToX(s.left), p * s.top, columnToX(s.right), p * s.bottom);
             state_.regionTarget = {s.left, s.top};
             doc_.interactionState = kSecondPoint;
             break;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
 #include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
@@ -94,23 +95,24 @@ void Editor::drawPreviewFigure(const SymbolRecord& record, int x, int y) {
 void Editor::mouseMove(int x, int y) {
     if (doc_.interactionState == kNoDocument) return;
     const int p = pitch();
-    const int xs = (x / 6) * 6;
+    const int xs = (x / kColumnWidth) * kColumnWidth;
     const int ys = (y / p) * p;
     view_.setPenColour(kPreviewRed);
     view_.setBrushColour(kPreviewRed);
     const int mode = doc_.toolMode;
     const int st = doc_.interactionState;
     RegionSelection& s = state_.selection;
-    const int regionWidth = (s.right - s.left) * 6;
+    const int regionWidth = (s.right - s.left) * kColumnWidth;
     const int regionHeight = (s.bottom - s.top) * p;
 
     if (mode == kModeClipPaste && st == kReady) {
         const PixelPoint old = state_.regionTarget;
-        restoreRect(6 * old.x, p * old.y, 6 * old.x + regionWidth, p * old.y + regionHeight);
+        restoreRect(columnToX(old.x), p * old.y, columnToX(old.x) + regionWidth,
+                    p * old.y + regionHeight);
         state_.regionTarget = regionTargetAt(s, x, y, p);
         const PixelPoint t = state_.regionTarget;
-        view_.copyRect(6 * t.x, p * t.y, 6 * t.x + regionWidth, p * t.y + regionHeight, pasteBuffer_, 0, 0,
-                       regionWidth, regionHeight);
+        view_.copyRect(columnToX(t.x), p * t.y, columnToX(t.x) + regionWidth,
+                       p * t.y + regionHeight, pasteBuffer_, 0, 0, regionWidth, regionHeight);
         return;
     }
     if (mode >= kModeRegionCopy && mode <= kModeClipCut) {
@@ -120,11 +122,13 @@ void Editor::mouseMove(int x, int y) {
             state_.regionCorner2 = {x, y};
         } else if (st == kSecondPoint) {
             const PixelPoint old = state_.regionTarget;
-            restoreRect(6 * old.x, p * old.y, 6 * old.x + regionWidth, p * old.y + regionHeight);
+            restoreRect(columnToX(old.x), p * old.y, columnToX(old.x) + regionWidth,
+                        p * old.y + regionHeight);
             state_.regionTarget = regionTargetAt(s, x, y, p);
             const PixelPoint t = state_.regionTarget;
-            view_.copyRect(6 * t.x, p * t.y, 6 * t.x + regionWidth, p * t.y + regionHeight, back_, 6 * s.left,
-                           p * s.top, 6 * s.right, p * s.bottom);
+            view_.copyRect(columnToX(t.x), p * t.y, columnToX(t.x) + regionWidth,
+                           p * t.y + regionHeight, back_, columnToX(s.left), p * s.top,
+                           columnToX(s.right), p * s.bottom);
         }
         return;
     }
@@ -198,7 +202,7 @@ void Editor::gesturePreview(int x, int y, int xs, int ys) {
         eraseStrip();
         state_.rubberDx = xs - anchor.x;
         state_.rubberDy = ys - anchor.y;
-        setExtent(r, state_.rubberDx / 6, state_.rubberDy / p);
+        setExtent(r, state_.rubberDx / kColumnWidth, state_.rubberDy / p);
         drawPreviewFigure(r, anchor.x, anchor.y);
         stripLeft_ = anchor.x - kStripLeft;
         stripRight_ = xs + kStripRight;

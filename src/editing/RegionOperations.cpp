@@ -20,8 +20,8 @@ bool selectRegion(const ScoreDocument& doc, int page, PixelPoint c1, PixelPoint 
     const int lastY = pageHeight(doc.header.orientation) - 1;
     c1 = {std::clamp(c1.x, 0, lastX), std::clamp(c1.y, 0, lastY)};
     c2 = {std::clamp(c2.x, 0, lastX), std::clamp(c2.y, 0, lastY)};
-    selection.left = std::min(c1.x, c2.x) / 6;
-    selection.right = std::max(c1.x, c2.x) / 6;
+    selection.left = std::min(c1.x, c2.x) / kColumnWidth;
+    selection.right = std::max(c1.x, c2.x) / kColumnWidth;
     selection.top = std::min(c1.y, c2.y) / p;
     selection.bottom = std::max(c1.y, c2.y) / p;
     selection.entries.clear();
@@ -32,9 +32,10 @@ bool selectRegion(const ScoreDocument& doc, int page, PixelPoint c1, PixelPoint 
         bool inside;
         const HotPosition hot = hotPosition(rec, t, p);
         if (familyOf(rec.kind()) == Family::Braille) {
-            inside = 6 * l <= hot.x && hot.x <= 6 * r && p * top <= hot.y && hot.y <= p * b;
+            inside = columnToX(l) <= hot.x && hot.x <= columnToX(r) && p * top <= hot.y &&
+                     hot.y <= p * b;
         } else {
-            const int64_t column = hot.x / 6, row = hot.y / p;
+            const int64_t column = hot.x / kColumnWidth, row = hot.y / p;
             inside = l <= column && column <= r && top <= row && row <= b;
         }
         if (!inside) continue;
@@ -74,7 +75,7 @@ bool applySelection(ScoreDocument& doc, int page, const RegionSelection& selecti
 }
 
 PixelPoint regionTargetAt(const RegionSelection& s, int x, int y, int pitch) {
-    return {x / 6 - (s.right - s.left) / 2, y / pitch - (s.bottom - s.top) / 2};
+    return {x / kColumnWidth - (s.right - s.left) / 2, y / pitch - (s.bottom - s.top) / 2};
 }
 
 }  // namespace noma
