@@ -29,14 +29,14 @@ struct StaveBuilder {
     int top(int stave) const { return 2 * settings.staveInterval * stave; }
 
     void lines(int stave) {
-        const int left = (15 * orientation + 40) / 6;
-        const int length = ((260 * orientation + 554) / 6) * 6;
+        const int left = (15 * orientation + 40) / kColumnWidth;
+        const int length = ((260 * orientation + 554) / kColumnWidth) * kColumnWidth;
         for (int j = 0; j < 5; ++j)
             doc.append(page, makeRecord(kStraightLine, left, top(stave) + 2 * j, length));
     }
 
     void brace(int stave) {
-        const int left = (15 * orientation + 40) / 6;
+        const int left = (15 * orientation + 40) / kColumnWidth;
         if (settings.scoreType == kGrandStaff && stave % 2 == 0) {
             doc.append(page, makeRecord(kStraightLine, left, top(stave), 0,
                                         2 * (settings.staveInterval + 4) * pitch));

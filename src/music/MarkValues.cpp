@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
 #include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
@@ -104,7 +105,7 @@ class MarkFinder {
     }
 
     bool dotBesideNote(const Placed& dot, const Placed& note) const {
-        return std::llabs(dot.column - 6 * note.column) < 3 * pitch_ &&
+        return std::llabs(dot.column - kColumnWidth * note.column) < 3 * pitch_ &&
                std::llabs(dot.row - note.row) * pitch_ < 2 * pitch_;
     }
 
@@ -117,11 +118,12 @@ class MarkFinder {
     void dot(int i) {
         const Placed self{records_[i][1], records_[i][2], i};
         const int64_t reach = 3 * pitch_;
-        notes_.forColumns(
-            (self.column - reach) / 6 - 1, (self.column + reach) / 6 + 1, [&](const Placed& note) {
-                if (!dotBesideNote(self, note)) return;
-                setRhythm(note.index, isDoubleDot(self, note) ? kDoubleDotted : kDotted);
-            });
+        notes_.forColumns((self.column - reach) / kColumnWidth - 1,
+                          (self.column + reach) / kColumnWidth + 1, [&](const Placed& note) {
+                              if (!dotBesideNote(self, note)) return;
+                              setRhythm(note.index,
+                                        isDoubleDot(self, note) ? kDoubleDotted : kDotted);
+                          });
     }
 
     // Either dot of a pair counts, whichever comes later in record order: the second dot of

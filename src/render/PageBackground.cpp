@@ -77,7 +77,7 @@ void drawSearchMarks(Canvas& c, const PassPage& page, int target, InkBlocks& ink
 
 void drawGridPoints(Canvas& c, const PassPage& page, int interval, InkBlocks& ink) {
     const Frame f = frameOf(page);
-    const int dx = 6 * interval;
+    const int dx = columnToX(interval);
     const int dy = interval * page.pitch;
     for (int y = 0; y < page.height; y += dy) {
         if (y <= f.top || y >= f.bottom) continue;
