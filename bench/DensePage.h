@@ -29,33 +29,33 @@ inline ScoreDocument densePageWith(int records) {
         r[1] = column;
         r[2] = row;
         switch (kind) {
-            case kFuten:
+            case kDot:
                 r[1] = 6 * column + 9;
                 break;
-            case kTenji:
+            case kBraille:
                 r[1] = 6 * column;
                 r[2] = row * 10;
                 r[3] = i % 64;
                 break;
-            case kCresend:
-            case kDeCresend:
+            case kCrescendo:
+            case kDecrescendo:
                 r[3] = 6 * column + 60;
                 break;
-            case kSura:
-            case kSuraU:
+            case kSlur:
+            case kSlurReversed:
                 r[3] = column + 8;
                 r[4] = row;
                 r[5] = column + 4;
                 r[6] = row + 3;
                 break;
-            case kTateYoko:
+            case kStraightLine:
                 r[3] = (i % 2) * 60;
                 r[4] = (1 - i % 2) * 40;
                 break;
-            case k3renpuOver:
-            case k3renpuUnder:
-            case kRenkou:
-            case kShasen:
+            case kTripletAbove:
+            case kTripletBelow:
+            case kBeam:
+            case kObliqueLine:
                 r[3] = 6;
                 r[4] = 2;
                 break;

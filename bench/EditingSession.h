@@ -57,7 +57,7 @@ struct EditingSession {
     }
 
     void armQuarterNote() {
-        doc.toolMode = k4bunonpu;
+        doc.toolMode = kQuarterNoteUp;
         doc.interactionState = kReady;
     }
 
@@ -70,7 +70,7 @@ struct EditingSession {
         doc.toolMode = target.kind();
         doc.interactionState = kReady;
         const int pitch = doc.header.verticalPitch;
-        const int x = target.kind() == kFuten ? target[1] : 6 * target[1];
+        const int x = target.kind() == kDot ? target[1] : 6 * target[1];
         return {x, (target[2] + 2 * doc.settings(0).topMargin) * pitch};
     }
 

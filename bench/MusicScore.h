@@ -24,24 +24,24 @@ inline SymbolRecord musicRecord(int kind, int f1, int f2, int f3 = 0, int f4 = 0
 
 // One stave's music, column by column, until the page is full.
 inline void fillStave(ScoreDocument& doc, int page, int stave) {
-    static const int kNotes[] = {k4bunonpu, k8bunonpu,  k16bunonpuU,
-                                 k2bunonpu, k8bunonpuU, k4bunonpuU};
+    static const int kNotes[] = {kQuarterNoteUp, kEighthNoteUp,   kSixteenthNoteDown,
+                                 kHalfNote,      kEighthNoteDown, kQuarterNoteDown};
     const int top = 20 * stave;
     for (int column = 16; column < 104 && doc.symbolCount(page) < kMaxRecords; ++column) {
         const int row = top + (column * 5 + stave) % 11 - 1;
         if (column % 9 == 0) {
-            doc.append(page, musicRecord(kShousetu, column, top + 4));
+            doc.append(page, musicRecord(kBarLine, column, top + 4));
         } else if (column % 13 == 0) {
-            doc.append(page, musicRecord(k4bunkyuuhu, column, top + 4));
+            doc.append(page, musicRecord(kQuarterRest, column, top + 4));
         } else if (column % 11 == 0) {
             doc.append(page, musicRecord(kSharp, column, row));
         } else {
             doc.append(page, musicRecord(kNotes[column % 6], column, row));
-            if (column % 4 == 0) doc.append(page, musicRecord(k4bunonpu, column, row + 3));
-            if (column % 5 == 0) doc.append(page, musicRecord(kFuten, column * 6 + 8, row));
-            if (column % 7 == 0) doc.append(page, musicRecord(kStakato, column, row - 3));
+            if (column % 4 == 0) doc.append(page, musicRecord(kQuarterNoteUp, column, row + 3));
+            if (column % 5 == 0) doc.append(page, musicRecord(kDot, column * 6 + 8, row));
+            if (column % 7 == 0) doc.append(page, musicRecord(kStaccatoMark, column, row - 3));
             if (column % 10 == 3)
-                doc.append(page, musicRecord(kSura, column, row - 1, column + 1, row - 1, column,
+                doc.append(page, musicRecord(kSlur, column, row - 1, column + 1, row - 1, column,
                                              row - 3));
         }
     }

@@ -30,6 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string written = formatScore(ws.document());
     ScoreDocument reread;
     if (parseScore(written, reread) || formatScore(reread) != written) std::abort();
-    if (written != fresh && ws.document().dataChanged != 1) std::abort();
+    if (written != fresh && !ws.document().dataChanged) std::abort();
     return 0;
 }

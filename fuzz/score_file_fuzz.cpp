@@ -7,6 +7,7 @@
 #include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
 #include "document/ScoreFile.h"
+#include "document/SymbolCatalogue.h"
 #include "editing/RegionOperations.h"
 #include "music/MidiExport.h"
 #include "music/Transposition.h"
@@ -50,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int dc = static_cast<int>(size % 7) - 3, dr = static_cast<int>(size % 11) - 5;
     for (const auto& e : region.entries) {
         SymbolRecord moved = doc.record(0, e.index);
-        shiftRecord(moved, dc, dr, doc.header.verticalPitch);
-        shiftRecord(moved, -dc, -dr, doc.header.verticalPitch);
+        shiftByCells(moved, dc, dr, doc.header.verticalPitch);
+        shiftByCells(moved, -dc, -dr, doc.header.verticalPitch);
         if (!(moved == doc.record(0, e.index))) std::abort();
     }
 

@@ -135,7 +135,7 @@ void BrailleWriting::commit() {
     if (stop == CommitStop::RightEdge) ws_.inform(kBrailleBeyondEdgeMessage, true);
     if (stop == CommitStop::PageFull) ws_.inform(kPageFullMessage, true);
     ws_.editor().state().lastEditKind = kAppended;
-    doc.dataChanged = 1;
+    doc.dataChanged = true;
     pending_.clear();
     clearFields();
     ws_.redraw();
@@ -186,7 +186,7 @@ bool BrailleWriting::keyDown(int key, bool shift) {
         if (ws_.editor().state().lastEditKind == kAppended && doc.symbolCount(page) > 0) {
             doc.remove(page, doc.symbolCount(page) - 1);
             ws_.view().brailleCursor.x -= kCellPitch;
-            doc.dataChanged = 1;
+            doc.dataChanged = true;
             ws_.redraw();
         }
         return true;

@@ -70,12 +70,14 @@ void Workspace::firstActivation() {
 }
 
 bool Workspace::exitCommand() {
-    if (doc_.dataChanged == 1) {
+    if (doc_.dataChanged) {
         switch (dialogs_.message(kSaveQuestion, kConfirmTitle, Buttons::YesNoCancel, Icon::Question)) {
             case Answer::Yes:
                 if (saveAs() != SaveOutcome::Saved) return false;
                 break;
-            case Answer::No: doc_.dataChanged = 0; break;
+            case Answer::No:
+                doc_.dataChanged = false;
+                break;
             default: return false;
         }
     }
@@ -92,7 +94,7 @@ bool Workspace::closeWindow() {
 // ---- saving ----
 
 bool Workspace::saveFirst() {
-    if (doc_.dataChanged != 1) return true;
+    if (!doc_.dataChanged) return true;
     if (dialogs_.message(kSaveQuestion, kConfirmTitle, Buttons::YesNo, Icon::Question) != Answer::Yes) {
         return true;
     }
@@ -111,7 +113,7 @@ bool Workspace::writeTo(const std::string& path) {
         return false;
     }
     doc_.currentFileName = path;
-    doc_.dataChanged = 0;
+    doc_.dataChanged = false;
     window_.fileName = path;
     return true;
 }
@@ -206,7 +208,7 @@ void Workspace::fileClose() {
     disarmTool();
     enableDocumentMenus(false);
     window_.rulesMenu = false;
-    doc_.dataChanged = 0;
+    doc_.dataChanged = false;
     doc_.interactionState = kNoDocument;
 }
 
@@ -246,7 +248,7 @@ void Workspace::runPageDialog(int target, const char* caption) {
     }
     // As after the dialog in any case: the page shown afresh and the document marked.
     selectPage(doc_.currentPage);
-    doc_.dataChanged = 1;
+    doc_.dataChanged = true;
 }
 
 void Workspace::pageAdd() {
@@ -267,7 +269,7 @@ void Workspace::pageDelete() {
     deletePage(doc_, doc_.currentPage);
     window_.pageItems = doc_.header.pageCount;
     selectPage(doc_.currentPage);
-    doc_.dataChanged = 1;
+    doc_.dataChanged = true;
 }
 
 void Workspace::selectPage(int page) {
@@ -302,7 +304,7 @@ void Workspace::topMarginChanged(int item) {
     doc_.settings(doc_.currentPage).topMargin = item + kMinTopMargin;
     window_.topMarginItem = item;
     redraw();
-    doc_.dataChanged = 1;
+    doc_.dataChanged = true;
     window_.focusKeySink = true;
 }
 
@@ -325,7 +327,7 @@ void Workspace::disarmTool() {
 void Workspace::selectMode(int mode) {
     if (!documentOpen()) return;
     // Any other tool hides the braille window; its pending cells are dropped.
-    if (mode != kTenji) window_.brailleWindowVisible = false;
+    if (mode != kBraille) window_.brailleWindowVisible = false;
     window_.pressedMode = (mode >= 1 && mode < kModeTableSize) ? mode : 0;
     doc_.toolMode = mode;
     window_.modeText = std::string(modeText(mode));
@@ -341,7 +343,7 @@ void Workspace::selectMode(int mode) {
 
 void Workspace::toggleRules() {
     if (!documentOpen()) return;
-    view_.rulesVisible = view_.rulesVisible == 1 ? 0 : 1;
+    view_.rulesVisible = !view_.rulesVisible;
     redraw();
 }
 
@@ -460,7 +462,7 @@ void Workspace::transposition() {
     if (runTransposition(doc_, transposition_, forms_, dialogs_)) {
         editor_.state().lastEditKind = kAppended;
     }
-    doc_.dataChanged = 1;
+    doc_.dataChanged = true;
     redraw();
     window_.focusKeySink = true;
 }

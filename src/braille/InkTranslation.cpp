@@ -41,7 +41,7 @@ class CellIndex {
         const int originY = rowOriginY(doc.settings(page).topMargin, doc.header.verticalPitch);
         for (int i = 0; i < doc.symbolCount(page); ++i) {
             const SymbolRecord& r = doc.record(page, i);
-            if (r.kind() != kTenji) continue;
+            if (r.kind() != kBraille) continue;
             // A cell whose page y does not fit an int lies far off the page and is never read.
             const int64_t y = int64_t{r[2]} + originY;
             if (y < INT_MIN || y > INT_MAX) continue;

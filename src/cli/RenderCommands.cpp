@@ -28,7 +28,7 @@ int runRender(Args& args) {
     state.displayMode = args.choiceOption("--display", {"kana", "alphabet", "braille"}, 2);
     state.gridInterval = args.intOption("--grid", 0, 6, 0);
     state.hotPositionsVisible = args.has("--hot") ? 1 : 0;
-    state.rulesVisible = args.has("--no-rules") ? 0 : 1;
+    state.rulesVisible = !args.has("--no-rules");
     if (args.has("--search")) {
         state.searchActive = 1;
         state.searchTarget = args.intOption("--search", 0, 359, 0);

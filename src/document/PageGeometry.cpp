@@ -28,9 +28,12 @@ int correctStaveCount(int picked, int scoreType, int capacity) {
 
 int clefKindOfStave(int scoreType, int stave) {
     switch (scoreType) {
-        case kTrebleSingle: return kToon;
-        case kGrandStaff: return stave % 2 == 0 ? kToon : kHeon;
-        case kTrebleTrebleBass: return stave % 3 == 2 ? kHeon : kToon;
+        case kTrebleSingle:
+            return kGClef;
+        case kGrandStaff:
+            return stave % 2 == 0 ? kGClef : kFClef;
+        case kTrebleTrebleBass:
+            return stave % 3 == 2 ? kFClef : kGClef;
         default: return 0;
     }
 }

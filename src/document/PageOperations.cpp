@@ -20,7 +20,7 @@ void createNewScore(ScoreDocument& doc, const NewScoreSetup& setup) {
     constructStaves(doc, 0, setup.keyIndex, ConstructionOrder::NewScore);
     doc.currentPage = 0;
     doc.interactionState = kIdle;
-    doc.dataChanged = 0;
+    doc.dataChanged = false;
     doc.toolMode = 0;
 }
 

@@ -72,7 +72,7 @@ public:
 
     // Run-time values, not saved.
     int currentPage = 0;
-    int dataChanged = 0;
+    bool dataChanged = false;
     std::string currentFileName;
     int interactionState = kNoDocument;
     int toolMode = 0;

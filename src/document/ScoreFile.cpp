@@ -214,7 +214,7 @@ std::optional<Failure> readScoreFile(const std::string& path, ScoreDocument& doc
     doc.currentFileName = path;
     doc.currentPage = 0;
     doc.interactionState = kIdle;
-    doc.dataChanged = 0;
+    doc.dataChanged = false;
     doc.toolMode = 0;
     return std::nullopt;
 }

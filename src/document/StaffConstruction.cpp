@@ -29,18 +29,19 @@ struct StaveBuilder {
     int top(int stave) const { return 2 * settings.staveInterval * stave; }
 
     void lines(int stave) {
-        const int left = (15 * orientation + 40) / 6;
-        const int length = ((260 * orientation + 554) / 6) * 6;
-        for (int j = 0; j < 5; ++j) doc.append(page, makeRecord(kTateYoko, left, top(stave) + 2 * j, length));
+        const int left = (15 * orientation + 40) / kColumnWidth;
+        const int length = ((260 * orientation + 554) / kColumnWidth) * kColumnWidth;
+        for (int j = 0; j < 5; ++j)
+            doc.append(page, makeRecord(kStraightLine, left, top(stave) + 2 * j, length));
     }
 
     void brace(int stave) {
-        const int left = (15 * orientation + 40) / 6;
+        const int left = (15 * orientation + 40) / kColumnWidth;
         if (settings.scoreType == kGrandStaff && stave % 2 == 0) {
-            doc.append(page, makeRecord(kTateYoko, left, top(stave), 0,
+            doc.append(page, makeRecord(kStraightLine, left, top(stave), 0,
                                         2 * (settings.staveInterval + 4) * pitch));
         } else if (settings.scoreType == kTrebleTrebleBass && stave % 3 == 0) {
-            doc.append(page, makeRecord(kTateYoko, left, top(stave), 0,
+            doc.append(page, makeRecord(kStraightLine, left, top(stave), 0,
                                         2 * (2 * settings.staveInterval + 4) * pitch));
         }
     }
@@ -53,7 +54,7 @@ struct StaveBuilder {
     void keySignature(int stave) {
         if (keyIndex == 0) return;
         // A blank page has no treble clef, so its accidentals take the bass positions.
-        const int d = clefKindOfStave(settings.scoreType, stave) == kToon ? 0 : 2;
+        const int d = clefKindOfStave(settings.scoreType, stave) == kGClef ? 0 : 2;
         for (int n = 1; n <= accidentalCount(keyIndex); ++n) {
             if (keyHasSharps(keyIndex)) {
                 doc.append(page, makeRecord(kKeySharp, d / 2 + 3 * orientation + 10 + 2 * n,

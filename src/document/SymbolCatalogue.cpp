@@ -1,6 +1,9 @@
 #include "document/SymbolCatalogue.h"
 
+#include <algorithm>
 #include <array>
+
+#include "document/PageGeometry.h"
 
 namespace noma {
 
@@ -111,21 +114,256 @@ Placement placementOf(int kind) {
     return P::None;
 }
 
-bool isPixelField(int kind, int field) {
+Family familyOf(int kind) {
     switch (kind) {
-        case kFuten: return field == 1;
-        case kTenji: return field == 1 || field == 2;
-        case kCresend:
-        case kDeCresend:
-        case kGuitarStrings: return field == 3;
-        case kTateYoko: return field == 3 || field == 4;
-        default: return false;
+        case kBareNoteHead:
+        case kSixteenthNoteUp:
+        case kQuarterNoteUp:
+        case kHundredTwentyEighthNoteUp:
+        case kHalfNote:
+        case kThirtySecondNoteUp:
+        case kWholeNote:
+        case kQuarterNoteDown:
+        case kEighthNoteUp:
+        case kEighthNoteDown:
+        case kSixtyFourthNoteUp:
+        case kSixteenthNoteDown:
+        case kThirtySecondNoteDown:
+        case kSixtyFourthNoteDown:
+        case kHundredTwentyEighthNoteDown:
+        case kGraceNote:
+            return Family::Note;
+        case kThirtySecondRest:
+        case kSixtyFourthRest:
+        case kHundredTwentyEighthRest:
+        case kSixteenthRest:
+        case kEighthRest:
+        case kQuarterRest:
+        case kHalfRest:
+            return Family::Rest;
+        case kCrescendo:
+        case kSlur:
+        case kDecrescendo:
+        case kSlurReversed:
+        case kStraightLine:
+        case kTripletAbove:
+        case kTripletBelow:
+        case kBeam:
+        case kObliqueLine:
+            return Family::Line;
+        case kBraille:
+            return Family::Braille;
+        default:
+            break;
+    }
+    if (inRange(kind, 1, kModeTableSize - 1)) {
+        const Placement p = modeInfo(kind).placement;
+        return p == P::OneClick || p == P::OneClickPixelX || p == P::Generated ? Family::Mark
+                                                                               : Family::None;
+    }
+    if (inRange(kind, kUserSymbolFirst, kUserSymbolLast)) return Family::User;
+    return placementOf(kind) == P::None ? Family::None : Family::Palette;
+}
+
+FieldRole fieldRole(int kind, int field) {
+    using R = FieldRole;
+    if (field == 1 || field == 2) {
+        if (kind == kBraille) return field == 1 ? R::PixelX : R::PixelY;
+        if (kind == kDot && field == 1) return R::PixelX;
+        return field == 1 ? R::Column : R::Row;
+    }
+    switch (placementOf(kind)) {
+        case P::TwoClicksEndX:
+            return field == 3 ? R::PixelX : R::Unused;
+        case P::TwoClicksOffset:
+            return field <= 4 ? R::Offset : R::Unused;
+        case P::Line:
+            return field <= 4 ? R::Length : R::Unused;
+        case P::ThreeClicks:
+            if (field > 6) return R::Unused;
+            return field % 2 == 1 ? R::Column : R::Row;
+        case P::Braille:
+            return field == 3 ? R::Dots : R::Unused;
+        default:
+            return R::Unused;
     }
 }
 
-bool isInertKind(int kind) {
-    return kind == kEmptyKind || inRange(kind, 50, 56) || inRange(kind, 64, 69) ||
-           inRange(kind, 74, 79) || inRange(kind, 92, 99);
+int usedFieldCount(int kind) {
+    int used = 0;
+    for (int f = 1; f < kFieldCount; ++f)
+        if (fieldRole(kind, f) != FieldRole::Unused) used = f;
+    return used;
+}
+
+bool isPixelField(int kind, int field) {
+    const FieldRole role = fieldRole(kind, field);
+    return role == FieldRole::PixelX || role == FieldRole::PixelY || role == FieldRole::Length;
+}
+
+namespace {
+
+void shiftField(SymbolRecord& r, int f, int dc, int dr, int pitch) {
+    switch (fieldRole(r.kind(), f)) {
+        case FieldRole::Column:
+            r[f] = fieldPlus(r[f], dc);
+            break;
+        case FieldRole::Row:
+            r[f] = fieldPlus(r[f], dr);
+            break;
+        case FieldRole::PixelX:
+            r[f] = fieldPlus(r[f], kColumnWidth * int64_t{dc});
+            break;
+        case FieldRole::PixelY:
+            r[f] = fieldPlus(r[f], int64_t{pitch} * dr);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+void shiftByCells(SymbolRecord& r, int dc, int dr, int pitch) {
+    for (int f = 1; f < kFieldCount; ++f) shiftField(r, f, dc, dr, pitch);
+}
+
+void nudgeSingle(SymbolRecord& r, int dx, int dy, int pitch) {
+    r[1] = fieldPlus(r[1], dx);
+    r[2] = fieldPlus(r[2], dy);
+    for (int f = 3; f < kFieldCount; ++f) shiftField(r, f, dx, dy, pitch);
+}
+
+bool followsTransposition(int kind) {
+    if (kind >= kUserSymbolFirst) return true;
+    switch (kind) {
+        case kSlur:
+        case kSlurReversed:
+        case kBareNoteHead:
+        case kSixteenthNoteUp:
+        case kQuarterNoteUp:
+        case kHundredTwentyEighthNoteUp:
+        case kHalfNote:
+        case kThirtySecondNoteUp:
+        case kWholeNote:
+        case kDot:
+        case kFermata:
+        case kTenuto:
+        case kAccent:
+        case kCrescendo:
+        case kDecrescendo:
+        case kQuarterNoteDown:
+        case kSharp:
+        case kFlat:
+        case kNatural:
+        case kStaccatoMark:
+        case kEighthNoteUp:
+        case kEighthNoteDown:
+        case kSixtyFourthNoteUp:
+        case kSixteenthNoteDown:
+        case kThirtySecondNoteDown:
+        case kSixtyFourthNoteDown:
+        case kBreath:
+        case kHundredTwentyEighthNoteDown:
+        case kFirstEnding:
+        case kSecondEnding:
+        case kThirdEnding:
+        case kTripletAbove:
+        case kTripletBelow:
+        case kGraceNote:
+        case kStaccatissimoMark:
+        case kBeam:
+        case kObliqueLine:
+        case kPedal:
+        case kPedalRelease:
+        case kArpeggio:
+        case kInvertedV:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void moveRecordTo(SymbolRecord& r, int x, int row) {
+    const int column = x / kColumnWidth;
+    const int64_t dc = column - int64_t{r[1]};
+    const int64_t dr = row - int64_t{r[2]};
+    const int64_t dx = x - kColumnWidth * int64_t{r[1]};
+    for (int f = 3; f < kFieldCount; ++f) {
+        switch (fieldRole(r.kind(), f)) {
+            case FieldRole::Column:
+                r[f] = fieldPlus(r[f], dc);
+                break;
+            case FieldRole::Row:
+                r[f] = fieldPlus(r[f], dr);
+                break;
+            case FieldRole::PixelX:
+                r[f] = fieldPlus(r[f], dx);
+                break;
+            default:
+                break;
+        }
+    }
+    r[1] = fieldRole(r.kind(), 1) == FieldRole::PixelX ? x : column;
+    r[2] = row;
+}
+
+std::optional<Stem> stemOf(int kind) {
+    switch (kind) {
+        case kQuarterNoteUp:
+            return Stem{true, 0, false};
+        case kEighthNoteUp:
+            return Stem{true, 1, false};
+        case kSixteenthNoteUp:
+            return Stem{true, 2, false};
+        case kThirtySecondNoteUp:
+            return Stem{true, 3, false};
+        case kSixtyFourthNoteUp:
+            return Stem{true, 4, false};
+        case kHundredTwentyEighthNoteUp:
+            return Stem{true, 0, true};
+        case kQuarterNoteDown:
+            return Stem{false, 0, false};
+        case kEighthNoteDown:
+            return Stem{false, 1, false};
+        case kSixteenthNoteDown:
+            return Stem{false, 2, false};
+        case kThirtySecondNoteDown:
+            return Stem{false, 3, false};
+        case kSixtyFourthNoteDown:
+            return Stem{false, 4, false};
+        case kHundredTwentyEighthNoteDown:
+            return Stem{false, 0, true};
+        default:
+            return std::nullopt;
+    }
+}
+
+HotPosition hotPosition(const SymbolRecord& r, int topMargin, int pitch) {
+    const int64_t rowOrigin = 2 * int64_t{topMargin} * pitch;
+    const int64_t x =
+        fieldRole(r.kind(), 1) == FieldRole::PixelX ? r[1] : kColumnWidth * int64_t{r[1]};
+    const int64_t y =
+        r.kind() == kBraille ? r[2] + rowOrigin : (int64_t{r[2]} + 2 * int64_t{topMargin}) * pitch;
+    return {x, y};
+}
+
+namespace {
+
+int clampedCoordinate(int64_t v) {
+    return static_cast<int>(std::clamp<int64_t>(v, -(int64_t{1} << 30), int64_t{1} << 30));
+}
+
+}  // namespace
+
+SearchMark searchMarkAt(int kind, int64_t x, int64_t y, int pitch) {
+    const int64_t r = 15 * int64_t{pitch} / 6;
+    if (kind == kBraille) {
+        return {true, clampedCoordinate(x - r), clampedCoordinate(y - 16),
+                clampedCoordinate(x + 20), clampedCoordinate(y + 23)};
+    }
+    return {false, clampedCoordinate(x - r), clampedCoordinate(y - r), clampedCoordinate(x + r),
+            clampedCoordinate(y + r)};
 }
 
 }  // namespace noma

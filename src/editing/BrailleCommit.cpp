@@ -2,6 +2,7 @@
 
 #include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 
 namespace noma {
@@ -12,11 +13,7 @@ CommitStop commitBrailleCells(ScoreDocument& doc, BrailleCursor& cursor, const s
     const int origin = rowOriginY(doc.settings(page).topMargin, doc.header.verticalPitch);
     for (BrailleCell cell : cells) {
         if (cursor.x > width - 33) return CommitStop::RightEdge;
-        SymbolRecord r;
-        r[0] = kTenji;
-        r[1] = cursor.x + 6;
-        r[2] = cursor.y + 9 - origin;
-        r[3] = cell;
+        const SymbolRecord r = brailleRecord({cursor.x + 6, cursor.y + 9 - origin, cell});
         if (!doc.append(page, r)) return CommitStop::PageFull;
         cursor.x += kCellPitch;
     }

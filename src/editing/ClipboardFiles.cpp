@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/PageGeometry.h"
 #include "platform/FileIo.h"
 #include "platform/JpegFile.h"
 #include "platform/TokenReader.h"
@@ -63,10 +64,11 @@ ClipboardRead parseClipboardData(std::string_view text, RegionSelection& selecti
 std::optional<Failure> writeClipboard(const std::string& folder, const RegionSelection& s,
                                       const Canvas& page, int pitch) {
     // A region one column or one row thin still leaves a picture to follow the pointer.
-    const int width = std::max(1, (s.right - s.left) * 6);
+    const int width = std::max(1, (s.right - s.left) * kColumnWidth);
     const int height = std::max(1, (s.bottom - s.top) * pitch);
     const std::string picture = joinPath(folder, kClipboardPictureFile);
-    std::string reason = writeJpegFile(picture, page, 6 * s.left, pitch * s.top, width, height);
+    std::string reason =
+        writeJpegFile(picture, page, columnToX(s.left), pitch * s.top, width, height);
     if (reason.empty()) reason = writeFileAtomically(joinPath(folder, kClipboardDataFile), formatClipboardData(s));
     if (reason.empty()) return std::nullopt;
     return Failure{"クリップボードへ書き込めませんでした。\n" + folder, "cannot write the clipboard files: " + reason};

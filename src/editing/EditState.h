@@ -50,7 +50,7 @@ struct EditState {
     int pickedIndex = 0;
     int pickedKind = 0;
     int savedMode = 0;
-    int dragging = 0;
+    bool dragging = false;
     SymbolRecord removedRecord;
     int lastEditKind = kAppended;
 

@@ -21,13 +21,18 @@ constexpr const char* kCopied = "クリップボードへのコピーを実行�
 constexpr const char* kCut = "切り取ってクリップボードへコピーしました。";
 
 bool isRegionTool(int mode) { return mode >= kModeRegionCopy && mode <= kModeClipCut; }
-bool isTwoClickEndX(int mode) { return mode == kCresend || mode == kDeCresend || mode == kGuitarStrings; }
-bool isTwoClickOffset(int mode) {
-    return mode == k3renpuOver || mode == k3renpuUnder || mode == kRenkou || mode == kShasen;
+bool isTwoClickEndX(int mode) {
+    return placementOf(mode) == Placement::TwoClicksEndX;
 }
-bool isSlur(int mode) { return mode == kSura || mode == kSuraU; }
+bool isTwoClickOffset(int mode) {
+    return placementOf(mode) == Placement::TwoClicksOffset;
+}
+bool isSlur(int mode) {
+    return placementOf(mode) == Placement::ThreeClicks;
+}
 bool isGesture(int mode) {
-    return isTwoClickEndX(mode) || isTwoClickOffset(mode) || isSlur(mode) || mode == kTateYoko;
+    return isTwoClickEndX(mode) || isTwoClickOffset(mode) || isSlur(mode) ||
+           placementOf(mode) == Placement::Line;
 }
 
 // The mode box text after a drag: the pedal marks have their own name here.
@@ -64,7 +69,7 @@ bool Editor::append(const SymbolRecord& record) {
 
 void Editor::mouseDown(MouseButton button, int x, int y) {
     if (doc_.interactionState == kNoDocument) return;
-    doc_.dataChanged = 1;
+    doc_.dataChanged = true;
     pasteBuffer_.clear(kWhite);
 
     const int mode = doc_.toolMode;
@@ -89,13 +94,14 @@ void Editor::mouseDown(MouseButton button, int x, int y) {
     if (mode == kModeMoveCopyErase) return;  // only the release acts during a pick-up
     if (st == kFirstPoint) {
         if (button == MouseButton::Left) {
-            if (isTwoClickEndX(mode) || isTwoClickOffset(mode) || mode == kTateYoko) {
+            if (isTwoClickEndX(mode) || isTwoClickOffset(mode) || mode == kStraightLine) {
                 writeTwoClickRecord(x);
             } else if (isSlur(mode)) {
                 // The straight guide gives way to the curve through the press point.
-                slurBulgePreview((x / 6) * 6, (y / pitch()) * pitch());
+                slurBulgePreview((x / kColumnWidth) * kColumnWidth, (y / pitch()) * pitch());
                 // The bulge is chosen next, starting 20 pixels off the middle of the chord.
-                const int dy = state_.slurP1.y / 2 - state_.slurP2.y / 2 + (mode == kSura ? 20 : -20);
+                const int dy =
+                    state_.slurP1.y / 2 - state_.slurP2.y / 2 + (mode == kSlur ? 20 : -20);
                 host_.movePointerBy(-(state_.slurP2.x - state_.slurP1.x) / 2, dy);
                 doc_.interactionState = kSecondPoint;
             } else if (isRegionTool(mode)) {
@@ -122,7 +128,8 @@ void Editor::mouseDown(MouseButton button, int x, int y) {
         } else if (button == MouseButton::Right) {
             if (isSlur(mode)) {
                 host_.redraw();
-                const PixelPoint snapped{(x / 6) * 6, (y / pitch()) * pitch()};
+                const PixelPoint snapped{(x / kColumnWidth) * kColumnWidth,
+                                         (y / pitch()) * pitch()};
                 view_.setPenColour(rgb(255, 0, 0));
                 view_.moveTo(state_.slurP1.x, state_.slurP1.y);
                 view_.lineTo(snapped.x, snapped.y);
@@ -138,7 +145,7 @@ void Editor::mouseDown(MouseButton button, int x, int y) {
 
 void Editor::pickUp(MouseButton button, int x, int y, bool& pickedUp) {
     const int mode = doc_.toolMode;
-    if (mode == kTenji) return;  // braille cells are never picked up
+    if (mode == kBraille) return;  // braille cells are never picked up
     const int page = doc_.currentPage;
     const int t = topMargin();
     const int p = pitch();
@@ -146,9 +153,8 @@ void Editor::pickUp(MouseButton button, int x, int y, bool& pickedUp) {
         SymbolRecord& r = doc_.record(page, i);
         if (r.kind() != mode) continue;
         // 64-bit: a record may lie anywhere in the 32-bit range.
-        const int64_t hotX = r.kind() == kFuten ? r[1] : 6 * int64_t{r[1]};
-        const int64_t hotY = (int64_t{r[2]} + 2 * t) * p;
-        if (std::abs(hotX - x) >= 6 || std::abs(hotY - y) >= 6) continue;
+        const HotPosition hot = hotPosition(r, t, p);
+        if (std::abs(hot.x - x) >= 6 || std::abs(hot.y - y) >= 6) continue;
 
         state_.pickedIndex = i;
         state_.pickedKind = r.kind();
@@ -158,7 +164,7 @@ void Editor::pickUp(MouseButton button, int x, int y, bool& pickedUp) {
         host_.setModeText(modeText(kModeMoveCopyErase));
         doc_.interactionState = kFirstPoint;
         if (button == MouseButton::Left) {
-            state_.dragging = 1;
+            state_.dragging = true;
             r[0] = 0;  // shown only as the moving preview while dragged
         } else {
             doc_.remove(page, i);
@@ -173,17 +179,15 @@ void Editor::pressReady(int x, int y) {
     const int mode = doc_.toolMode;
     const Placement placement = placementOf(mode);
     if (placement == Placement::OneClick || placement == Placement::OneClickPixelX) {
-        SymbolRecord r;
-        r[0] = mode;
-        r[1] = placement == Placement::OneClickPixelX ? x : x / 6;
-        r[2] = rowOf(y);
+        const SymbolRecord r = placedRecord(
+            mode, placement == Placement::OneClickPixelX ? x : x / kColumnWidth, rowOf(y));
         if (append(r)) state_.lastEditKind = kAppended;
         host_.redraw();
     } else if (isGesture(mode)) {
         firstPress(x, y);
         host_.redraw();
-    } else if (mode == kTenji) {
-        host_.openBrailleWindow((x / 6) * 6 - 6, (y / pitch()) * pitch() - 9);
+    } else if (mode == kBraille) {
+        host_.openBrailleWindow((x / kColumnWidth) * kColumnWidth - 6, (y / pitch()) * pitch() - 9);
         host_.redraw();
     } else if (isRegionTool(mode)) {
         state_.regionCorner1 = state_.regionCorner2 = {x, y};
@@ -200,7 +204,7 @@ void Editor::firstPress(int, int) {
     const int mode = doc_.toolMode;
     if (isTwoClickEndX(mode)) {
         state_.rubberDx = 18;
-    } else if (mode == kTateYoko) {
+    } else if (mode == kStraightLine) {
         state_.rubberDx = 20;
         state_.rubberDy = 0;
         host_.movePointerBy(20, 0);
@@ -217,18 +221,14 @@ void Editor::firstPress(int, int) {
 
 void Editor::writeTwoClickRecord(int x) {
     const int mode = doc_.toolMode;
-    SymbolRecord r;
-    r[0] = mode;
-    r[1] = state_.pointerPoint.x / 6;
-    r[2] = rowOf(state_.pointerPoint.y);
+    SymbolRecord r =
+        placedRecord(mode, state_.pointerPoint.x / kColumnWidth, rowOf(state_.pointerPoint.y));
     if (isTwoClickEndX(mode)) {
-        r[3] = x;
-    } else if (mode == kTateYoko) {
-        r[3] = state_.rubberDx;
-        r[4] = state_.rubberDy;
+        setExtent(r, x, 0);
+    } else if (mode == kStraightLine) {
+        setExtent(r, state_.rubberDx, state_.rubberDy);
     } else {
-        r[3] = state_.rubberDx / 6;
-        r[4] = state_.rubberDy / pitch();
+        setExtent(r, state_.rubberDx / kColumnWidth, state_.rubberDy / pitch());
     }
     if (append(r)) state_.lastEditKind = kAppended;
     host_.redraw();
@@ -236,14 +236,10 @@ void Editor::writeTwoClickRecord(int x) {
 }
 
 void Editor::writeSlur(int x, int y) {
-    SymbolRecord r;
-    r[0] = doc_.toolMode;
-    r[1] = state_.slurP1.x / 6;
-    r[2] = rowOf(state_.slurP1.y);
-    r[3] = state_.slurP2.x / 6;
-    r[4] = rowOf(state_.slurP2.y);
-    r[5] = x / 6;
-    r[6] = rowOf(y);
+    const SymbolRecord r =
+        slurRecord(doc_.toolMode, {{state_.slurP1.x / kColumnWidth, rowOf(state_.slurP1.y)},
+                                   {state_.slurP2.x / kColumnWidth, rowOf(state_.slurP2.y)},
+                                   {x / kColumnWidth, rowOf(y)}});
     if (append(r)) state_.lastEditKind = kAppended;
     host_.redraw();
     doc_.interactionState = kReady;
@@ -268,8 +264,8 @@ void Editor::selectRegionNow() {
     switch (doc_.toolMode) {
         case kModeRegionCopy:
         case kModeRegionMove:
-            view_.copyRect(6 * s.left, p * s.top, 6 * s.right, p * s.bottom, back_, 6 * s.left, p * s.top,
-                           6 * s.right, p * s.bottom);
+            view_.copyRect(columnToX(s.left), p * s.top, columnToX(s.right), p * s.bottom, back_,
+                           columnToX(s.left), p * s.top, columnToX(s.right), p * s.bottom);
             state_.regionTarget = {s.left, s.top};
             doc_.interactionState = kSecondPoint;
             break;
@@ -366,13 +362,13 @@ void Editor::clipPaste() {
 
 void Editor::mouseUp(MouseButton, int x, int y) {
     if (doc_.toolMode != kModeMoveCopyErase || doc_.interactionState != kFirstPoint) return;
-    if (state_.dragging == 1) releaseDrag(x, y);
-    state_.dragging = 0;
+    if (state_.dragging) releaseDrag(x, y);
+    state_.dragging = false;
     doc_.toolMode = state_.savedMode;
     host_.setModeText(modeTextAfterDrag(state_.savedMode));
     host_.redraw();
     doc_.interactionState = kReady;
-    doc_.dataChanged = 1;
+    doc_.dataChanged = true;
 }
 
 void Editor::releaseDrag(int x, int y) {
@@ -385,33 +381,7 @@ void Editor::releaseDrag(int x, int y) {
     }
     SymbolRecord& r = doc_.record(page, state_.pickedIndex);
     r[0] = state_.pickedKind;
-    const int column = x / 6;
-    const int row = rowOf(y);
-    switch (r.kind()) {
-        case kFuten:
-            r[1] = x;
-            r[2] = row;
-            break;
-        case kCresend:
-        case kDeCresend:
-        case kGuitarStrings:
-            r[3] = fieldPlus(r[3], x - 6 * int64_t{r[1]});
-            r[1] = column;
-            r[2] = row;
-            break;
-        case kSura:
-        case kSuraU: {
-            const int64_t dc = column - int64_t{r[1]};
-            const int64_t dr = row - int64_t{r[2]};
-            for (int f : {1, 3, 5}) r[f] = fieldPlus(r[f], dc);
-            for (int f : {2, 4, 6}) r[f] = fieldPlus(r[f], dr);
-            break;
-        }
-        default:
-            r[1] = column;
-            r[2] = row;
-            break;
-    }
+    moveRecordTo(r, x, rowOf(y));
     state_.lastEditKind = kRecordMoved;
 }
 
@@ -455,7 +425,7 @@ void Editor::undo() {
             const int dr = state_.regionTarget.y - s.top;
             const int count = doc_.symbolCount(page);
             for (int i = std::max(0, count - s.count()); i < count; ++i)
-                shiftRecord(doc_.record(page, i), -dc, -dr, pitch());
+                shiftByCells(doc_.record(page, i), -dc, -dr, pitch());
             state_.lastEditKind = kAppended;
             host_.redraw();
             break;
@@ -472,7 +442,7 @@ void Editor::undo() {
             break;
         default: break;
     }
-    doc_.dataChanged = 1;
+    doc_.dataChanged = true;
 }
 
 bool Editor::keyDown(EditKey key) {
@@ -496,21 +466,16 @@ void Editor::nudge(EditKey key) {
     const int p = pitch();
     for (int i = count - n; i < count; ++i) {
         SymbolRecord& r = doc_.record(page, i);
-        const int kind = r.kind();
         const int dx = key == EditKey::Left ? -1 : key == EditKey::Right ? 1 : 0;
         const int dy = key == EditKey::Up ? -1 : key == EditKey::Down ? 1 : 0;
-        r[1] = fieldPlus(r[1], dx * (region && (kind == kFuten || kind == kTenji) ? 6 : 1));
-        r[2] = fieldPlus(r[2], dy * (region && kind == kTenji ? p : 1));
-        if (isTwoClickEndX(kind)) r[3] = fieldPlus(r[3], 6 * dx);
-        if (isSlur(kind)) {
-            r[3] = fieldPlus(r[3], dx);
-            r[5] = fieldPlus(r[5], dx);
-            r[4] = fieldPlus(r[4], dy);
-            r[6] = fieldPlus(r[6], dy);
+        if (region) {
+            shiftByCells(r, dx, dy, p);
+        } else {
+            nudgeSingle(r, dx, dy, p);
         }
     }
     // A nudge is an edit: without this, one made after saving would be lost silently.
-    doc_.dataChanged = 1;
+    doc_.dataChanged = true;
     host_.redraw();
 }
 

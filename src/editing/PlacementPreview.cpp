@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
 #include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
@@ -25,9 +26,11 @@ constexpr Rgb kRubberGreen = rgb(0, 255, 0);
 constexpr int kStripLeft = 100;
 constexpr int kStripRight = 120;
 
-bool isHairpin(int kind) { return kind == kCresend || kind == kDeCresend || kind == kGuitarStrings; }
+bool isHairpin(int kind) {
+    return placementOf(kind) == Placement::TwoClicksEndX;
+}
 bool isBracket(int kind) {
-    return kind == k3renpuOver || kind == k3renpuUnder || kind == kRenkou || kind == kShasen;
+    return placementOf(kind) == Placement::TwoClicksOffset;
 }
 
 // The braille pointer: all six dots of a cell, 4 x 4 each with white corners.
@@ -83,7 +86,7 @@ void Editor::drawPreviewFigure(const SymbolRecord& record, int x, int y) {
     context.ledger = &ledger;
     context.userSymbols = userSymbols_;
     render::drawFigure(view_, metrics, record, x, y, context, kPreviewRed);
-    if (record.kind() == kTateYoko) {
+    if (record.kind() == kStraightLine) {
         view_.setPenColour(kPreviewRed);
         render::drawLineRecord(view_, record, x, y);
     }
@@ -92,23 +95,24 @@ void Editor::drawPreviewFigure(const SymbolRecord& record, int x, int y) {
 void Editor::mouseMove(int x, int y) {
     if (doc_.interactionState == kNoDocument) return;
     const int p = pitch();
-    const int xs = (x / 6) * 6;
+    const int xs = (x / kColumnWidth) * kColumnWidth;
     const int ys = (y / p) * p;
     view_.setPenColour(kPreviewRed);
     view_.setBrushColour(kPreviewRed);
     const int mode = doc_.toolMode;
     const int st = doc_.interactionState;
     RegionSelection& s = state_.selection;
-    const int regionWidth = (s.right - s.left) * 6;
+    const int regionWidth = (s.right - s.left) * kColumnWidth;
     const int regionHeight = (s.bottom - s.top) * p;
 
     if (mode == kModeClipPaste && st == kReady) {
         const PixelPoint old = state_.regionTarget;
-        restoreRect(6 * old.x, p * old.y, 6 * old.x + regionWidth, p * old.y + regionHeight);
+        restoreRect(columnToX(old.x), p * old.y, columnToX(old.x) + regionWidth,
+                    p * old.y + regionHeight);
         state_.regionTarget = regionTargetAt(s, x, y, p);
         const PixelPoint t = state_.regionTarget;
-        view_.copyRect(6 * t.x, p * t.y, 6 * t.x + regionWidth, p * t.y + regionHeight, pasteBuffer_, 0, 0,
-                       regionWidth, regionHeight);
+        view_.copyRect(columnToX(t.x), p * t.y, columnToX(t.x) + regionWidth,
+                       p * t.y + regionHeight, pasteBuffer_, 0, 0, regionWidth, regionHeight);
         return;
     }
     if (mode >= kModeRegionCopy && mode <= kModeClipCut) {
@@ -118,15 +122,17 @@ void Editor::mouseMove(int x, int y) {
             state_.regionCorner2 = {x, y};
         } else if (st == kSecondPoint) {
             const PixelPoint old = state_.regionTarget;
-            restoreRect(6 * old.x, p * old.y, 6 * old.x + regionWidth, p * old.y + regionHeight);
+            restoreRect(columnToX(old.x), p * old.y, columnToX(old.x) + regionWidth,
+                        p * old.y + regionHeight);
             state_.regionTarget = regionTargetAt(s, x, y, p);
             const PixelPoint t = state_.regionTarget;
-            view_.copyRect(6 * t.x, p * t.y, 6 * t.x + regionWidth, p * t.y + regionHeight, back_, 6 * s.left,
-                           p * s.top, 6 * s.right, p * s.bottom);
+            view_.copyRect(columnToX(t.x), p * t.y, columnToX(t.x) + regionWidth,
+                           p * t.y + regionHeight, back_, columnToX(s.left), p * s.top,
+                           columnToX(s.right), p * s.bottom);
         }
         return;
     }
-    if (mode == kTenji && st == kReady) {
+    if (mode == kBraille && st == kReady) {
         const PixelPoint old = state_.pointerPoint;
         restoreRect(old.x - 6, old.y - 8, old.x + 6, old.y + 12);
         drawBraillePointer(view_, xs - 6, ys - 8);
@@ -137,27 +143,27 @@ void Editor::mouseMove(int x, int y) {
         return;
     }
 
-    const bool dragged = mode == kModeMoveCopyErase && st == kFirstPoint && state_.dragging == 1;
+    const bool dragged = mode == kModeMoveCopyErase && st == kFirstPoint && state_.dragging;
     if ((st == kReady && mode != 0 && mode != kModeMoveCopyErase) || dragged) {
         const int kind = dragged ? state_.pickedKind : mode;
         if (placementOf(kind) == Placement::None || placementOf(kind) == Placement::Generated) return;
         eraseStrip();
-        const int ax = kind == kFuten ? x : xs;
+        const int ax = isPixelField(kind, 1) ? x : xs;
         state_.pointerPoint = {ax, ys};
         stripLeft_ = ax - kStripLeft;
         stripRight_ = ax + kStripRight;
-        if (kind == kSura || kind == kSuraU) {
-            const int bulge = kind == kSura ? 10 : -10;
+        if (kind == kSlur || kind == kSlurReversed) {
+            const int bulge = kind == kSlur ? 10 : -10;
             view_.setPenColour(kPreviewRed);
-            render::drawSlur(view_, xs, ys, xs + 50, ys, xs + 25, ys + bulge, kind == kSuraU);
+            render::drawSlur(view_, xs, ys, xs + 50, ys, xs + 25, ys + bulge,
+                             kind == kSlurReversed);
             return;
         }
-        SymbolRecord r;
-        r[0] = kind;
+        SymbolRecord r = placedRecord(kind, 0, 0);
         const int u18 = 18 * p / 6;
-        if (isHairpin(kind)) r[3] = ax + u18;
-        if (kind == kTateYoko) r[3] = 20;
-        if (isBracket(kind)) r[3] = 6;
+        if (isHairpin(kind)) setExtent(r, ax + u18, 0);
+        if (kind == kStraightLine) setExtent(r, 20, 0);
+        if (isBracket(kind)) setExtent(r, 6, 0);
         drawPreviewFigure(r, ax, ys);
         return;
     }
@@ -169,17 +175,16 @@ void Editor::gesturePreview(int x, int y, int xs, int ys) {
     const int st = doc_.interactionState;
     const PixelPoint anchor = state_.pointerPoint;
     const int p = pitch();
-    SymbolRecord r;
-    r[0] = mode;
+    SymbolRecord r = placedRecord(mode, 0, 0);
     if (st == kFirstPoint && isHairpin(mode)) {
         if (x <= anchor.x + 17) return;
         eraseStrip();
         state_.rubberDx = x - anchor.x;
-        r[3] = x;
+        setExtent(r, x, 0);
         drawPreviewFigure(r, anchor.x, anchor.y);
         stripLeft_ = anchor.x - kStripLeft;
         stripRight_ = x + kStripRight;
-    } else if (st == kFirstPoint && mode == kTateYoko) {
+    } else if (st == kFirstPoint && mode == kStraightLine) {
         eraseStrip();
         if (y - anchor.y < x - anchor.x) {
             state_.rubberDx = xs - anchor.x;
@@ -188,22 +193,20 @@ void Editor::gesturePreview(int x, int y, int xs, int ys) {
             state_.rubberDx = 0;
             state_.rubberDy = ys - anchor.y;
         }
-        r[3] = state_.rubberDx;
-        r[4] = state_.rubberDy;
+        setExtent(r, state_.rubberDx, state_.rubberDy);
         drawPreviewFigure(r, anchor.x, anchor.y);
         stripLeft_ = std::min(anchor.x, anchor.x + state_.rubberDx) - 4;
         stripRight_ = std::max(anchor.x, anchor.x + state_.rubberDx) + 4;
     } else if (st == kFirstPoint && isBracket(mode)) {
-        if (xs <= anchor.x + (mode == kShasen ? 0 : 10)) return;
+        if (xs <= anchor.x + (mode == kObliqueLine ? 0 : 10)) return;
         eraseStrip();
         state_.rubberDx = xs - anchor.x;
         state_.rubberDy = ys - anchor.y;
-        r[3] = state_.rubberDx / 6;
-        r[4] = state_.rubberDy / p;
+        setExtent(r, state_.rubberDx / kColumnWidth, state_.rubberDy / p);
         drawPreviewFigure(r, anchor.x, anchor.y);
         stripLeft_ = anchor.x - kStripLeft;
         stripRight_ = xs + kStripRight;
-    } else if (st == kFirstPoint && (mode == kSura || mode == kSuraU)) {
+    } else if (st == kFirstPoint && (mode == kSlur || mode == kSlurReversed)) {
         if (xs <= state_.slurP1.x) return;
         eraseStrip();
         state_.slurP2 = {xs, ys};
@@ -212,7 +215,7 @@ void Editor::gesturePreview(int x, int y, int xs, int ys) {
         view_.lineTo(xs, ys);
         stripLeft_ = state_.slurP1.x - 4;
         stripRight_ = xs + 4;
-    } else if (st == kSecondPoint && (mode == kSura || mode == kSuraU)) {
+    } else if (st == kSecondPoint && (mode == kSlur || mode == kSlurReversed)) {
         slurBulgePreview(xs, ys);
     }
 }
@@ -222,7 +225,7 @@ bool Editor::inBulgeZone(int xs, int ys) const {
     const PixelPoint b = state_.slurP2;
     if (!(a.x < xs && xs < b.x)) return false;
     const int c = (b.y - a.y) * (xs - a.x) / (b.x - a.x) + a.y;
-    if (doc_.toolMode == kSura ? !(ys > c + 2) : !(ys < c - 2)) return false;
+    if (doc_.toolMode == kSlur ? !(ys > c + 2) : !(ys < c - 2)) return false;
     const int mx = (a.x + b.x) / 2;
     const int my = (a.y + b.y) / 2;
     const int64_t d1 = int64_t{mx - xs} * (mx - xs) + int64_t{my - ys} * (my - ys);
@@ -239,7 +242,7 @@ void Editor::slurBulgePreview(int xs, int ys) {
     stripRight_ = b.x + 30;
     if (!inBulgeZone(xs, ys)) return;
     view_.setPenColour(kPreviewRed);
-    render::drawSlur(view_, a.x, a.y, b.x, b.y, xs, ys, doc_.toolMode == kSuraU);
+    render::drawSlur(view_, a.x, a.y, b.x, b.y, xs, ys, doc_.toolMode == kSlurReversed);
 }
 
 }  // namespace noma

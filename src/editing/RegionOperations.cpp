@@ -5,6 +5,7 @@
 
 #include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 
 namespace noma {
@@ -19,8 +20,8 @@ bool selectRegion(const ScoreDocument& doc, int page, PixelPoint c1, PixelPoint 
     const int lastY = pageHeight(doc.header.orientation) - 1;
     c1 = {std::clamp(c1.x, 0, lastX), std::clamp(c1.y, 0, lastY)};
     c2 = {std::clamp(c2.x, 0, lastX), std::clamp(c2.y, 0, lastY)};
-    selection.left = std::min(c1.x, c2.x) / 6;
-    selection.right = std::max(c1.x, c2.x) / 6;
+    selection.left = std::min(c1.x, c2.x) / kColumnWidth;
+    selection.right = std::max(c1.x, c2.x) / kColumnWidth;
     selection.top = std::min(c1.y, c2.y) / p;
     selection.bottom = std::max(c1.y, c2.y) / p;
     selection.entries.clear();
@@ -29,13 +30,12 @@ bool selectRegion(const ScoreDocument& doc, int page, PixelPoint c1, PixelPoint 
     for (int i = 0; i < doc.symbolCount(page); ++i) {
         const SymbolRecord& rec = doc.record(page, i);
         bool inside;
-        // 64-bit: a record may lie anywhere in the 32-bit range.
-        if (rec.kind() == kTenji) {
-            const int64_t y = int64_t{rec[2]} + 2 * t * p;
-            inside = 6 * l <= rec[1] && rec[1] <= 6 * r && p * top <= y && y <= p * b;
+        const HotPosition hot = hotPosition(rec, t, p);
+        if (familyOf(rec.kind()) == Family::Braille) {
+            inside = columnToX(l) <= hot.x && hot.x <= columnToX(r) && p * top <= hot.y &&
+                     hot.y <= p * b;
         } else {
-            const int column = rec.kind() == kFuten ? rec[1] / 6 : rec[1];
-            const int64_t row = int64_t{rec[2]} + 2 * t;
+            const int64_t column = hot.x / kColumnWidth, row = hot.y / p;
             inside = l <= column && column <= r && top <= row && row <= b;
         }
         if (!inside) continue;
@@ -60,63 +60,11 @@ void removeSelected(ScoreDocument& doc, int page, const RegionSelection& selecti
     doc.settings(page).symbolCount = kept;
 }
 
-namespace {
-
-// How many leading fields (after the kind) a record of this kind uses.
-int usedFields(int kind) {
-    switch (kind) {
-        case kSura:
-        case kSuraU: return 6;
-        case kTateYoko:
-        case k3renpuOver:
-        case k3renpuUnder:
-        case kRenkou:
-        case kShasen: return 4;
-        case kCresend:
-        case kDeCresend:
-        case kGuitarStrings:
-        case kTenji: return 3;
-        default: return 2;
-    }
-}
-
-}  // namespace
-
 SymbolRecord droppedCopy(const SymbolRecord& r, int dc, int dr, int pitch) {
     SymbolRecord out;
-    for (int f = 0; f <= usedFields(r.kind()); ++f) out[f] = r[f];
-    shiftRecord(out, dc, dr, pitch);
+    for (int f = 0; f <= usedFieldCount(r.kind()); ++f) out[f] = r[f];
+    shiftByCells(out, dc, dr, pitch);
     return out;
-}
-
-void shiftRecord(SymbolRecord& r, int dc, int dr, int pitch) {
-    const auto shift = [&r](int f, int64_t by) { r[f] = fieldPlus(r[f], by); };
-    switch (r.kind()) {
-        case kFuten:
-            shift(1, 6 * int64_t{dc});
-            shift(2, dr);
-            break;
-        case kCresend:
-        case kDeCresend:
-        case kGuitarStrings:
-            shift(1, dc);
-            shift(2, dr);
-            shift(3, 6 * int64_t{dc});
-            break;
-        case kSura:
-        case kSuraU:
-            for (int f : {1, 3, 5}) shift(f, dc);
-            for (int f : {2, 4, 6}) shift(f, dr);
-            break;
-        case kTenji:
-            shift(1, 6 * int64_t{dc});
-            shift(2, int64_t{pitch} * dr);
-            break;
-        default:
-            shift(1, dc);
-            shift(2, dr);
-            break;
-    }
 }
 
 bool applySelection(ScoreDocument& doc, int page, const RegionSelection& selection, int dc, int dr) {
@@ -127,7 +75,7 @@ bool applySelection(ScoreDocument& doc, int page, const RegionSelection& selecti
 }
 
 PixelPoint regionTargetAt(const RegionSelection& s, int x, int y, int pitch) {
-    return {x / 6 - (s.right - s.left) / 2, y / pitch - (s.bottom - s.top) / 2};
+    return {x / kColumnWidth - (s.right - s.left) / 2, y / pitch - (s.bottom - s.top) / 2};
 }
 
 }  // namespace noma

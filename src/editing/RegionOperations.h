@@ -19,9 +19,6 @@ void removeSelected(ScoreDocument& doc, int page, const RegionSelection& selecti
 // not use are 0.
 SymbolRecord droppedCopy(const SymbolRecord& record, int dc, int dr, int pitch);
 
-// Moves a record in place by (dc, dr) as undo does for a region move (signs as given).
-void shiftRecord(SymbolRecord& record, int dc, int dr, int pitch);
-
 // Appends the dropped copies of every entry; nothing at all when they would not all fit.
 bool applySelection(ScoreDocument& doc, int page, const RegionSelection& selection, int dc, int dr);
 

@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <utility>
 
+#include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "music/NoteKinds.h"
 
@@ -52,23 +54,23 @@ class MarkFinder {
         for (int i = 0; i < count_; ++i) {
             const SymbolRecord& r = records_[i];
             switch (r.kind()) {
-                case kFuten:
+                case kDot:
                     dot(i);
                     break;
-                case k3renpuOver:
+                case kTripletAbove:
                     triplet(r);
                     break;
-                case kSura:
-                case kSuraU:
+                case kSlur:
+                case kSlurReversed:
                     tie(r);
                     break;
-                case kStakato:
+                case kStaccatoMark:
                     articulation(r, 13, kStaccato, false);
                     break;
-                case kStacatisimo:
+                case kStaccatissimoMark:
                     articulation(r, 15, kStaccatissimo, false);
                     break;
-                case kShuushoku:
+                case kGraceNote:
                     articulation(r, 16, 0, true);
                     break;
                 default:
@@ -83,8 +85,9 @@ class MarkFinder {
         std::vector<Placed> notes;
         for (int i = 0; i < count_; ++i) {
             const SymbolRecord& r = records_[i];
-            if (isStemmedNote(r.kind())) notes.push_back({r[1], r[2], i});
-            if (r.kind() == kFuten) dots_.push_back({r[1], r[2], i});
+            const CellPoint at = cellOf(r);
+            if (isStemmedNote(r.kind())) notes.push_back({at.column, at.row, i});
+            if (r.kind() == kDot) dots_.push_back({at.column, at.row, i});
         }
         std::sort(dots_.begin(), dots_.end(), [](const Placed& a, const Placed& b) {
             return a.row != b.row ? a.row < b.row : a.column < b.column;
@@ -102,7 +105,7 @@ class MarkFinder {
     }
 
     bool dotBesideNote(const Placed& dot, const Placed& note) const {
-        return std::llabs(dot.column - 6 * note.column) < 3 * pitch_ &&
+        return std::llabs(dot.column - kColumnWidth * note.column) < 3 * pitch_ &&
                std::llabs(dot.row - note.row) * pitch_ < 2 * pitch_;
     }
 
@@ -115,11 +118,12 @@ class MarkFinder {
     void dot(int i) {
         const Placed self{records_[i][1], records_[i][2], i};
         const int64_t reach = 3 * pitch_;
-        notes_.forColumns(
-            (self.column - reach) / 6 - 1, (self.column + reach) / 6 + 1, [&](const Placed& note) {
-                if (!dotBesideNote(self, note)) return;
-                setRhythm(note.index, isDoubleDot(self, note) ? kDoubleDotted : kDotted);
-            });
+        notes_.forColumns((self.column - reach) / kColumnWidth - 1,
+                          (self.column + reach) / kColumnWidth + 1, [&](const Placed& note) {
+                              if (!dotBesideNote(self, note)) return;
+                              setRhythm(note.index,
+                                        isDoubleDot(self, note) ? kDoubleDotted : kDotted);
+                          });
     }
 
     // Either dot of a pair counts, whichever comes later in record order: the second dot of
@@ -149,19 +153,21 @@ class MarkFinder {
     }
 
     void triplet(const SymbolRecord& r) {
-        const int64_t column = r[1];
-        const int64_t row = r[2];
-        const int64_t width = r[3];
-        const int64_t depth = std::llabs(static_cast<int64_t>(r[4]));
+        const BracketView bracket = bracketOf(r);
+        const int64_t column = bracket.start.column;
+        const int64_t row = bracket.start.row;
+        const int64_t width = bracket.columns;
+        const int64_t depth = std::llabs(static_cast<int64_t>(bracket.rows));
         notes_.forColumns(column - 2, column + width + 1, [&](const Placed& note) {
             if (note.row > row && note.row < row + depth + 12) setRhythm(note.index, kTriplet);
         });
     }
 
     void tie(const SymbolRecord& r) {
-        if (r[2] != r[4]) return;  // a slur between different rows is not a tie
-        const int64_t column = r[1];
-        const int64_t row = r[2];
+        const SlurView slur = slurOf(r);
+        if (slur.start.row != slur.end.row) return;  // a slur between different rows is not a tie
+        const int64_t column = slur.start.column;
+        const int64_t row = slur.start.row;
         notes_.forColumns(column - 2, column + 2, [&](const Placed& note) {
             if (std::llabs(note.row - row) < 5) setRhythm(note.index, kTied);
         });
@@ -169,8 +175,9 @@ class MarkFinder {
 
     // Staccato, staccatissimo and grace marks stand above their note within `reach` rows.
     void articulation(const SymbolRecord& r, int64_t reach, int tens, bool grace) {
-        const int64_t column = r[1];
-        const int64_t row = r[2];
+        const CellPoint at = cellOf(r);
+        const int64_t column = at.column;
+        const int64_t row = at.row;
         notes_.forColumns(column - 2, column + 2, [&](const Placed& note) {
             if (note.row <= row || note.row - row >= reach) return;
             if (!grace) {

@@ -6,27 +6,27 @@ namespace noma {
 
 int noteValueOf(int kind) {
     switch (kind) {
-        case kZenOnpu:
+        case kWholeNote:
             return 1;
-        case k2bunonpu:
+        case kHalfNote:
             return 2;
-        case k4bunonpu:
-        case k4bunonpuU:
+        case kQuarterNoteUp:
+        case kQuarterNoteDown:
             return 4;
-        case k8bunonpu:
-        case k8bunonpuU:
+        case kEighthNoteUp:
+        case kEighthNoteDown:
             return 8;
-        case kN16bunonpu:
-        case k16bunonpuU:
+        case kSixteenthNoteUp:
+        case kSixteenthNoteDown:
             return 16;
-        case k32bunonpu:
-        case k32bunonpuU:
+        case kThirtySecondNoteUp:
+        case kThirtySecondNoteDown:
             return 32;
-        case k64bunonpu:
-        case k64bunonpuU:
+        case kSixtyFourthNoteUp:
+        case kSixtyFourthNoteDown:
             return 64;
-        case kN128bunonpu:
-        case k128bunonpuU:
+        case kHundredTwentyEighthNoteUp:
+        case kHundredTwentyEighthNoteDown:
             return 128;
         default:
             return 0;
@@ -35,19 +35,19 @@ int noteValueOf(int kind) {
 
 int restValueOf(int kind) {
     switch (kind) {
-        case k2bunkyuuhu:
+        case kHalfRest:
             return 2;
-        case k4bunkyuuhu:
+        case kQuarterRest:
             return 4;
-        case k8bunkyuuhu:
+        case kEighthRest:
             return 8;
-        case k16bunkyuuhu:
+        case kSixteenthRest:
             return 16;
-        case k32bunkyuuhu:
+        case kThirtySecondRest:
             return 32;
-        case k64bunkyuuhu:
+        case kSixtyFourthRest:
             return 64;
-        case k128bunkyuuhu:
+        case kHundredTwentyEighthRest:
             return 128;
         default:
             return 0;
@@ -55,7 +55,7 @@ int restValueOf(int kind) {
 }
 
 bool isStemmedNote(int kind) {
-    return kind != kZenOnpu && noteValueOf(kind) != 0;
+    return kind != kWholeNote && noteValueOf(kind) != 0;
 }
 
 bool isFlaggedNote(int kind) {

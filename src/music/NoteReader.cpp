@@ -5,6 +5,7 @@
 
 #include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "music/MarkValues.h"
 #include "music/NoteKinds.h"
@@ -62,10 +63,10 @@ class Alterations {
 bool isHandled(int kind) {
     if (noteValueOf(kind) != 0 || restValueOf(kind) != 0) return true;
     switch (kind) {
-        case kShousetu:
-        case kOwari:
-        case kRepeatA:
-        case kRepeatB:
+        case kBarLine:
+        case kFinalBarLine:
+        case kRepeatStart:
+        case kRepeatEnd:
         case kSharp:
         case kFlat:
         case kNatural:
@@ -107,9 +108,11 @@ class Reader {
         const SymbolRecord* records = doc_.pageRecords(p);
         for (int i = 0; i < doc_.symbolCount(p); ++i) {
             const SymbolRecord& r = records[i];
-            if (r[1] < 0 || r[1] > lastColumn || r[2] < firstRow || r[2] > lastRow) continue;
-            if (r.kind() == kToon || r.kind() == kHeon || isHandled(r.kind())) {
-                spots.push_back({r[1], r[2], i});
+            const CellPoint at = cellOf(r);
+            if (at.column < 0 || at.column > lastColumn || at.row < firstRow || at.row > lastRow)
+                continue;
+            if (r.kind() == kGClef || r.kind() == kFClef || isHandled(r.kind())) {
+                spots.push_back({at.column, at.row, i});
             }
         }
         std::sort(spots.begin(), spots.end(), [](const Spot& a, const Spot& b) {
@@ -128,8 +131,8 @@ class Reader {
         // The last clef in reading order wins; without one the previous stave's offset stays.
         for (const Spot& spot : spots) {
             const int kind = records[spot.index].kind();
-            if (kind == kHeon) clefOffset_ = spot.row - top - 16;
-            if (kind == kToon) clefOffset_ = spot.row - top - 4;
+            if (kind == kFClef) clefOffset_ = spot.row - top - 16;
+            if (kind == kGClef) clefOffset_ = spot.row - top - 4;
         }
         const bool read = staves_ == StaveSelection::Both ||
                           (staves_ == StaveSelection::Treble && clefOffset_ > -6) ||
@@ -163,10 +166,10 @@ class Reader {
             return;
         }
         switch (kind) {
-            case kShousetu:
-            case kOwari:
-            case kRepeatA:
-            case kRepeatB:
+            case kBarLine:
+            case kFinalBarLine:
+            case kRepeatStart:
+            case kRepeatEnd:
                 alterations_.clearAccidentals();
                 break;
             case kSharp:

@@ -1,9 +1,5 @@
 #include "music/SymbolSearch.h"
 
-#include <algorithm>
-#include <cstdint>
-
-#include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
 #include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
@@ -34,34 +30,16 @@ std::string_view searchTargetName(int target) {
     return "";
 }
 
-namespace {
-
-// Positions read from a file can be anywhere; a mark far off the page stays far off it.
-int clampedCoordinate(int64_t v) {
-    return static_cast<int>(std::clamp<int64_t>(v, -(int64_t{1} << 30), int64_t{1} << 30));
-}
-
-}  // namespace
-
 std::vector<SearchMark> searchMarks(const ScoreDocument& doc, int page, const SearchState& state) {
     std::vector<SearchMark> marks;
     if (state.searchActive != 1) return marks;
-    const int64_t pitch = doc.header.verticalPitch;
-    const int64_t origin = rowOriginY(doc.settings(page).topMargin, doc.header.verticalPitch);
-    const int64_t r = 15 * pitch / 6;
+    const int pitch = doc.header.verticalPitch;
+    const int topMargin = doc.settings(page).topMargin;
     for (int i = 0; i < doc.symbolCount(page); ++i) {
         const SymbolRecord& record = doc.record(page, i);
         if (record.kind() != state.searchTarget) continue;
-        const bool braille = record.kind() == kTenji;
-        const int64_t x = braille || record.kind() == kFuten ? record[1] : int64_t{6} * record[1];
-        const int64_t y = braille ? record[2] + origin : record[2] * pitch + origin;
-        if (braille) {
-            marks.push_back({true, clampedCoordinate(x - r), clampedCoordinate(y - 16),
-                             clampedCoordinate(x + 20), clampedCoordinate(y + 23)});
-        } else {
-            marks.push_back({false, clampedCoordinate(x - r), clampedCoordinate(y - r),
-                             clampedCoordinate(x + r), clampedCoordinate(y + r)});
-        }
+        const HotPosition at = hotPosition(record, topMargin, pitch);
+        marks.push_back(searchMarkAt(record.kind(), at.x, at.y, pitch));
     }
     return marks;
 }

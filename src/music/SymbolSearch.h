@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "document/SymbolCatalogue.h"
+
 namespace noma {
 
 class ScoreDocument;
@@ -23,17 +25,6 @@ std::string_view searchButtonCaption(const SearchState& state);
 
 // The target's name in the window's read-only mode box.
 std::string_view searchTargetName(int target);
-
-// One aqua mark behind a symbol: a filled ellipse inscribed in the box, or for a braille
-// cell a filled rectangle. Right and bottom are exclusive, as the page raster treats them.
-struct SearchMark {
-    bool box;
-    int left;
-    int top;
-    int right;
-    int bottom;
-    bool operator==(const SearchMark&) const = default;
-};
 
 // The marks of the page's records of the target kind, in record order; none while the
 // search is off.

@@ -8,6 +8,7 @@
 
 #include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 
 namespace noma {
@@ -43,11 +44,9 @@ void moveSymbols(ScoreDocument& doc, int page, int shift) {
     SymbolRecord* records = doc.pageRecords(page);
     for (int i = 0; i < doc.symbolCount(page); ++i) {
         SymbolRecord& r = records[i];
-        if (r.kind() == kSura || r.kind() == kSuraU) {
-            for (int field : {2, 4, 6}) r[field] = shifted(r[field], shift);
-        } else if (isMovedByTransposition(r.kind())) {
-            r[2] = shifted(r[2], shift);
-        }
+        if (!followsTransposition(r.kind())) continue;
+        for (int f = 1; f < kFieldCount; ++f)
+            if (fieldRole(r.kind(), f) == FieldRole::Row) r[f] = shifted(r[f], shift);
     }
 }
 
@@ -58,22 +57,20 @@ bool appendKeySignatures(ScoreDocument& doc, int page, int keyIndex) {
     const int clefCount = doc.symbolCount(page);
     for (int i = 0; i < clefCount; ++i) {
         const SymbolRecord clef = doc.record(page, i);
-        if ((clef.kind() != kToon && clef.kind() != kHeon) || clef[1] >= kSignatureColumnLimit) {
+        const CellPoint at = cellOf(clef);
+        if ((clef.kind() != kGClef && clef.kind() != kFClef) ||
+            at.column >= kSignatureColumnLimit) {
             continue;
         }
-        const int d = clef.kind() == kToon ? 0 : 2;
-        const int64_t top = static_cast<int64_t>(clef[2]) - 4;
+        const int d = clef.kind() == kGClef ? 0 : 2;
+        const int64_t top = static_cast<int64_t>(at.row) - 4;
         for (int n = 1; n <= accidentalCount(keyIndex); ++n) {
-            SymbolRecord r;
-            if (keyHasSharps(keyIndex)) {
-                r[0] = kKeySharp;
-                r[1] = d / 2 + 3 * orientation + 10 + 2 * n;
-                r[2] = clampedRow(top + d + sharpRowOffset(n));
-            } else {
-                r[0] = kKeyFlat;
-                r[1] = 3 * orientation + 11 + 2 * n;
-                r[2] = clampedRow(top + d + flatRowOffset(n));
-            }
+            const SymbolRecord r =
+                keyHasSharps(keyIndex)
+                    ? placedRecord(kKeySharp, d / 2 + 3 * orientation + 10 + 2 * n,
+                                   clampedRow(top + d + sharpRowOffset(n)))
+                    : placedRecord(kKeyFlat, 3 * orientation + 11 + 2 * n,
+                                   clampedRow(top + d + flatRowOffset(n)));
             if (!doc.append(page, r)) return false;
         }
     }
@@ -88,54 +85,6 @@ std::string_view shiftItemText(int item) {
         "　－１", "　－２", "　－３", "　－４", "　－５", "　－６", "　－７"};
     if (item < 0 || item >= kShiftItemCount) return "";
     return kItems[static_cast<size_t>(item)];
-}
-
-bool isMovedByTransposition(int kind) {
-    if (kind >= kUserSymbolFirst) return true;
-    switch (kind) {
-        case kTama:
-        case kN16bunonpu:
-        case k4bunonpu:
-        case kN128bunonpu:
-        case k2bunonpu:
-        case k32bunonpu:
-        case kZenOnpu:
-        case kFuten:
-        case kFelmata:
-        case kTenuto:
-        case kAcsent:
-        case kCresend:
-        case kDeCresend:
-        case k4bunonpuU:
-        case kSharp:
-        case kFlat:
-        case kNatural:
-        case kStakato:
-        case k8bunonpu:
-        case k8bunonpuU:
-        case k64bunonpu:
-        case k16bunonpuU:
-        case k32bunonpuU:
-        case k64bunonpuU:
-        case kBreath:
-        case k128bunonpuU:
-        case kSinkou1:
-        case kSinkou2:
-        case kSinkou3:
-        case k3renpuOver:
-        case k3renpuUnder:
-        case kShuushoku:
-        case kStacatisimo:
-        case kRenkou:
-        case kShasen:
-        case kPedal:
-        case kPedalRelease:
-        case kArpeggio:
-        case kInvertedV:
-            return true;
-        default:
-            return false;
-    }
 }
 
 std::optional<Failure> transposePages(ScoreDocument& doc, const TranspositionSettings& settings) {

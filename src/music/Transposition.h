@@ -26,9 +26,6 @@ constexpr int shiftOfItem(int item) {
 }
 std::string_view shiftItemText(int item);
 
-// Kinds whose row moves with the shift (slurs and ties move their three rows).
-bool isMovedByTransposition(int kind);
-
 // Rewrites pages first..last (nothing when first > last) for the new key: removes every
 // key-signature symbol, moves the pitch-bearing symbols by the shift and appends the new
 // key signature beside every clef left of column 30. A page never grows beyond 1000

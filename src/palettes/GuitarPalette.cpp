@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "palettes/PaletteCanvas.h"
 #include "render/FigureMetrics.h"
@@ -35,8 +36,7 @@ const std::array<GuitarCell, 12>& cells() {
 void drawCellFigure(Canvas& c, const GuitarCell& cell) {
     const int cx = (cell.x1 + cell.x2) / 2;
     const int cy = (cell.y1 + cell.y2) / 2;
-    SymbolRecord r;
-    r[0] = cell.mode;
+    SymbolRecord r = placedRecord(cell.mode, 0, 0);
     int x = cx;
     int y = cy;
     if (cell.mode == 82) {
@@ -47,7 +47,7 @@ void drawCellFigure(Canvas& c, const GuitarCell& cell) {
     } else if (cell.mode == kGuitarStrings) {
         x = cell.x1 + 8;
         y = cy - 30;
-        r[3] = cell.x2 - 8;
+        setExtent(r, cell.x2 - 8, 0);
     }
     const render::ScreenMetrics metrics(6);
     render::drawFigure(c, metrics, r, x, y, render::FigureContext{}, kBlack);

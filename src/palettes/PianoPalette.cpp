@@ -1,5 +1,6 @@
 #include "palettes/PianoPalette.h"
 
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "palettes/PaletteCanvas.h"
 #include "render/FigureMetrics.h"
@@ -60,8 +61,7 @@ void drawFingerCell(Canvas& c, const PianoCell& cell) {
 void drawMarkCell(Canvas& c, const PianoCell& cell) {
     // The arpeggio is drawn smaller so that its 51 rows fit the 40-pixel cell.
     const render::ScreenMetrics metrics(cell.mode == kArpeggio ? 4 : 6);
-    SymbolRecord r;
-    r[0] = cell.mode;
+    const SymbolRecord r = placedRecord(cell.mode, 0, 0);
     render::drawFigure(c, metrics, r, (cell.x1 + cell.x2) / 2, (cell.y1 + cell.y2) / 2,
                        render::FigureContext{}, kBlack);
 }

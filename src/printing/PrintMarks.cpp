@@ -1,5 +1,6 @@
 // Articulations, dynamics, slurs, bar lines, accidentals, endings, brackets, beams and braille
 // cells at printer scale, each with the thickness and grey its relief needs.
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "printing/PrintFigures.h"
 #include "render/SymbolFigures.h"
@@ -27,8 +28,8 @@ void fermata(PrintPen& pen, bool below, double x0, double y0) {
 // Hairpins: field 3 is the open end's x in page pixels.
 void hairpin(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, double x0, double y0) {
     const double s = pen.s();
-    const double end = pen.raster().marginX + r[3] * pen.unit();
-    if (r.kind() == kCresend) {
+    const double end = pen.raster().marginX + hairpinEndX(r) * pen.unit();
+    if (r.kind() == kCrescendo) {
         forOffsets(0, pen.strokeUnit(), [&](int d) {
             pen.line(x0, y0 + d, end + d, y0 - 9 * s + d);
             pen.line(x0, y0 + d, end + d, y0 + 9 * s + d);
@@ -48,14 +49,16 @@ void hairpin(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, double
 void slur(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, const PrintAnchor& at) {
     const double unit = pen.unit();
     const double rowOrigin = 2.0 * page.topMargin;
-    const double x2 = 6.0 * r[3] * unit, y2 = (r[4] + rowOrigin) * page.pitch * unit;
-    const double x3 = 6.0 * r[5] * unit, y3 = (r[6] + rowOrigin) * page.pitch * unit;
+    const SlurView v = slurOf(r);
+    const double x2 = 6.0 * v.end.column * unit, y2 = (v.end.row + rowOrigin) * page.pitch * unit;
+    const double x3 = 6.0 * v.bulge.column * unit;
+    const double y3 = (v.bulge.row + rowOrigin) * page.pitch * unit;
     const PrintRaster& raster = pen.raster();
     pen.strong();
     forOffsets(0, 3 * pen.strokeUnit() / 2, [&](int d) {
         const double dx = raster.marginX, dy = raster.marginY + d;
         render::drawSlur(pen.canvas(), at.a + dx, at.b + dy, x2 + dx, y2 + dy, x3 + dx, y3 + dy,
-                         r.kind() == kSuraU);
+                         r.kind() == kSlurReversed);
     });
     pen.base();
 }
@@ -86,8 +89,8 @@ void ending(PrintPen& pen, int kind, double x0, double y0) {
         pen.line(x0 - 12 * s, y0 - 10 * s + d, x0 + 15 * s, y0 - 10 * s + d);
     });
     pen.ellipse(x0 - 7 * s, y0 - 5 * s, x0 - 3 * s, y0 - 1 * s);
-    if (kind == kSinkou2) pen.ellipse(x0 - 7 * s, y0 + 2 * s, x0 - 3 * s, y0 + 6 * s);
-    if (kind == kSinkou3) pen.ellipse(x0, y0 - 5 * s, x0 + 4 * s, y0 - 1 * s);
+    if (kind == kSecondEnding) pen.ellipse(x0 - 7 * s, y0 + 2 * s, x0 - 3 * s, y0 + 6 * s);
+    if (kind == kThirdEnding) pen.ellipse(x0, y0 - 5 * s, x0 + 4 * s, y0 - 1 * s);
 }
 
 // Triplet brackets, beams and slashes reach 6 F3 page pixels across and F4 rows down.
@@ -98,8 +101,10 @@ struct Reach {
 Reach reachOf(const PrintPen& pen, const PrintPage& page, const SymbolRecord& r, double x0,
               double y0) {
     const double unit = pen.unit();
-    const double down = static_cast<double>(r[4]) * page.pitch * unit;
-    return {x0 + 6.0 * r[3] * unit, y0 + down, x0 + 3.0 * r[3] * unit, y0 + down / 2};
+    const BracketView bracket = bracketOf(r);
+    const double down = static_cast<double>(bracket.rows) * page.pitch * unit;
+    return {x0 + 6.0 * bracket.columns * unit, y0 + down, x0 + 3.0 * bracket.columns * unit,
+            y0 + down / 2};
 }
 
 void triplet(PrintPen& pen, const Reach& e, bool below, double x0, double y0) {
@@ -154,34 +159,34 @@ bool printMark(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, cons
     const double s = pen.s();
     const double x0 = at.x0, y0 = at.y0;
     switch (r.kind()) {
-        case kFuten:
+        case kDot:
             pen.fill(x0 - 2 * s, y0 - 3 * s, x0 + 2 * s, y0 + 2 * s);
             return true;
-        case kFelmata:
-        case kFelmata2:
-            fermata(pen, r.kind() == kFelmata2, x0, y0);
+        case kFermata:
+        case kFermataBelow:
+            fermata(pen, r.kind() == kFermataBelow, x0, y0);
             return true;
         // Bars centred on the anchor, so the raised bar sits where the ear expects it.
         case kTenuto:
             pen.fill(x0 - 7 * s, y0 - 1 * s, x0 + 7 * s, y0 + 1 * s);
             return true;
-        case kShuushoku:
+        case kGraceNote:
             pen.fill(x0 - 7 * s, y0 - 1 * s, x0 + 8 * s, y0 + 1 * s);
             pen.fill(x0 - 1 * s, y0 - 14 * s, x0 + 1 * s, y0 + 8 * s);
             return true;
-        case kStakato:
+        case kStaccatoMark:
             for (int d = 0; d < 6 * s; ++d)
                 pen.line(x0 - d, y0 + 3 * s - d, x0 + d, y0 + 3 * s - d);
             return true;
-        case kCresend:
-        case kDeCresend:
+        case kCrescendo:
+        case kDecrescendo:
             hairpin(pen, page, r, x0, y0);
             return true;
-        case kSura:
-        case kSuraU:
+        case kSlur:
+        case kSlurReversed:
             slur(pen, page, r, at);
             return true;
-        case kShousetu: {
+        case kBarLine: {
             const OffsetRange range = centredStroke(pen.strokeUnit());
             for (int d = range.first; d < range.below; ++d)
                 pen.line(x0 + d, y0 - 24 * s, x0 + d, y0 + 24 * s);
@@ -194,27 +199,27 @@ bool printMark(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, cons
         case kKeyFlat:
             accidental(pen, r.kind(), x0, y0);
             return true;
-        case kSinkou1:
-        case kSinkou2:
-        case kSinkou3:
+        case kFirstEnding:
+        case kSecondEnding:
+        case kThirdEnding:
             ending(pen, r.kind(), x0, y0);
             return true;
-        case k3renpuOver:
-        case k3renpuUnder:
-            triplet(pen, reachOf(pen, page, r, x0, y0), r.kind() == k3renpuUnder, x0, y0);
+        case kTripletAbove:
+        case kTripletBelow:
+            triplet(pen, reachOf(pen, page, r, x0, y0), r.kind() == kTripletBelow, x0, y0);
             return true;
-        case kRenkou:
-        case kShasen:
-            beam(pen, reachOf(pen, page, r, x0, y0), r.kind() == kRenkou, x0, y0);
+        case kBeam:
+        case kObliqueLine:
+            beam(pen, reachOf(pen, page, r, x0, y0), r.kind() == kBeam, x0, y0);
             return true;
-        case kTenji: {
+        case kBraille: {
             // The white box cuts the lines under the cell in both kinds of print.
             const double unit = pen.unit();
             pen.colour(kWhite);
             pen.fill(at.x0 - 10 * unit, at.y0 - 9 * unit, at.x0 + 9 * unit, at.y0 + 15 * unit);
             pen.base();
             if (page.mode == PrintMode::Tactile || page.brailleOutput == 2) {
-                printBrailleDots(pen, r[3], render::toDevice(at.a - 4 * unit),
+                printBrailleDots(pen, brailleOf(r).dots, render::toDevice(at.a - 4 * unit),
                                  render::toDevice(at.b - 5 * unit));
             }
             return true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "printing/PrintFigures.h"
 
@@ -32,55 +33,6 @@ void noteHead(PrintPen& pen, double xc, double yc) {
     const render::Mask head =
         maskAt(render::TemplateId::NoteHead, toDevice(10 * s), toDevice(12 * s));
     pen.stamp(head, xc - 5 * s, yc - 6 * s, pen.raster().baseGrey);
-}
-
-struct Stem {
-    bool up = true;
-    int flags = 0;
-    bool bars = false;  // 128th notes: five solid bars instead of flags
-};
-
-bool stemOf(int kind, Stem& stem) {
-    switch (kind) {
-        case k4bunonpu:
-            stem = {true, 0, false};
-            return true;
-        case k4bunonpuU:
-            stem = {false, 0, false};
-            return true;
-        case k8bunonpu:
-            stem = {true, 1, false};
-            return true;
-        case k8bunonpuU:
-            stem = {false, 1, false};
-            return true;
-        case kN16bunonpu:
-            stem = {true, 2, false};
-            return true;
-        case k16bunonpuU:
-            stem = {false, 2, false};
-            return true;
-        case k32bunonpu:
-            stem = {true, 3, false};
-            return true;
-        case k32bunonpuU:
-            stem = {false, 3, false};
-            return true;
-        case k64bunonpu:
-            stem = {true, 4, false};
-            return true;
-        case k64bunonpuU:
-            stem = {false, 4, false};
-            return true;
-        case kN128bunonpu:
-            stem = {true, 0, true};
-            return true;
-        case k128bunonpuU:
-            stem = {false, 0, true};
-            return true;
-        default:
-            return false;
-    }
 }
 
 void stemmedNote(PrintPen& pen, int pitch, const Stem& stem, double x0, double y0) {
@@ -178,35 +130,34 @@ bool printNote(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, cons
     const double s = pen.s();
     const double unit = pen.unit();
     const double x0 = at.x0, y0 = at.y0, a = at.a, b = at.b;
-    Stem stem;
-    if (stemOf(r.kind(), stem)) {
-        stemmedNote(pen, page.pitch, stem, x0, y0);
+    if (const std::optional<Stem> stem = stemOf(r.kind())) {
+        stemmedNote(pen, page.pitch, *stem, x0, y0);
         printLedgerLines(pen, page, a, b);
         return true;
     }
     switch (r.kind()) {
-        case kTama:
+        case kBareNoteHead:
             noteHead(pen, std::trunc(x0), std::trunc(y0));
             printLedgerLines(pen, page, a, b);
             return true;
-        case k2bunonpu:
+        case kHalfNote:
             hatchedHead(pen, x0, y0, 7, 14);
             printLedgerLines(pen, page, a - 3 * s, b);
             printLedgerLines(pen, page, a + 3 * s, b);
             return true;
-        case kZenOnpu:
+        case kWholeNote:
             hatchedHead(pen, x0, y0, 12, 24);
             printLedgerLines(pen, page, a - 10 * s, b);
             printLedgerLines(pen, page, a + 10 * s, b);
             return true;
         // The clefs' width follows the page scale only, their height the pitch too.
-        case kToon:
+        case kGClef:
             bitmapStamp(pen, render::TemplateId::TrebleClef, unit, s, x0 - 14 * unit, y0 - 35 * s);
             return true;
-        case kHeon:
+        case kFClef:
             bitmapStamp(pen, render::TemplateId::BassClef, unit, s, x0 - 14 * unit, y0 - 23 * s);
             return true;
-        case kStacatisimo:
+        case kStaccatissimoMark:
             bitmapStamp(pen, render::TemplateId::Wedge, s, s, x0 - 3 * s, y0 - 8 * s);
             return true;
         default:

@@ -6,6 +6,7 @@
 
 #include "braille/DisplayMode.h"
 #include "document/PageGeometry.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "printing/PrintFigures.h"
 #include "render/SymbolFigures.h"
@@ -49,20 +50,23 @@ struct PixelBox {
 void printLine(PrintPen& pen, const SymbolRecord& r, const PrintAnchor& at,
                std::vector<PixelBox>& inked) {
     const double unit = pen.unit();
+    const LineLengths length = lineLengthsOf(r);
     const OffsetRange range = centredStroke(pen.strokeUnit());
     for (int d = range.first; d < range.below; ++d) {
-        if (r[3] > 0) pen.line(at.x0, at.y0 + d, at.x0 + r[3] * unit, at.y0 + d);
-        if (r[4] > 0) pen.line(at.x0 + d, at.y0, at.x0 + d, at.y0 + r[4] * unit);
+        if (length.across > 0) pen.line(at.x0, at.y0 + d, at.x0 + length.across * unit, at.y0 + d);
+        if (length.down > 0) pen.line(at.x0 + d, at.y0, at.x0 + d, at.y0 + length.down * unit);
     }
     // A pixel of slack on every side covers the truncation of the ends.
     const auto box = [](double x1, double y1, double x2, double y2) {
         return PixelBox{render::toDevice(x1) - 1, render::toDevice(y1) - 1,
                         render::toDevice(x2) + 2, render::toDevice(y2) + 2};
     };
-    if (r[3] > 0)
-        inked.push_back(box(at.x0, at.y0 + range.first, at.x0 + r[3] * unit, at.y0 + range.below));
-    if (r[4] > 0)
-        inked.push_back(box(at.x0 + range.first, at.y0, at.x0 + range.below, at.y0 + r[4] * unit));
+    if (length.across > 0)
+        inked.push_back(
+            box(at.x0, at.y0 + range.first, at.x0 + length.across * unit, at.y0 + range.below));
+    if (length.down > 0)
+        inked.push_back(
+            box(at.x0 + range.first, at.y0, at.x0 + range.below, at.y0 + length.down * unit));
 }
 
 // The white rectangles that keep raised lines from touching the symbols: the page's own
@@ -108,7 +112,7 @@ void drawPrintPage(Canvas& out, const ScoreDocument& doc, int page, const PrintR
     pen.base();
     std::vector<PixelBox> inked;
     for (int i = 0; i < p.count; ++i) {
-        if (p.records[i].kind() == kTateYoko)
+        if (p.records[i].kind() == kStraightLine)
             printLine(pen, p.records[i], anchorOf(p.records[i], p, raster), inked);
     }
 
@@ -120,7 +124,7 @@ void drawPrintPage(Canvas& out, const ScoreDocument& doc, int page, const PrintR
                                        options.userSymbols};
     for (int i = 0; i < p.count; ++i) {
         const SymbolRecord& r = p.records[i];
-        if (r.kind() == kTateYoko) continue;
+        if (r.kind() == kStraightLine) continue;
         const PrintAnchor at = anchorOf(r, p, raster);
         pen.base();
         if (printing::printNote(pen, context, r, at) || printing::printMark(pen, context, r, at) ||

@@ -1,6 +1,7 @@
 // The special palettes' kinds whose print differs from their picture on the page: the fret
 // grid and strings with printable strokes, user-drawn symbols, finger numbers and recorder
 // charts with their own greys.
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "document/UserSymbolStore.h"
 #include "printing/PrintFigures.h"
@@ -23,7 +24,7 @@ void fretGrid(PrintPen& pen, double x0, double y0) {
 
 void strings(PrintPen& pen, const SymbolRecord& r, double x0, double y0) {
     const double s = pen.s();
-    const double end = pen.raster().marginX + r[3] * pen.unit();
+    const double end = pen.raster().marginX + hairpinEndX(r) * pen.unit();
     for (int j = 0; j <= 5; ++j) {
         forOffsets(0, pen.strokeUnit(),
                    [&](int d) { pen.line(x0, y0 + 12 * j * s + d, end + d, y0 + 12 * j * s + d); });

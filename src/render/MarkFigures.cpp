@@ -1,6 +1,7 @@
 // Articulations, dynamics, slurs, bar lines, repeats, accidentals, brackets and lines.
 #include <cmath>
 
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "render/FigurePen.h"
 
@@ -61,34 +62,35 @@ void drawEnding(FigurePen& pen, int kind, double x, double y) {
     pen.line(x - u(12), y - u(10), x + u(15), y - u(10));
     // The number as braille-like dots.
     pen.ellipse(x - u(7), y - u(5), x - u(3), y - u(1));
-    if (kind == kSinkou2) pen.ellipse(x - u(7), y + u(2), x - u(3), y + u(6));
-    if (kind == kSinkou3) pen.ellipse(x, y - u(5), x + u(4), y - u(1));
+    if (kind == kSecondEnding) pen.ellipse(x - u(7), y + u(2), x - u(3), y + u(6));
+    if (kind == kThirdEnding) pen.ellipse(x, y - u(5), x + u(4), y - u(1));
 }
 
 void drawOffsetFigure(FigurePen& pen, const SymbolRecord& r, double x, double y,
                       const FigureContext& context) {
     const auto u = [&](int k) { return pen.u(k); };
-    const double dx = pen.px(6.0 * r[3]);
-    const double dy = pen.px(static_cast<double>(r[4]) * context.pitch);
+    const BracketView bracket = bracketOf(r);
+    const double dx = pen.px(6.0 * bracket.columns);
+    const double dy = pen.px(static_cast<double>(bracket.rows) * context.pitch);
     const double mx = x + std::trunc(dx / 2);
     const double my = y + std::trunc(dy / 2);
     switch (r.kind()) {
-        case k3renpuOver:
+        case kTripletAbove:
             pen.polyline({{x, y}, {x, y - u(6)}, {x + dx, y - u(6) + dy}, {x + dx, y + dy}});
             pen.ellipse(mx - u(5), my - u(14), mx - u(1), my - u(10));
             pen.ellipse(mx + u(4), my - u(14), mx + u(8), my - u(10));
             break;
-        case k3renpuUnder:
+        case kTripletBelow:
             pen.polyline({{x, y}, {x, y + u(6)}, {x + dx, y + u(6) + dy}, {x + dx, y + dy}});
             pen.ellipse(mx - u(5), my + u(10), mx - u(1), my + u(14));
             pen.ellipse(mx + u(4), my + u(10), mx + u(8), my + u(14));
             break;
-        case kRenkou:
+        case kBeam:
             pen.line(x, y - u(6), x, y + u(6));
             pen.line(x + dx, y - u(6) + dy, x + dx, y + u(6) + dy);
             pen.line(x, y, x + dx, y + dy);
             break;
-        case kShasen:
+        case kObliqueLine:
             pen.line(x, y, x + dx, y + dy);
             break;
         default:
@@ -100,19 +102,19 @@ void drawOffsetFigure(FigurePen& pen, const SymbolRecord& r, double x, double y,
 void drawFixedMark(FigurePen& pen, int kind, double x, double y) {
     const auto u = [&](int k) { return pen.u(k); };
     switch (kind) {
-        case kFuten:
+        case kDot:
             pen.fill(x - u(2), y - u(2), x + u(2), y + u(3));
             break;
         case kTenuto:
             pen.fill(x - u(7), y - u(2), x + u(7), y + u(1));
             break;
-        case kAcsent: {
+        case kAccent: {
             const StrokeRange range = pen.strokes(-1, 0, StrokeBasis::Pitch);
             for (int d = range.first; d <= range.last; ++d)
                 pen.polyline({{x - u(7), y - u(5)}, {x + u(6), y}, {x - u(7), y + u(5)}}, 0, d);
             break;
         }
-        case kStakato:
+        case kStaccatoMark:
             for (int i = 0; i < toDevice(u(6)); ++i)
                 pen.line(x - i, y + u(3) - i, x + i, y + u(3) - i);
             break;
@@ -122,29 +124,29 @@ void drawFixedMark(FigurePen& pen, int kind, double x, double y) {
                 pen.polyline({{x - u(5), y - u(7)}, {x, y + u(6)}, {x + u(5), y - u(7)}}, d);
             break;
         }
-        case kShuushoku:
+        case kGraceNote:
             pen.fill(x - u(7), y - u(2), x + u(8), y + u(1));
             pen.fill(x - u(1), y - u(14), x + u(2), y + u(8));
             break;
-        case kFelmata:
-        case kFelmata2:
-            drawFermata(pen, kind == kFelmata2, x, y);
+        case kFermata:
+        case kFermataBelow:
+            drawFermata(pen, kind == kFermataBelow, x, y);
             break;
-        case kShousetu:
+        case kBarLine:
             pen.line(x, y - u(24), x, y + u(24));
             break;
-        case kOwari:
+        case kFinalBarLine:
             drawBarPair(pen, true, x, y);
             break;
-        case k2jyuKugiri:
+        case kDoubleBarLine:
             drawBarPair(pen, false, x, y);
             break;
-        case kRepeatA:
+        case kRepeatStart:
             drawBarPair(pen, false, x, y);
             pen.ellipse(x + u(9), y - u(10), x + u(15), y - u(4));
             pen.ellipse(x + u(9), y + u(4), x + u(15), y + u(10));
             break;
-        case kRepeatB:
+        case kRepeatEnd:
             drawBarPair(pen, true, x, y);
             pen.ellipse(x - u(15), y - u(10), x - u(9), y - u(4));
             pen.ellipse(x - u(15), y + u(4), x - u(9), y + u(10));
@@ -156,9 +158,9 @@ void drawFixedMark(FigurePen& pen, int kind, double x, double y) {
         case kKeyFlat:
             drawAccidental(pen, kind, x, y);
             break;
-        case kSinkou1:
-        case kSinkou2:
-        case kSinkou3:
+        case kFirstEnding:
+        case kSecondEnding:
+        case kThirdEnding:
             drawEnding(pen, kind, x, y);
             break;
         default:
@@ -173,30 +175,33 @@ void drawMarkFigure(FigurePen& pen, const SymbolRecord& r, double x, double y,
     const auto u = [&](int k) { return pen.u(k); };
     const FigureMetrics& m = pen.metrics();
     switch (r.kind()) {
-        case kCresend: {
-            const double end = m.x(r[3]);
+        case kCrescendo: {
+            const double end = m.x(hairpinEndX(r));
             pen.line(x, y, end, y - u(9));
             pen.line(x, y, end, y + u(9));
             break;
         }
-        case kDeCresend: {
-            const double end = m.x(r[3]);
+        case kDecrescendo: {
+            const double end = m.x(hairpinEndX(r));
             pen.line(x, y - u(9), end, y);
             pen.line(x, y + u(9), end, y);
             break;
         }
-        case kSura:
-        case kSuraU: {
+        case kSlur:
+        case kSlurReversed: {
             const double rowOrigin = 2.0 * context.topMargin;
-            const double x2 = m.x(6.0 * r[3]), y2 = m.y((r[4] + rowOrigin) * context.pitch);
-            const double x3 = m.x(6.0 * r[5]), y3 = m.y((r[6] + rowOrigin) * context.pitch);
-            drawSlur(pen.canvas(), x, y, x2, y2, x3, y3, r.kind() == kSuraU);
+            const SlurView slur = slurOf(r);
+            const double x2 = m.x(6.0 * slur.end.column);
+            const double y2 = m.y((slur.end.row + rowOrigin) * context.pitch);
+            const double x3 = m.x(6.0 * slur.bulge.column);
+            const double y3 = m.y((slur.bulge.row + rowOrigin) * context.pitch);
+            drawSlur(pen.canvas(), x, y, x2, y2, x3, y3, r.kind() == kSlurReversed);
             break;
         }
-        case k3renpuOver:
-        case k3renpuUnder:
-        case kRenkou:
-        case kShasen:
+        case kTripletAbove:
+        case kTripletBelow:
+        case kBeam:
+        case kObliqueLine:
             drawOffsetFigure(pen, r, x, y, context);
             break;
         default:

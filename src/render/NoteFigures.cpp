@@ -1,6 +1,7 @@
 // Notes, hatched heads, clefs, the wedge and rests: the figures built from stamps and strokes.
 #include <cmath>
 
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "render/FigurePen.h"
 
@@ -16,56 +17,7 @@ void noteHead(FigurePen& pen, double x, double y) {
     pen.stamp(TemplateId::NoteHead, x - pen.u(5), y - pen.u(6), pen.u(10), pen.u(12));
 }
 
-struct StemmedNote {
-    bool up = true;
-    int flags = 0;
-    bool bars = false;  // 128th notes: five solid bars instead of flags
-};
-
-bool stemmedNote(int kind, StemmedNote& note) {
-    switch (kind) {
-        case k4bunonpu:
-            note = {true, 0, false};
-            return true;
-        case k8bunonpu:
-            note = {true, 1, false};
-            return true;
-        case kN16bunonpu:
-            note = {true, 2, false};
-            return true;
-        case k32bunonpu:
-            note = {true, 3, false};
-            return true;
-        case k64bunonpu:
-            note = {true, 4, false};
-            return true;
-        case kN128bunonpu:
-            note = {true, 0, true};
-            return true;
-        case k4bunonpuU:
-            note = {false, 0, false};
-            return true;
-        case k8bunonpuU:
-            note = {false, 1, false};
-            return true;
-        case k16bunonpuU:
-            note = {false, 2, false};
-            return true;
-        case k32bunonpuU:
-            note = {false, 3, false};
-            return true;
-        case k64bunonpuU:
-            note = {false, 4, false};
-            return true;
-        case k128bunonpuU:
-            note = {false, 0, true};
-            return true;
-        default:
-            return false;
-    }
-}
-
-void drawStemmedNote(FigurePen& pen, const StemmedNote& note, double x, double y) {
+void drawStemmedNote(FigurePen& pen, const Stem& note, double x, double y) {
     const auto u = [&](int k) { return pen.u(k); };
     noteHead(pen, x, y);
     if (note.up) {
@@ -113,31 +65,31 @@ void drawHatchedHead(FigurePen& pen, double x, double y, int halfWidth, int slan
 // Rests: thick diagonal strokes.
 void drawRest(FigurePen& pen, int kind, double x, double y) {
     const auto u = [&](int k) { return pen.u(k); };
-    const StrokeRange range = kind == k2bunkyuuhu ? pen.strokes(-4, 3, StrokeBasis::Pixel)
-                                                  : pen.strokes(-2, 1, StrokeBasis::Pixel);
+    const StrokeRange range = kind == kHalfRest ? pen.strokes(-4, 3, StrokeBasis::Pixel)
+                                                : pen.strokes(-2, 1, StrokeBasis::Pixel);
     for (int d = range.first; d <= range.last; ++d) {
         switch (kind) {
-            case k4bunkyuuhu:
+            case kQuarterRest:
                 pen.polyline({{x - u(8), y + u(8)}, {x + u(8), y - u(8)}}, d);
                 break;
-            case k8bunkyuuhu:
-            case k16bunkyuuhu:
-            case k32bunkyuuhu:
+            case kEighthRest:
+            case kSixteenthRest:
+            case kThirtySecondRest:
                 pen.polyline({{x - u(8), y + u(8)}, {x + u(8), y - u(8)}, {x + u(2), y - u(14)}},
                              d);
-                if (kind != k8bunkyuuhu) pen.polyline({{x, y}, {x - u(6), y - u(6)}}, d);
-                if (kind == k32bunkyuuhu)
+                if (kind != kEighthRest) pen.polyline({{x, y}, {x - u(6), y - u(6)}}, d);
+                if (kind == kThirtySecondRest)
                     pen.polyline({{x - u(8), y + u(8)}, {x - u(14), y + u(2)}}, d);
                 break;
-            case k64bunkyuuhu:
+            case kSixtyFourthRest:
                 pen.polyline({{x - u(8), y + u(8)}, {x + u(8), y - u(8)}}, d);
                 pen.polyline({{x, y}, {x - u(6), y - u(6)}}, d);
                 break;
-            case k128bunkyuuhu:
+            case kHundredTwentyEighthRest:
                 pen.polyline({{x + u(8), y - u(8)}, {x - u(8), y + u(8)}, {x - u(14), y + u(2)}},
                              d);
                 break;
-            case k2bunkyuuhu:
+            case kHalfRest:
                 pen.polyline({{x - u(13), y - u(9)}, {x + u(13), y + u(9)}}, d);
                 break;
             default:
@@ -149,8 +101,8 @@ void drawRest(FigurePen& pen, int kind, double x, double y) {
 }  // namespace
 
 void drawNoteFigure(FigurePen& pen, int kind, double x, double y, const FigureContext& context) {
-    StemmedNote note;
-    if (stemmedNote(kind, note)) {
+    if (const std::optional<Stem> stem = stemOf(kind)) {
+        const Stem note = *stem;
         pen.keptFigure(FigureFamily::Note, kind, x, y, [&](FigurePen& p, double ax, double ay) {
             drawStemmedNote(p, note, ax, ay);
         });
@@ -158,18 +110,18 @@ void drawNoteFigure(FigurePen& pen, int kind, double x, double y, const FigureCo
         return;
     }
     switch (kind) {
-        case kTama:
+        case kBareNoteHead:
             pen.keptFigure(FigureFamily::Note, kind, x, y,
                            [](FigurePen& p, double ax, double ay) { noteHead(p, ax, ay); });
             ledger(pen, context, x, y);
             break;
-        case k2bunonpu:
+        case kHalfNote:
             pen.keptFigure(FigureFamily::Note, kind, x, y, [](FigurePen& p, double ax, double ay) {
                 drawHatchedHead(p, ax, ay, 7, 14);
             });
             ledger(pen, context, x, y);
             break;
-        case kZenOnpu:
+        case kWholeNote:
             pen.keptFigure(FigureFamily::Note, kind, x, y, [](FigurePen& p, double ax, double ay) {
                 drawHatchedHead(p, ax, ay, 12, 24);
             });
@@ -177,17 +129,17 @@ void drawNoteFigure(FigurePen& pen, int kind, double x, double y, const FigureCo
             ledger(pen, context, x - pen.px(12), y);
             ledger(pen, context, x + pen.px(12), y);
             break;
-        case kToon:
+        case kGClef:
             pen.keptFigure(FigureFamily::Note, kind, x, y, [](FigurePen& p, double ax, double ay) {
                 p.stamp(TemplateId::TrebleClef, ax - p.px(14), ay - p.u(35), p.px(26), p.u(78));
             });
             break;
-        case kHeon:
+        case kFClef:
             pen.keptFigure(FigureFamily::Note, kind, x, y, [](FigurePen& p, double ax, double ay) {
                 p.stamp(TemplateId::BassClef, ax - p.px(14), ay - p.u(23), p.px(26), p.u(40));
             });
             break;
-        case kStacatisimo:
+        case kStaccatissimoMark:
             pen.keptFigure(FigureFamily::Note, kind, x, y, [](FigurePen& p, double ax, double ay) {
                 p.stamp(TemplateId::Wedge, ax - p.u(3), ay - p.u(8), p.u(7), p.u(16));
             });

@@ -1,6 +1,7 @@
 #include "render/PageBackground.h"
 
 #include "document/PageGeometry.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "render/PageColours.h"
 #include "render/PageRenderer.h"
@@ -59,26 +60,24 @@ void drawRuledLines(Canvas& c, const PassPage& page, InkBlocks& ink) {
 }
 
 void drawSearchMarks(Canvas& c, const PassPage& page, int target, InkBlocks& ink) {
-    const int r = 15 * page.pitch / 6;
     c.setPenColour(kAqua);
     c.setBrushColour(kAqua);
     for (int i = 0; i < page.count; ++i) {
         if (page.records[i].kind() != target) continue;
         const PagePoint p = page.anchors[i];
-        // Anchors are held within the canvas's coordinate bound, so these sums stay in range.
-        if (target == kTenji) {
-            ink.mark(p.x - r, p.y - 16, p.x + 20, p.y + 23);
-            c.fillRect(p.x - r, p.y - 16, p.x + 20, p.y + 23);
+        const SearchMark m = searchMarkAt(target, p.x, p.y, page.pitch);
+        ink.mark(m.left, m.top, m.right, m.bottom);
+        if (m.box) {
+            c.fillRect(m.left, m.top, m.right, m.bottom);
         } else {
-            ink.mark(p.x - r, p.y - r, p.x + r, p.y + r);
-            c.ellipse(p.x - r, p.y - r, p.x + r, p.y + r);
+            c.ellipse(m.left, m.top, m.right, m.bottom);
         }
     }
 }
 
 void drawGridPoints(Canvas& c, const PassPage& page, int interval, InkBlocks& ink) {
     const Frame f = frameOf(page);
-    const int dx = 6 * interval;
+    const int dx = columnToX(interval);
     const int dy = interval * page.pitch;
     for (int y = 0; y < page.height; y += dy) {
         if (y <= f.top || y >= f.bottom) continue;
@@ -95,7 +94,7 @@ void drawGridPoints(Canvas& c, const PassPage& page, int interval, InkBlocks& in
 void drawPageBackground(Canvas& canvas, const PassPage& page, const ViewState& state,
                         InkBlocks& ink) {
     drawFrame(canvas, page, ink);
-    if (page.scoreType == kBlank && state.rulesVisible == 1) drawRuledLines(canvas, page, ink);
+    if (page.scoreType == kBlank && state.rulesVisible) drawRuledLines(canvas, page, ink);
     if (state.searchActive == 1) drawSearchMarks(canvas, page, state.searchTarget, ink);
     if (state.gridInterval > 0) drawGridPoints(canvas, page, state.gridInterval, ink);
 
@@ -103,7 +102,7 @@ void drawPageBackground(Canvas& canvas, const PassPage& page, const ViewState& s
     canvas.setBrushColour(kBlack);
     for (int i = 0; i < page.count; ++i) {
         const SymbolRecord& r = page.records[i];
-        if (r.kind() != kTateYoko) continue;
+        if (r.kind() != kStraightLine) continue;
         const PagePoint p = page.anchors[i];
         const PagePoint end = lineRecordEnd(r, p.x, p.y);
         ink.mark(p.x, p.y, end.x, end.y);

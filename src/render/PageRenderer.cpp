@@ -119,7 +119,7 @@ void renderPage(const ScoreDocument& doc, int page, const ViewState& state, Canv
 
     // What both images share ends here; the overlays go on the view image only.
     if (state.hotPositionsVisible == 1) drawHotPositions(view, pass);
-    if (state.toolMode == kTenji && state.interactionState == kReady) {
+    if (state.toolMode == kBraille && state.interactionState == kReady) {
         const PagePoint c{Canvas::clampCoordinate(state.brailleCursor.x),
                           Canvas::clampCoordinate(state.brailleCursor.y)};
         view.setBrushColour(kPreviewRed);

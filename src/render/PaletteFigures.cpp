@@ -2,6 +2,7 @@
 // fingering charts and user-drawn symbols.
 #include "render/PaletteFigures.h"
 
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "document/UserSymbolStore.h"
 
@@ -69,7 +70,7 @@ void drawGuitarMark(FigurePen& pen, const SymbolRecord& r, double x, double y) {
                 pen.line(x + u(18 * k), y - u(24), x + u(18 * k), y + u(36));
             break;
         case kGuitarStrings: {
-            const double end = pen.metrics().x(r[3]);
+            const double end = pen.metrics().x(hairpinEndX(r));
             for (int k = 0; k <= 5; ++k) pen.line(x, y + u(12 * k), end, y + u(12 * k));
             break;
         }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "render/FigureMetrics.h"
 #include "render/SymbolFigures.h"
@@ -19,29 +20,28 @@ constexpr Rgb kShadow = rgb(128, 128, 128);
 
 // A record that shows the kind at its usual size when drawn at the work canvas's centre.
 SymbolRecord sampleRecord(int mode, int anchorX) {
-    SymbolRecord r;
-    r[0] = mode;
+    SymbolRecord r = placedRecord(mode, 0, 0);
     switch (mode) {
-        case kFuten:
-            r[1] = anchorX;
+        case kDot:
+            r = placedRecord(mode, anchorX, 0);
             break;
-        case kCresend:
-        case kDeCresend:
-            r[3] = anchorX + 30;
+        case kCrescendo:
+        case kDecrescendo:
+            setExtent(r, anchorX + 30, 0);
             break;
-        case kTateYoko:
-            r[3] = 0, r[4] = 30;
+        case kStraightLine:
+            setExtent(r, 0, 30);
             break;
-        case k3renpuOver:
-        case k3renpuUnder:
-        case kRenkou:
-            r[3] = 5;
+        case kTripletAbove:
+        case kTripletBelow:
+        case kBeam:
+            setExtent(r, 5, 0);
             break;
-        case kShasen:
-            r[3] = 4, r[4] = -4;
+        case kObliqueLine:
+            setExtent(r, 4, -4);
             break;
-        case kTenji:
-            r[3] = 63;
+        case kBraille:
+            r = brailleRecord({0, 0, 63});
             break;
         default:
             break;
@@ -71,11 +71,11 @@ void drawFigureAtCentre(Canvas& work, int mode) {
     const int cx = kWork / 2;
     const int cy = kWork / 2;
     const ScreenMetrics metrics(kPitch);
-    if (mode == kSura || mode == kSuraU) {
+    if (mode == kSlur || mode == kSlurReversed) {
         work.setPenColour(kBlack);
         for (int d = 0; d < 2; ++d)
             drawSlur(work, cx - 24, cy + d, cx + 24, cy + d, cx,
-                     cy + (mode == kSura ? 12 : -12) + d, mode == kSuraU);
+                     cy + (mode == kSlur ? 12 : -12) + d, mode == kSlurReversed);
         return;
     }
     FigureContext context;
@@ -83,7 +83,7 @@ void drawFigureAtCentre(Canvas& work, int mode) {
     context.pitch = kPitch;
     const SymbolRecord r = sampleRecord(mode, cx);
     drawFigure(work, metrics, r, cx, cy, context, kBlack);
-    if (mode == kTateYoko) {
+    if (mode == kStraightLine) {
         // Both directions the tool draws, so the button does not read as a bar line.
         work.setPenColour(kBlack);
         SymbolRecord across = r;
@@ -121,7 +121,7 @@ Canvas palettePicture(int mode, bool pressed) {
         const int fit = 19;
         // Bar lines are tall and narrow: shrunk whole, their thin and thick strokes merge into
         // one bar. They keep their width and show the middle of their height instead.
-        const bool barLine = mode == kShousetu || mode == kOwari || mode == k2jyuKugiri;
+        const bool barLine = mode == kBarLine || mode == kFinalBarLine || mode == kDoubleBarLine;
         if (barLine && h > fit && w <= fit) {
             box.top += (h - fit) / 2;
             box.bottom = box.top + fit - 1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 
 namespace noma::render {
@@ -28,8 +29,10 @@ void StaveTable::build(const ScoreDocument& doc, int page) {
     const SymbolRecord* records = doc.pageRecords(page);
     for (int i = 0; i < count; ++i) {
         const SymbolRecord& r = records[i];
-        if (r.kind() == kTateYoko && r[1] > 5 && r[1] < 10 && r[3] != 0)
-            rows[static_cast<size_t>(n++)] = r[2];
+        const CellPoint at = cellOf(r);
+        if (r.kind() == kStraightLine && at.column > 5 && at.column < 10 &&
+            lineLengthsOf(r).across != 0)
+            rows[static_cast<size_t>(n++)] = at.row;
     }
     // The top line of stave s is the (5s + 1)-th lowest row. Taking it from the sorted rows
     // also settles ties (two lines on one row), where ranking alone finds no such row.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "render/FigurePen.h"
 #include "render/PaletteFigures.h"
@@ -25,8 +26,9 @@ void drawBrailleCell(FigurePen& pen, const SymbolRecord& r, double x, double y, 
     if (displayMode != 2) return;
     const double cx = x - pen.px(4);
     const double cy = y - pen.px(5);
+    const int32_t dots = brailleOf(r).dots;
     for (int dot = 0; dot < 6; ++dot) {
-        if (((r[3] >> dot) & 1) == 0) continue;
+        if (((dots >> dot) & 1) == 0) continue;
         const double dx = cx + pen.px(dot < 3 ? 0 : 7);
         const double dy = cy + pen.px(8.0 * (dot % 3));
         pen.ellipse(dx - pen.px(2), dy - pen.px(2), dx + pen.px(2), dy + pen.px(2));
@@ -34,30 +36,30 @@ void drawBrailleCell(FigurePen& pen, const SymbolRecord& r, double x, double y, 
 }
 
 bool isRest(int kind) {
-    return kind == k32bunkyuuhu || kind == k64bunkyuuhu || kind == k128bunkyuuhu ||
-           (kind >= k16bunkyuuhu && kind <= k2bunkyuuhu);
+    return kind == kThirtySecondRest || kind == kSixtyFourthRest ||
+           kind == kHundredTwentyEighthRest || (kind >= kSixteenthRest && kind <= kHalfRest);
 }
 
 bool isNoteOrStamp(int kind) {
     switch (kind) {
-        case kTama:
-        case kN16bunonpu:
-        case k4bunonpu:
-        case kN128bunonpu:
-        case k2bunonpu:
-        case k32bunonpu:
-        case kZenOnpu:
-        case k4bunonpuU:
-        case k8bunonpu:
-        case k8bunonpuU:
-        case k64bunonpu:
-        case k16bunonpuU:
-        case k32bunonpuU:
-        case k64bunonpuU:
-        case k128bunonpuU:
-        case kToon:
-        case kHeon:
-        case kStacatisimo:
+        case kBareNoteHead:
+        case kSixteenthNoteUp:
+        case kQuarterNoteUp:
+        case kHundredTwentyEighthNoteUp:
+        case kHalfNote:
+        case kThirtySecondNoteUp:
+        case kWholeNote:
+        case kQuarterNoteDown:
+        case kEighthNoteUp:
+        case kEighthNoteDown:
+        case kSixtyFourthNoteUp:
+        case kSixteenthNoteDown:
+        case kThirtySecondNoteDown:
+        case kSixtyFourthNoteDown:
+        case kHundredTwentyEighthNoteDown:
+        case kGClef:
+        case kFClef:
+        case kStaccatissimoMark:
             return true;
         default:
             return false;
@@ -67,16 +69,8 @@ bool isNoteOrStamp(int kind) {
 }  // namespace
 
 PagePoint recordAnchor(const SymbolRecord& r, int topMargin, int pitch) {
-    const int64_t rowOrigin = 2 * int64_t{topMargin} * pitch;
-    switch (r.kind()) {
-        case kFuten:
-            return {pagePixel(r[1]), pagePixel((int64_t{r[2]} + 2 * int64_t{topMargin}) * pitch)};
-        case kTenji:
-            return {pagePixel(r[1]), pagePixel(int64_t{r[2]} + rowOrigin)};
-        default:
-            return {pagePixel(6 * int64_t{r[1]}),
-                    pagePixel((int64_t{r[2]} + 2 * int64_t{topMargin}) * pitch)};
-    }
+    const HotPosition at = hotPosition(r, topMargin, pitch);
+    return {pagePixel(at.x), pagePixel(at.y)};
 }
 
 int whiteOutRects(const FigureMetrics& m, int kind, double x, double y, FigureRect out[2]) {
@@ -86,42 +80,42 @@ int whiteOutRects(const FigureMetrics& m, int kind, double x, double y, FigureRe
         return 1;
     };
     switch (kind) {
-        case k32bunkyuuhu:
-        case k64bunkyuuhu:
+        case kThirtySecondRest:
+        case kSixtyFourthRest:
             return one(x - u(14), y - u(14), x + u(9), y + u(9));
-        case k128bunkyuuhu:
+        case kHundredTwentyEighthRest:
             return one(x - u(14), y - u(8), x + u(9), y + u(9));
-        case k16bunkyuuhu:
-        case k8bunkyuuhu:
+        case kSixteenthRest:
+        case kEighthRest:
             return one(x - u(8), y - u(14), x + u(9), y + u(8));
-        case k4bunkyuuhu:
+        case kQuarterRest:
             return one(x - u(9), y - u(9), x + u(9), y + u(9));
-        case k2bunkyuuhu:
+        case kHalfRest:
             return one(x - u(8), y - u(1), x + u(9), y + u(1));
-        case k2bunonpu:
+        case kHalfNote:
             return one(x - u(7), y - u(1), x + u(7), y + u(1));
-        case kZenOnpu:
+        case kWholeNote:
             return one(x - u(12), y - u(1), x + u(12), y + u(1));
         // Stems and flags: the staff lines they cross are cut so the stem stands free.
-        case k4bunonpu:
+        case kQuarterNoteUp:
             return one(x, y - u(44), x + u(10), y - u(4));
-        case kN16bunonpu:
-        case k32bunonpu:
-        case k8bunonpu:
-        case k64bunonpu:
+        case kSixteenthNoteUp:
+        case kThirtySecondNoteUp:
+        case kEighthNoteUp:
+        case kSixtyFourthNoteUp:
             return one(x, y - u(44), x + u(19), y - u(4));
-        case kN128bunonpu:
+        case kHundredTwentyEighthNoteUp:
             return one(x, y - u(44), x + u(15), y - u(4));
-        case k4bunonpuU:
+        case kQuarterNoteDown:
             return one(x - u(8), y + u(4), x + u(5), y + u(44));
-        case k8bunonpuU:
-        case k16bunonpuU:
-        case k32bunonpuU:
-        case k64bunonpuU:
+        case kEighthNoteDown:
+        case kSixteenthNoteDown:
+        case kThirtySecondNoteDown:
+        case kSixtyFourthNoteDown:
             return one(x - u(8), y + u(4), x + u(11), y + u(44));
-        case k128bunonpuU:
+        case kHundredTwentyEighthNoteDown:
             return one(x - u(8), y + u(4), x + u(7), y + u(44));
-        case kFuten:
+        case kDot:
             return one(x - u(7), y - u(8), x + u(7), y + u(8));
         case kSharp:
         case kFlat:
@@ -153,15 +147,15 @@ void drawFigure(Canvas& canvas, const FigureMetrics& m, const SymbolRecord& reco
                 double y, const FigureContext& context, Rgb ink) {
     const int kind = record.kind();
     // Kind 0 and the unused codes draw nothing and 46 is drawn with the lines.
-    if (kind <= kEmptyKind || kind == kTateYoko) return;
-    if (kind > kFelmata2) {
+    if (kind <= kEmptyKind || kind == kStraightLine) return;
+    if (kind > kFermataBelow) {
         if (!isPaletteKind(kind)) return;
         FigurePen pen(canvas, m, ink);
         drawPaletteFigure(pen, record, x, y, context);
         return;
     }
     FigurePen pen(canvas, m, ink);
-    if (kind == kTenji) {
+    if (kind == kBraille) {
         drawBrailleCell(pen, record, x, y, context.displayMode);
     } else if (isRest(kind)) {
         drawRestFigure(pen, kind, x, y);
@@ -173,7 +167,8 @@ void drawFigure(Canvas& canvas, const FigureMetrics& m, const SymbolRecord& reco
 }
 
 PagePoint lineRecordEnd(const SymbolRecord& record, int x, int y) {
-    return {pagePixel(int64_t{x} + record[3]), pagePixel(int64_t{y} + record[4])};
+    const LineLengths length = lineLengthsOf(record);
+    return {pagePixel(int64_t{x} + length.across), pagePixel(int64_t{y} + length.down)};
 }
 
 void drawLineRecord(Canvas& canvas, const SymbolRecord& record, int x, int y) {

@@ -6,7 +6,7 @@ namespace noma::render {
 
 // The view settings and tool state a redraw depends on besides the document.
 struct ViewState {
-    int rulesVisible = 1;         // ruled lines on blank pages
+    bool rulesVisible = true;     // ruled lines on blank pages
     int hotPositionsVisible = 0;  // green marks at every record's hot position
     int gridInterval = 0;         // 0 = no grid, else grid points every g columns and g rows
     int searchActive = 0;         // aqua marks behind every record of searchTarget's kind

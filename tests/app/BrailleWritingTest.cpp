@@ -12,7 +12,7 @@ protected:
     BrailleWritingTest() {
         forms.fillNewScore = [](NewScoreForm& f) { f.setScoreTypeItem(2); };
         newScore();
-        ws.selectMode(kTenji);
+        ws.selectMode(kBraille);
         ws.pageMouseMove(100, 200);
         ws.pageMouseDown(MouseButton::Left, 100, 200);  // cursor (90, 191): first cell at x 96
     }
@@ -46,7 +46,7 @@ TEST_F(BrailleWritingTest, RomajiKyoCommitsOnTheFifthTick) {
     EXPECT_EQ(cell(1), 42);  // 246
     EXPECT_EQ(ws.document().record(0, 0)[1], 96);
     EXPECT_EQ(writing().fieldText(), "");
-    EXPECT_EQ(ws.document().dataChanged, 1);
+    EXPECT_TRUE(ws.document().dataChanged);
 }
 
 TEST_F(BrailleWritingTest, UnfinishedRomajiStaysAndEnterConfirmsIt) {
@@ -157,12 +157,12 @@ TEST_F(BrailleWritingTest, BackSpaceRemovesCommittedCellsAndArrowsMoveTheCursor)
 TEST_F(BrailleWritingTest, OtherToolsHideTheWindowAndClosingDisarms) {
     writing().setEntryMode(BrailleWriting::kDirect);
     writing().textChanged("a");
-    ws.selectMode(kTenji);  // the braille tool again keeps the window
+    ws.selectMode(kBraille);  // the braille tool again keeps the window
     EXPECT_TRUE(ws.window().brailleWindowVisible);
-    ws.selectMode(k4bunonpu);
+    ws.selectMode(kQuarterNoteUp);
     EXPECT_FALSE(ws.window().brailleWindowVisible);
     EXPECT_EQ(count(), 0);  // pending cells are not committed
-    ws.selectMode(kTenji);
+    ws.selectMode(kBraille);
     ws.pageMouseDown(MouseButton::Left, 100, 300);
     writing().close();
     EXPECT_FALSE(ws.window().brailleWindowVisible);

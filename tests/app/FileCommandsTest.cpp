@@ -80,7 +80,7 @@ TEST_F(WorkspaceTest, SaveAsReplacesTheExtensionAndRemembersTheFile) {
     EXPECT_TRUE(fileExists(file("song.nmg")));
     EXPECT_FALSE(fileExists(file("song.txt")));
     EXPECT_EQ(ws.document().currentFileName, file("song.nmg"));
-    EXPECT_EQ(ws.document().dataChanged, 0);
+    EXPECT_FALSE(ws.document().dataChanged);
     EXPECT_EQ(ws.settings().recentFiles.path(0), file("song.nmg"));
     EXPECT_EQ(readWholeFile(file("song.nmg")).value(), formatScore(ws.document()));
 }
@@ -96,7 +96,7 @@ TEST_F(WorkspaceTest, OverwriteQuestionNoAsksAgainCancelStops) {
     EXPECT_EQ(ws.saveAs(), Workspace::SaveOutcome::Cancelled);
     EXPECT_EQ(dialogs.fileDialogTitles().size(), 3u);
     EXPECT_EQ(dialogs.messageTexts().back(), "同名のファイルが存在します。上書きしますか？");
-    EXPECT_EQ(ws.document().dataChanged, 1);
+    EXPECT_TRUE(ws.document().dataChanged);
 
     dialogs.queueFileName(file("a.nmg"));
     dialogs.queueAnswer(Answer::Yes);
@@ -111,7 +111,7 @@ TEST_F(WorkspaceTest, FailedSaveKeepsTheDocumentChangedAndTheOldFile) {
     markChanged();
     dialogs.queueFileName(file("missing-folder/b.nmg"));
     EXPECT_EQ(ws.saveAs(), Workspace::SaveOutcome::Failed);
-    EXPECT_EQ(ws.document().dataChanged, 1);
+    EXPECT_TRUE(ws.document().dataChanged);
     EXPECT_EQ(ws.document().currentFileName, file("a.nmg"));
     EXPECT_NE(dialogs.messageTexts().back().find("保存できませんでした"), std::string::npos);
     EXPECT_EQ(readWholeFile(file("a.nmg")).value(), before);
@@ -181,7 +181,7 @@ TEST_F(WorkspaceTest, YesThenCancelledSaveStopsEveryCommand) {
     dialogs.queueAnswer(Answer::Yes);
     EXPECT_FALSE(ws.closeWindow());
     EXPECT_FALSE(fileExists(file(kSettingsFileName)));
-    EXPECT_EQ(ws.document().dataChanged, 1);
+    EXPECT_TRUE(ws.document().dataChanged);
     EXPECT_EQ(ws.document().symbolCount(0), 24);
     for (const auto& text : dialogs.messageTexts()) EXPECT_EQ(text, kSaveQuestion);
 }
@@ -215,7 +215,7 @@ TEST_F(WorkspaceTest, ExitCommandOffersCancel) {
     EXPECT_EQ(dialogs.messages().back().buttons, Dialogs::Buttons::YesNoCancel);
     dialogs.queueAnswer(Answer::No);
     EXPECT_TRUE(ws.exitCommand());
-    EXPECT_EQ(ws.document().dataChanged, 0);
+    EXPECT_FALSE(ws.document().dataChanged);
     EXPECT_TRUE(ws.closeWindow());  // no second question
     EXPECT_EQ(dialogs.messages().size(), 2u);
     EXPECT_TRUE(fileExists(file(kSettingsFileName)));

@@ -61,12 +61,12 @@ class MusicCommandsTest : public WorkspaceTest {
   protected:
     MusicCommandsTest() {
         newScore();
-        ws.document().append(0, record({k4bunonpu, 20, 4}));
-        ws.document().append(0, record({k4bunonpu, 26, 2}));
+        ws.document().append(0, record({kQuarterNoteUp, 20, 4}));
+        ws.document().append(0, record({kQuarterNoteUp, 26, 2}));
         ws.pageAdd();
-        ws.document().append(1, record({k2bunonpu, 20, 6}));
+        ws.document().append(1, record({kHalfNote, 20, 6}));
         ws.selectPage(0);
-        ws.document().dataChanged = 0;
+        ws.document().dataChanged = false;
     }
     MidiSettings everyPage() const {
         MidiSettings s;
@@ -87,7 +87,7 @@ TEST_F(MusicCommandsTest, PlayWritesTheProgramFolderFileAndPlaysIt) {
     EXPECT_EQ(hex(playback.heard[0]),
               midiFile("07 A1 20", "00", std::string(kB4D5) + " " + kG4Half));
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(ws.document().dataChanged, 0);
+    EXPECT_FALSE(ws.document().dataChanged);
 
     // Each play overwrites the file with the dialog's current values.
     MidiSettings slow = everyPage();
@@ -212,7 +212,7 @@ TEST_F(WorkspaceTest, MusicCommandsNeedAnOpenDocument) {
     EXPECT_TRUE(playback.paths.empty());
     EXPECT_TRUE(dialogs.fileDialogTitles().empty());
     EXPECT_EQ(forms.transpositionShown, 0);
-    EXPECT_EQ(ws.document().dataChanged, 0);
+    EXPECT_FALSE(ws.document().dataChanged);
 }
 
 // ---- transposition ----
@@ -232,13 +232,13 @@ TEST_F(MusicCommandsTest, TranspositionMovesNotesAndReplacesTheKeyThenRedraws) {
     const ScoreDocument& doc = ws.document();
     // 24 staff records, two notes, two sharps beside each of the four clefs.
     ASSERT_EQ(doc.symbolCount(0), 34);
-    EXPECT_EQ(doc.record(0, 24), record({k4bunonpu, 20, 3}));
-    EXPECT_EQ(doc.record(0, 25), record({k4bunonpu, 26, 1}));
+    EXPECT_EQ(doc.record(0, 24), record({kQuarterNoteUp, 20, 3}));
+    EXPECT_EQ(doc.record(0, 25), record({kQuarterNoteUp, 26, 1}));
     // The first clef stands on row 4: sharps at rows 0 + 0 and 0 + 3, columns 12 and 14.
     EXPECT_EQ(doc.record(0, 26), record({kKeySharp, 12, 0}));
     EXPECT_EQ(doc.record(0, 27), record({kKeySharp, 14, 3}));
-    EXPECT_EQ(doc.record(1, doc.symbolCount(1) - 1), record({k2bunonpu, 20, 6}));
-    EXPECT_EQ(doc.dataChanged, 1);
+    EXPECT_EQ(doc.record(1, doc.symbolCount(1) - 1), record({kHalfNote, 20, 6}));
+    EXPECT_TRUE(doc.dataChanged);
     EXPECT_EQ(ws.renderCount(), renders + 1);
     // The new sharp is on the page image: its picture covers part of the F5 line's area.
     int ink = 0;
@@ -263,7 +263,7 @@ TEST_F(MusicCommandsTest, CancelledTranspositionChangesNothingButStillMarksAndRe
             EXPECT_EQ(ws.document().record(page, i), before->record(page, i)) << i;
         }
     }
-    EXPECT_EQ(ws.document().dataChanged, 1);
+    EXPECT_TRUE(ws.document().dataChanged);
     EXPECT_EQ(ws.renderCount(), renders + 1);
 }
 
@@ -289,7 +289,7 @@ TEST_F(MusicCommandsTest, TranspositionKeepsKeyAndShiftButNotThePageRange) {
     forms.pressOk = true;
     ws.transposition();
     EXPECT_EQ(forms.transpositionShown, 2);
-    EXPECT_EQ(ws.document().record(0, 24), record({k4bunonpu, 20, 9}));
+    EXPECT_EQ(ws.document().record(0, 24), record({kQuarterNoteUp, 20, 9}));
 }
 
 TEST_F(MusicCommandsTest, UndoAfterTranspositionDoesNotTouchARecordItMoved) {
@@ -297,19 +297,19 @@ TEST_F(MusicCommandsTest, UndoAfterTranspositionDoesNotTouchARecordItMoved) {
     // undo afterwards must fall back to removing the last record.
     ws.editor().state().lastEditKind = kRecordMoved;
     ws.editor().state().pickedIndex = 24;
-    ws.editor().state().removedRecord = record({k4bunonpu, 20, 10});
+    ws.editor().state().removedRecord = record({kQuarterNoteUp, 20, 10});
     forms.fillTransposition = [](TranspositionForm& f) { f.setKeyItem(1); };
     ws.transposition();
     const int count = ws.document().symbolCount(0);
     ws.undo();
     ASSERT_EQ(ws.document().symbolCount(0), count - 1);
-    EXPECT_EQ(ws.document().record(0, 24), record({k4bunonpu, 20, 4}));
+    EXPECT_EQ(ws.document().record(0, 24), record({kQuarterNoteUp, 20, 4}));
     EXPECT_EQ(ws.document().record(0, count - 2).kind(), kKeySharp);
 }
 
 TEST_F(MusicCommandsTest, AFullPageKeepsWhatFitsAndSaysSo) {
     ScoreDocument& doc = ws.document();
-    while (doc.symbolCount(0) < kMaxRecords) doc.append(0, record({kStakato, 40, 4}));
+    while (doc.symbolCount(0) < kMaxRecords) doc.append(0, record({kStaccatoMark, 40, 4}));
     forms.fillTransposition = [](TranspositionForm& f) { f.setKeyItem(2); };
     ws.transposition();
     EXPECT_EQ(doc.symbolCount(0), kMaxRecords);
@@ -329,9 +329,9 @@ int aquaIn(Canvas& c, int left, int top, int right, int bottom) {
 }
 
 TEST_F(MusicCommandsTest, SearchMarksTheTargetKindBehindItsSymbols) {
-    ws.selectMode(k4bunonpu);
+    ws.selectMode(kQuarterNoteUp);
     ws.showSearchWindow();
-    EXPECT_EQ(ws.view().searchTarget, k4bunonpu);
+    EXPECT_EQ(ws.view().searchTarget, kQuarterNoteUp);
     EXPECT_EQ(ws.view().searchActive, 0);
     EXPECT_EQ(aquaIn(ws.viewImage(), 0, 0, 630, 940), 0);
 
@@ -350,35 +350,35 @@ TEST_F(MusicCommandsTest, SearchMarksTheTargetKindBehindItsSymbols) {
     EXPECT_EQ(aquaIn(view, 0, 0, 630, 940), aquaIn(view, 100, 188, 176, 244));
     EXPECT_EQ(view.getPixel(104, 224), kBlack);
     EXPECT_EQ(aquaIn(view, 0, 0, 630, 940), aquaIn(ws.backImage(), 0, 0, 630, 940));
-    EXPECT_EQ(ws.document().dataChanged, 0);
+    EXPECT_FALSE(ws.document().dataChanged);
 
     ws.toggleSearch();
     EXPECT_EQ(aquaIn(ws.viewImage(), 0, 0, 630, 940), 0);
 }
 
 TEST_F(MusicCommandsTest, TheTargetFollowsTheToolOnlyWhenShownOrRetargeted) {
-    ws.selectMode(kStakato);
+    ws.selectMode(kStaccatoMark);
     ws.showSearchWindow();
     ws.toggleSearch();
-    ws.selectMode(k4bunonpu);  // arming another tool leaves the search alone
+    ws.selectMode(kQuarterNoteUp);  // arming another tool leaves the search alone
     ws.redraw();
-    EXPECT_EQ(ws.view().searchTarget, kStakato);
+    EXPECT_EQ(ws.view().searchTarget, kStaccatoMark);
     EXPECT_EQ(aquaIn(ws.viewImage(), 0, 0, 630, 940), 0);
     const int renders = ws.renderCount();
     ws.retargetSearch();
     EXPECT_EQ(ws.renderCount(), renders + 1);
-    EXPECT_EQ(ws.view().searchTarget, k4bunonpu);
+    EXPECT_EQ(ws.view().searchTarget, kQuarterNoteUp);
     EXPECT_GT(aquaIn(ws.viewImage(), 100, 204, 140, 244), 600);
 
     // Showing the window again takes the tool armed then and shows its marks at once.
-    ws.selectMode(k2bunonpu);
+    ws.selectMode(kHalfNote);
     ws.showSearchWindow();
-    EXPECT_EQ(ws.view().searchTarget, k2bunonpu);
+    EXPECT_EQ(ws.view().searchTarget, kHalfNote);
     EXPECT_EQ(aquaIn(ws.viewImage(), 0, 0, 630, 940), 0);
 }
 
 TEST_F(MusicCommandsTest, MarksStayAcrossPageChangesUntilSwitchedOff) {
-    ws.selectMode(k2bunonpu);
+    ws.selectMode(kHalfNote);
     ws.showSearchWindow();
     ws.toggleSearch();
     EXPECT_EQ(aquaIn(ws.viewImage(), 0, 0, 630, 940), 0);  // page 1 has no half notes

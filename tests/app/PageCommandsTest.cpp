@@ -24,7 +24,7 @@ TEST_F(PageCommandsTest, AddShowsTheNewPageAndMarksTheDocument) {
     EXPECT_EQ(ws.window().pageItems, 2);
     EXPECT_EQ(ws.window().pageItem, 1);
     EXPECT_EQ(ws.window().topMarginItem, 5);
-    EXPECT_EQ(ws.document().dataChanged, 1);
+    EXPECT_TRUE(ws.document().dataChanged);
 }
 
 TEST_F(PageCommandsTest, InsertTakesDefaultsFromThePageBefore) {
@@ -99,8 +99,8 @@ TEST_F(PageCommandsTest, SelectingAPageDisarmsAndShowsItsFields) {
     };
     ws.pageAdd();
     ws.selectPage(0);
-    ws.selectMode(k4bunonpu);
-    EXPECT_EQ(ws.window().pressedMode, k4bunonpu);
+    ws.selectMode(kQuarterNoteUp);
+    EXPECT_EQ(ws.window().pressedMode, kQuarterNoteUp);
     ws.selectPage(1);
     EXPECT_EQ(ws.document().toolMode, 0);
     EXPECT_EQ(ws.window().pressedMode, 0);
@@ -110,31 +110,31 @@ TEST_F(PageCommandsTest, SelectingAPageDisarmsAndShowsItsFields) {
 }
 
 TEST_F(PageCommandsTest, TopMarginMovesEveryRecordOfThePage) {
-    ws.document().dataChanged = 0;
+    ws.document().dataChanged = false;
     ws.topMarginChanged(10);  // 13
     EXPECT_EQ(topOf(0), 13);
-    EXPECT_EQ(ws.document().dataChanged, 1);
+    EXPECT_TRUE(ws.document().dataChanged);
     // The first staff line moved 16 pixels down.
     EXPECT_EQ(ws.viewImage().getPixel(36, 24 * 8 + 16), kBlack);
     EXPECT_NE(ws.viewImage().getPixel(100, 24 * 8), kBlack);
 }
 
 TEST_F(PageCommandsTest, ModeSelectionAndViewToggles) {
-    ws.selectMode(k2jyuKugiri);
+    ws.selectMode(kDoubleBarLine);
     EXPECT_EQ(ws.window().modeText, "二重区切り線");
     EXPECT_EQ(ws.document().interactionState, kReady);
     ws.selectMode(kModeClipCopy);
     EXPECT_EQ(ws.window().modeText, "クリップボードへコピー");
-    ws.document().dataChanged = 0;
+    ws.document().dataChanged = false;
     const int renders = ws.renderCount();
     ws.toggleRules();
     ws.toggleHotPositions();
     ws.setGridInterval(3);
-    EXPECT_EQ(ws.view().rulesVisible, 0);
+    EXPECT_FALSE(ws.view().rulesVisible);
     EXPECT_EQ(ws.view().hotPositionsVisible, 1);
     EXPECT_EQ(ws.view().gridInterval, 3);
     EXPECT_EQ(ws.renderCount(), renders + 3);
-    EXPECT_EQ(ws.document().dataChanged, 0);
+    EXPECT_FALSE(ws.document().dataChanged);
     // Hot-position marks are on the view image only.
     EXPECT_NE(ws.viewImage().getPixel(54 + 2, 96 * 2 + 32 - 2), ws.backImage().getPixel(54 + 2, 96 * 2 + 32 - 2));
 }

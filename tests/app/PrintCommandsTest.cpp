@@ -49,7 +49,7 @@ TEST_F(PrintCommands, StrengthChosenWithoutPrintingIsSavedAtShutdown) {
     };
     ws.printDialog(PrintMode::Tactile);
     EXPECT_FALSE(fileExists(file("out.pdf")));
-    ws.document().dataChanged = 0;
+    ws.document().dataChanged = false;
     ASSERT_TRUE(ws.closeWindow());
     EXPECT_EQ(readSettingsFile(folder.path()).printStrength, 5);
 
@@ -86,7 +86,7 @@ TEST_F(PrintCommands, PrintingSendsTheOpenScore) {
     ASSERT_TRUE(bytes.has_value());
     EXPECT_NE(bytes->find("/Count 3"), std::string::npos);
     // Printing changes nothing in the score.
-    EXPECT_EQ(ws.document().dataChanged, 0);
+    EXPECT_FALSE(ws.document().dataChanged);
 }
 
 }  // namespace

@@ -28,8 +28,8 @@ class SpecialPalettesTest : public WorkspaceTest {
 };
 
 TEST_F(SpecialPalettesTest, PianoCellsArmWithTheirModeTextAndReleaseTheMainButton) {
-    ws.selectMode(k4bunonpu);
-    EXPECT_EQ(ws.window().pressedMode, k4bunonpu);
+    ws.selectMode(kQuarterNoteUp);
+    EXPECT_EQ(ws.window().pressedMode, kQuarterNoteUp);
     EXPECT_TRUE(palettes().pianoMouseDown(40, 25));
     EXPECT_EQ(ws.document().toolMode, 216);
     EXPECT_EQ(ws.window().modeText, "ピアノ記号");
@@ -45,7 +45,7 @@ TEST_F(SpecialPalettesTest, PianoCellsArmWithTheirModeTextAndReleaseTheMainButto
 }
 
 TEST_F(SpecialPalettesTest, ClosingThePianoPaletteDisarmsAnyTool) {
-    ws.selectMode(k4bunonpu);
+    ws.selectMode(kQuarterNoteUp);
     palettes().pianoClosed();
     EXPECT_EQ(ws.document().toolMode, 0);
     EXPECT_EQ(ws.window().modeText, "");
@@ -183,14 +183,14 @@ TEST_F(SpecialPalettesTest, SavedSymbolsReachThePaletteAtItsNextRepaint) {
 
 TEST_F(SpecialPalettesTest, ModeSwitchesAskTheVisiblePalettesToRepaint) {
     const int before = palettes().repaintCount();
-    ws.selectMode(k4bunonpu);
+    ws.selectMode(kQuarterNoteUp);
     EXPECT_EQ(palettes().repaintCount(), before + 1);
     palettes().guitarMouseDown(10, 10);
     EXPECT_EQ(palettes().repaintCount(), before + 2);
     Canvas picture;
     palettes().drawGuitar(picture);
     EXPECT_EQ(picture.getPixel(2, 2), kPaletteYellow);
-    ws.selectMode(k4bunonpu);
+    ws.selectMode(kQuarterNoteUp);
     palettes().drawGuitar(picture);
     EXPECT_EQ(picture.getPixel(2, 2), kWhite);
 }

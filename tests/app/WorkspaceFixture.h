@@ -24,7 +24,7 @@ protected:
         dialogs.queueFileName(file(name));
         ASSERT_EQ(ws.saveAs(), Workspace::SaveOutcome::Saved);
     }
-    void markChanged() { ws.document().dataChanged = 1; }
+    void markChanged() { ws.document().dataChanged = true; }
 
     TempFolder folder;
     ScriptedDialogs dialogs;

@@ -28,7 +28,7 @@ class Ink : public ::testing::Test {
     void cell(int x, int y, std::string_view dots) { cellValue(x, y, cellFromDots(dots)); }
     void cellValue(int x, int y, int value) {
         SymbolRecord r;
-        r[0] = kTenji;
+        r[0] = kBraille;
         r[1] = x;
         r[2] = y - 192;
         r[3] = value;
@@ -95,7 +95,7 @@ TEST_F(Ink, NumeralRunInBothModes) {
 TEST_F(Ink, CellsAtTheEndsOfTheIntegerRangeAreNotRead) {
     line(100, 300, "3456 1");
     SymbolRecord far;
-    far[0] = kTenji;
+    far[0] = kBraille;
     for (const auto& [x, y] : {std::pair{100 + 2 * kCellPitch, INT_MAX}, {INT_MAX, INT_MAX},
                                {INT_MIN, INT_MIN}, {100 + 2 * kCellPitch, INT_MIN}}) {
         far[1] = x;

@@ -124,14 +124,14 @@ TEST(PageDeletion, OnlyPageStaysEmptiedWithItsSettings) {
 
 TEST(NewScore, ReplacesAWholeOpenDocument) {
     ScoreDocument doc = markedPages(7);
-    doc.dataChanged = 1;
+    doc.dataChanged = true;
     doc.toolMode = 6;
     doc.currentPage = 5;
     createNewScore(doc, {0, kTrebleSingle, 0, 8, 12, 10, 4});
     EXPECT_EQ(doc.header.pageCount, 1);
     EXPECT_EQ(doc.currentPage, 0);
     EXPECT_EQ(doc.toolMode, 0);
-    EXPECT_EQ(doc.dataChanged, 0);
+    EXPECT_FALSE(doc.dataChanged);
     EXPECT_EQ(doc.symbolCount(1), 0);
     EXPECT_EQ(doc.symbolCount(0), 24);
 }

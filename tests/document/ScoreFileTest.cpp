@@ -95,7 +95,7 @@ TEST_P(ScoreFileRejection, LeavesTheDocumentExactlyAsItWas) {
     ScoreDocument doc;
     createNewScore(doc, {0, 2, 3, 8, 12, 10, 4});
     doc.currentFileName = "/scores/open.nmg";
-    doc.dataChanged = 1;
+    doc.dataChanged = true;
     const std::string before = formatScore(doc);
 
     const auto failure = parseScore(GetParam().bytes, doc);
@@ -104,7 +104,7 @@ TEST_P(ScoreFileRejection, LeavesTheDocumentExactlyAsItWas) {
     EXPECT_FALSE(failure->gloss.empty());
     EXPECT_EQ(formatScore(doc), before);
     EXPECT_EQ(doc.currentFileName, "/scores/open.nmg");
-    EXPECT_EQ(doc.dataChanged, 1);
+    EXPECT_TRUE(doc.dataChanged);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -142,13 +142,13 @@ TEST(ScoreFileIo, ReadSetsTheFileNameAndOpensOnPageZero) {
 
     ScoreDocument back;
     back.toolMode = 6;
-    back.dataChanged = 1;
+    back.dataChanged = true;
     back.currentPage = 3;
     ASSERT_FALSE(readScoreFile(path, back).has_value());
     EXPECT_EQ(back.currentFileName, path);
     EXPECT_EQ(back.currentPage, 0);
     EXPECT_EQ(back.toolMode, 0);
-    EXPECT_EQ(back.dataChanged, 0);
+    EXPECT_FALSE(back.dataChanged);
     EXPECT_EQ(back.interactionState, kIdle);
     EXPECT_EQ(formatScore(back), formatScore(doc));
 }

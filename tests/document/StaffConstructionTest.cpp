@@ -68,7 +68,7 @@ TEST(StaffConstruction, DefaultNewScoreHasTwentyFourRecordsInOrder) {
     EXPECT_EQ(doc.settings(0), (PageSettings{1, 24, 12, 4, 10, 4}));
     EXPECT_EQ(doc.header, (DocumentHeader{1, 8, 0}));
     EXPECT_EQ(doc.interactionState, kIdle);
-    EXPECT_EQ(doc.dataChanged, 0);
+    EXPECT_FALSE(doc.dataChanged);
 }
 
 TEST(StaffConstruction, GrandStaffWithTwoSharps) {

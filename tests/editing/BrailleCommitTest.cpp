@@ -22,9 +22,9 @@ TEST_F(BrailleCommitTest, CellsGo19PixelsApartRelativeToTheRowOrigin) {
     BrailleCursor cursor{90, 191};
     EXPECT_EQ(commitBrailleCells(doc, cursor, {1, 0, 63}), CommitStop::None);
     ASSERT_EQ(doc.symbolCount(0), 3);
-    EXPECT_EQ(doc.record(0, 0), (SymbolRecord{{kTenji, 96, 200 - 192, 1}}));
-    EXPECT_EQ(doc.record(0, 1), (SymbolRecord{{kTenji, 115, 8, 0}}));
-    EXPECT_EQ(doc.record(0, 2), (SymbolRecord{{kTenji, 134, 8, 63}}));
+    EXPECT_EQ(doc.record(0, 0), (SymbolRecord{{kBraille, 96, 200 - 192, 1}}));
+    EXPECT_EQ(doc.record(0, 1), (SymbolRecord{{kBraille, 115, 8, 0}}));
+    EXPECT_EQ(doc.record(0, 2), (SymbolRecord{{kBraille, 134, 8, 63}}));
     EXPECT_EQ(cursor.x, 90 + 3 * 19);
     EXPECT_EQ(cursor.y, 191);
 }
@@ -39,7 +39,7 @@ TEST_F(BrailleCommitTest, RightEdgeStopsTheRestOfTheCommit) {
 }
 
 TEST_F(BrailleCommitTest, FullPageStopsWithoutWritingBeyondIt) {
-    for (int i = 0; i < kMaxRecords - 1; ++i) doc.append(0, SymbolRecord{{kTama, 1, 1}});
+    for (int i = 0; i < kMaxRecords - 1; ++i) doc.append(0, SymbolRecord{{kBareNoteHead, 1, 1}});
     BrailleCursor cursor{100, 300};
     EXPECT_EQ(commitBrailleCells(doc, cursor, {1, 2, 4}), CommitStop::PageFull);
     EXPECT_EQ(doc.symbolCount(0), kMaxRecords);

@@ -7,14 +7,14 @@ namespace {
 using test::EditorTest;
 
 TEST_F(EditorTest, OneClickAndDotFieldsAtPitchEightTopTen) {
-    arm(k4bunonpu);
+    arm(kQuarterNoteUp);
     editor.mouseDown(MouseButton::Left, 100, 250);
     ASSERT_EQ(count(), 1);
     EXPECT_EQ(rec(0)[0], 6);
     EXPECT_EQ(rec(0)[1], 16);
     EXPECT_EQ(rec(0)[2], 250 / 8 - 20);
-    EXPECT_EQ(doc.dataChanged, 1);
-    arm(kFuten);
+    EXPECT_TRUE(doc.dataChanged);
+    arm(kDot);
     editor.mouseDown(MouseButton::Left, 100, 250);
     EXPECT_EQ(rec(1)[1], 100);
     EXPECT_EQ(rec(1)[2], 11);
@@ -25,46 +25,46 @@ TEST_F(EditorTest, PressWithoutDocumentOrWhileIdleOnlyMarks) {
     doc.interactionState = kNoDocument;
     doc.toolMode = 6;
     editor.mouseDown(MouseButton::Left, 100, 100);
-    EXPECT_EQ(doc.dataChanged, 0);
+    EXPECT_FALSE(doc.dataChanged);
     doc.interactionState = kIdle;
     editor.mouseDown(MouseButton::Left, 100, 100);
-    EXPECT_EQ(doc.dataChanged, 1);
+    EXPECT_TRUE(doc.dataChanged);
     EXPECT_EQ(count(), 0);
 }
 
 TEST_F(EditorTest, PickUpWithinFivePixelsOfTheArmedKindOnly) {
-    place(k4bunonpu, 20, 0);  // hot position (120, 160)
-    place(k8bunonpu, 20, 0);
-    place(k4bunonpu, 20, 0);
-    arm(k4bunonpu);
+    place(kQuarterNoteUp, 20, 0);  // hot position (120, 160)
+    place(kEighthNoteUp, 20, 0);
+    place(kQuarterNoteUp, 20, 0);
+    arm(kQuarterNoteUp);
     editor.mouseDown(MouseButton::Right, 126, 166);  // 6 away: a new-placement press, right button
     EXPECT_EQ(count(), 3);
     editor.mouseDown(MouseButton::Right, 125, 165);
     EXPECT_EQ(count(), 2);
-    EXPECT_EQ(rec(0)[0], k8bunonpu);  // the earlier quarter note went first
-    EXPECT_EQ(editor.state().removedRecord[0], k4bunonpu);
+    EXPECT_EQ(rec(0)[0], kEighthNoteUp);  // the earlier quarter note went first
+    EXPECT_EQ(editor.state().removedRecord[0], kQuarterNoteUp);
     EXPECT_EQ(doc.toolMode, kModeMoveCopyErase);
     EXPECT_EQ(host.modeText, "移動／複写／消去");
     editor.mouseUp(MouseButton::Right, 125, 165);
-    EXPECT_EQ(doc.toolMode, k4bunonpu);
+    EXPECT_EQ(doc.toolMode, kQuarterNoteUp);
     EXPECT_EQ(host.modeText, "４分音符");
     EXPECT_EQ(doc.interactionState, kReady);
 
     // Undo brings it back at the end of the list.
     editor.undo();
     ASSERT_EQ(count(), 3);
-    EXPECT_EQ(rec(2)[0], k4bunonpu);
+    EXPECT_EQ(rec(2)[0], kQuarterNoteUp);
     EXPECT_EQ(editor.state().lastEditKind, kAppended);
 }
 
 TEST_F(EditorTest, DraggingACrescendoMovesItsEndsTogether) {
-    place(kCresend, 20, 0, 200);
-    arm(kCresend);
+    place(kCrescendo, 20, 0, 200);
+    arm(kCrescendo);
     editor.mouseDown(MouseButton::Left, 120, 160);
     EXPECT_EQ(rec(0)[0], 0);  // shown only as the preview while dragged
     editor.mouseMove(132, 160);
     editor.mouseUp(MouseButton::Left, 132, 160);
-    EXPECT_EQ(rec(0)[0], kCresend);
+    EXPECT_EQ(rec(0)[0], kCrescendo);
     EXPECT_EQ(rec(0)[1], 22);
     EXPECT_EQ(rec(0)[3], 212);
     EXPECT_EQ(editor.state().lastEditKind, kRecordMoved);
@@ -76,9 +76,9 @@ TEST_F(EditorTest, DraggingACrescendoMovesItsEndsTogether) {
 }
 
 TEST_F(EditorTest, DragReleasedOutsideTheFrameDeletes) {
-    place(k4bunonpu, 20, 0);
-    place(k4bunonpu, 30, 0);
-    arm(k4bunonpu);
+    place(kQuarterNoteUp, 20, 0);
+    place(kQuarterNoteUp, 30, 0);
+    arm(kQuarterNoteUp);
     editor.mouseDown(MouseButton::Left, 120, 160);
     editor.mouseUp(MouseButton::Left, 29, 160);
     ASSERT_EQ(count(), 1);
@@ -98,7 +98,7 @@ TEST_F(EditorTest, DragReleasedOutsideTheFrameDeletes) {
 
 TEST_F(EditorTest, DraggedSlurAndDotKeepTheirShape) {
     SymbolRecord slur;
-    slur[0] = kSura;
+    slur[0] = kSlur;
     slur[1] = 10;
     slur[2] = 2;
     slur[3] = 20;
@@ -106,7 +106,7 @@ TEST_F(EditorTest, DraggedSlurAndDotKeepTheirShape) {
     slur[5] = 15;
     slur[6] = 4;
     doc.append(0, slur);
-    arm(kSura);
+    arm(kSlur);
     editor.mouseDown(MouseButton::Left, 60, 176);
     editor.mouseUp(MouseButton::Left, 72, 192);
     EXPECT_EQ(rec(0)[1], 12);
@@ -116,8 +116,8 @@ TEST_F(EditorTest, DraggedSlurAndDotKeepTheirShape) {
     EXPECT_EQ(rec(0)[4], 4);
     EXPECT_EQ(rec(0)[6], 6);
 
-    place(kFuten, 101, 0);
-    arm(kFuten);
+    place(kDot, 101, 0);
+    arm(kDot);
     editor.mouseDown(MouseButton::Left, 100, 160);
     editor.mouseUp(MouseButton::Left, 203, 168);
     EXPECT_EQ(rec(1)[1], 203);
@@ -125,7 +125,7 @@ TEST_F(EditorTest, DraggedSlurAndDotKeepTheirShape) {
 }
 
 TEST_F(EditorTest, TwoClickGesturesUseThePointerPointAsAnchor) {
-    arm(kCresend);
+    arm(kCrescendo);
     editor.mouseMove(100, 250);
     editor.mouseDown(MouseButton::Left, 100, 250);
     EXPECT_EQ(doc.interactionState, kFirstPoint);
@@ -137,7 +137,7 @@ TEST_F(EditorTest, TwoClickGesturesUseThePointerPointAsAnchor) {
     EXPECT_EQ(doc.interactionState, kReady);
 
     // A triplet whose pointer never moved far enough keeps the first press's default.
-    arm(k3renpuOver);
+    arm(kTripletAbove);
     editor.mouseMove(100, 250);
     editor.mouseDown(MouseButton::Left, 100, 250);
     editor.mouseDown(MouseButton::Left, 104, 250);
@@ -145,7 +145,7 @@ TEST_F(EditorTest, TwoClickGesturesUseThePointerPointAsAnchor) {
     EXPECT_EQ(rec(1)[4], 0);
 
     // A line defaults to 20 pixels horizontal and jumps the pointer.
-    arm(kTateYoko);
+    arm(kStraightLine);
     editor.mouseMove(100, 250);
     editor.mouseDown(MouseButton::Left, 100, 250);
     ASSERT_FALSE(host.jumps.empty());
@@ -156,7 +156,7 @@ TEST_F(EditorTest, TwoClickGesturesUseThePointerPointAsAnchor) {
 }
 
 TEST_F(EditorTest, RightPressDropsTheFirstPoint) {
-    arm(kDeCresend);
+    arm(kDecrescendo);
     editor.mouseMove(100, 250);
     editor.mouseDown(MouseButton::Left, 100, 250);
     editor.mouseDown(MouseButton::Right, 100, 250);
@@ -165,7 +165,7 @@ TEST_F(EditorTest, RightPressDropsTheFirstPoint) {
 }
 
 TEST_F(EditorTest, SlurThreePressesAndChoosingTheSecondEndAgain) {
-    arm(kSura);
+    arm(kSlur);
     editor.mouseMove(60, 160);
     editor.mouseDown(MouseButton::Left, 60, 160);
     EXPECT_EQ(editor.state().slurP1, (PixelPoint{60, 160}));
@@ -192,15 +192,15 @@ TEST_F(EditorTest, SlurThreePressesAndChoosingTheSecondEndAgain) {
 }
 
 TEST_F(EditorTest, BrailleToolOpensTheWindowAtTheSnappedPoint) {
-    arm(kTenji);
+    arm(kBraille);
     editor.mouseDown(MouseButton::Left, 103, 251);
     EXPECT_EQ(host.cursor, (PixelPoint{96, 239}));
     EXPECT_EQ(count(), 0);
 }
 
 TEST_F(EditorTest, FullPageRefusesPlacementWithAMessage) {
-    for (int i = 0; i < kMaxRecords; ++i) place(k4bunkyuuhu, 1, 1);
-    arm(k4bunonpu);
+    for (int i = 0; i < kMaxRecords; ++i) place(kQuarterRest, 1, 1);
+    arm(kQuarterNoteUp);
     editor.mouseDown(MouseButton::Left, 100, 250);
     EXPECT_EQ(count(), kMaxRecords);
     ASSERT_EQ(host.messages.size(), 1u);
@@ -209,8 +209,8 @@ TEST_F(EditorTest, FullPageRefusesPlacementWithAMessage) {
 }
 
 TEST_F(EditorTest, UndoRemovesNewestFirstThenWhateverIsLast) {
-    place(kTateYoko, 6, 0, 552);
-    arm(k4bunonpu);
+    place(kStraightLine, 6, 0, 552);
+    arm(kQuarterNoteUp);
     for (int x : {100, 120, 140}) editor.mouseDown(MouseButton::Left, x, 250);
     ASSERT_EQ(count(), 4);
     editor.keyDown(EditKey::BackSpace);
@@ -221,26 +221,26 @@ TEST_F(EditorTest, UndoRemovesNewestFirstThenWhateverIsLast) {
     EXPECT_EQ(count(), 1);
     editor.undo();  // the staff line goes too
     EXPECT_EQ(count(), 0);
-    doc.dataChanged = 0;
+    doc.dataChanged = false;
     editor.undo();
     EXPECT_EQ(count(), 0);
-    EXPECT_EQ(doc.dataChanged, 1);
+    EXPECT_TRUE(doc.dataChanged);
 }
 
 TEST_F(EditorTest, ArrowKeysNudgeTheLastPlacement) {
-    arm(kFuten);
+    arm(kDot);
     editor.mouseDown(MouseButton::Left, 100, 250);
     editor.keyDown(EditKey::Left);
     EXPECT_EQ(rec(0)[1], 99);  // a dot stores pixels
-    arm(k4bunonpu);
+    arm(kQuarterNoteUp);
     editor.mouseDown(MouseButton::Left, 100, 250);
-    doc.dataChanged = 0;
+    doc.dataChanged = false;
     editor.keyDown(EditKey::Right);
     editor.keyDown(EditKey::Down);
     EXPECT_EQ(rec(1)[1], 17);
     EXPECT_EQ(rec(1)[2], 12);
-    EXPECT_EQ(doc.dataChanged, 1);
-    arm(kCresend);
+    EXPECT_TRUE(doc.dataChanged);
+    arm(kCrescendo);
     editor.mouseMove(100, 250);
     editor.mouseDown(MouseButton::Left, 100, 250);
     editor.mouseDown(MouseButton::Left, 160, 250);
@@ -251,9 +251,9 @@ TEST_F(EditorTest, ArrowKeysNudgeTheLastPlacement) {
 }
 
 TEST_F(EditorTest, ArrowKeysDoNothingAfterDeletionsAndMoves) {
-    place(k4bunonpu, 20, 0);
-    place(k4bunonpu, 30, 0);
-    arm(k4bunonpu);
+    place(kQuarterNoteUp, 20, 0);
+    place(kQuarterNoteUp, 30, 0);
+    arm(kQuarterNoteUp);
     editor.mouseDown(MouseButton::Right, 120, 160);
     editor.mouseUp(MouseButton::Right, 120, 160);
     editor.keyDown(EditKey::Right);

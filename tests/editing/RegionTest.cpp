@@ -25,10 +25,10 @@ protected:
 };
 
 TEST_F(RegionTest, EitherCornerSelectsTheSameRecords) {
-    place(k4bunonpu, 10, 0);   // (60, 160)
-    place(k4bunonpu, 20, 5);   // (120, 200)
-    place(kFuten, 125, 5);     // pixel x 125: column 20
-    place(k4bunonpu, 40, 5);   // outside
+    place(kQuarterNoteUp, 10, 0);  // (60, 160)
+    place(kQuarterNoteUp, 20, 5);  // (120, 200)
+    place(kDot, 125, 5);           // pixel x 125: column 20
+    place(kQuarterNoteUp, 40, 5);  // outside
     RegionSelection a, b;
     selectRegion(doc, 0, {55, 150}, {125, 205}, a);
     selectRegion(doc, 0, {125, 205}, {55, 150}, b);
@@ -43,7 +43,7 @@ TEST_F(RegionTest, EitherCornerSelectsTheSameRecords) {
 
 TEST_F(RegionTest, SlurIsSelectedByItsFirstEndOnlyAndBrailleByPixels) {
     SymbolRecord slur;
-    slur[0] = kSura;
+    slur[0] = kSlur;
     slur[1] = 10;
     slur[3] = 80;
     doc.append(0, slur);
@@ -51,7 +51,7 @@ TEST_F(RegionTest, SlurIsSelectedByItsFirstEndOnlyAndBrailleByPixels) {
     slur[3] = 12;
     doc.append(0, slur);
     SymbolRecord cell;
-    cell[0] = kTenji;
+    cell[0] = kBraille;
     cell[1] = 70;
     cell[2] = 5;  // page y 165
     cell[3] = 1;
@@ -64,7 +64,7 @@ TEST_F(RegionTest, SlurIsSelectedByItsFirstEndOnlyAndBrailleByPixels) {
 }
 
 TEST_F(RegionTest, SelectionKeepsFiveHundredAndSaysSo) {
-    for (int i = 0; i < 600; ++i) place(k4bunkyuuhu, 20, 0);
+    for (int i = 0; i < 600; ++i) place(kQuarterRest, 20, 0);
     arm(kModeRegionErase);
     drawRegion(100, 150, 140, 170);
     EXPECT_EQ(count(), 100);
@@ -82,8 +82,8 @@ TEST_F(RegionTest, EmptyRegionReportsAndStaysArmed) {
 }
 
 TEST_F(RegionTest, CopyDropsRepeatedlyAndUndoRemovesTheLastCopy) {
-    place(k4bunonpu, 20, 0);
-    place(kCresend, 21, 1, 150);
+    place(kQuarterNoteUp, 20, 0);
+    place(kCrescendo, 21, 1, 150);
     arm(kModeRegionCopy);
     drawRegion(110, 150, 140, 175);  // L 18, T 18, R 23, B 21
     EXPECT_EQ(doc.interactionState, kSecondPoint);
@@ -104,16 +104,16 @@ TEST_F(RegionTest, CopyDropsRepeatedlyAndUndoRemovesTheLastCopy) {
 }
 
 TEST_F(RegionTest, MoveAppendsAtTheEndAndUndoShiftsBack) {
-    place(k4bunonpu, 20, 0);
-    place(k8bunonpu, 40, 0);
-    place(kFuten, 125, 0);
+    place(kQuarterNoteUp, 20, 0);
+    place(kEighthNoteUp, 40, 0);
+    place(kDot, 125, 0);
     arm(kModeRegionMove);
     drawRegion(115, 155, 130, 165);
     editor.mouseMove(300, 400);
     editor.mouseDown(MouseButton::Left, 300, 400);
     ASSERT_EQ(count(), 3);
-    EXPECT_EQ(rec(0)[0], k8bunonpu);  // untouched records keep their order, first
-    EXPECT_EQ(rec(1)[0], k4bunonpu);
+    EXPECT_EQ(rec(0)[0], kEighthNoteUp);  // untouched records keep their order, first
+    EXPECT_EQ(rec(1)[0], kQuarterNoteUp);
     const int dc = editor.state().regionTarget.x - 19;
     EXPECT_EQ(rec(1)[1], 20 + dc);
     EXPECT_EQ(rec(2)[1], 125 + 6 * dc);
@@ -128,8 +128,8 @@ TEST_F(RegionTest, MoveAppendsAtTheEndAndUndoShiftsBack) {
 }
 
 TEST_F(RegionTest, EraseAndUndoRestoreAtTheEnd) {
-    place(k4bunonpu, 20, 0);
-    place(k8bunonpu, 40, 0);
+    place(kQuarterNoteUp, 20, 0);
+    place(kEighthNoteUp, 40, 0);
     arm(kModeRegionErase);
     drawRegion(115, 155, 130, 165);
     ASSERT_EQ(count(), 1);
@@ -138,11 +138,11 @@ TEST_F(RegionTest, EraseAndUndoRestoreAtTheEnd) {
     EXPECT_EQ(rec(0)[1], 40);
     editor.undo();
     ASSERT_EQ(count(), 2);
-    EXPECT_EQ(rec(1)[0], k4bunonpu);
+    EXPECT_EQ(rec(1)[0], kQuarterNoteUp);
 }
 
 TEST_F(RegionTest, RightPressCancelsRubberAndCarriedRegion) {
-    place(k4bunonpu, 20, 0);
+    place(kQuarterNoteUp, 20, 0);
     arm(kModeRegionMove);
     editor.mouseMove(100, 150);
     editor.mouseDown(MouseButton::Left, 100, 150);
@@ -158,7 +158,7 @@ TEST_F(RegionTest, RightPressCancelsRubberAndCarriedRegion) {
 
 TEST_F(RegionTest, ClipboardTextIsExact) {
     doc.settings(0).topMargin = 15;
-    place(k4bunonpu, 16, 11);  // page row 41
+    place(kQuarterNoteUp, 16, 11);  // page row 41
     arm(kModeClipCopy);
     drawRegion(90, 320, 108, 360);  // L 15, T 40, R 18, B 45
     const auto text = readWholeFile(folder.file(kClipboardDataFile));
@@ -176,7 +176,7 @@ TEST_F(RegionTest, ClipboardTextIsExact) {
 }
 
 TEST_F(RegionTest, CutThenPasteOnAPageWithALargerTopMargin) {
-    place(k4bunonpu, 20, 0);  // page 0, top margin 10
+    place(kQuarterNoteUp, 20, 0);  // page 0, top margin 10
     arm(kModeClipCut);
     drawRegion(115, 155, 130, 165);
     EXPECT_EQ(count(), 0);
@@ -247,9 +247,9 @@ TEST(ClipboardData, RegionsThatNoCopyCouldWriteAreRefused) {
 }
 
 TEST_F(RegionTest, DropThatDoesNotFitWritesNothing) {
-    for (int i = 0; i < kMaxRecords - 2; ++i) place(k4bunkyuuhu, 1, 1);
-    place(k4bunonpu, 20, 0);
-    place(k4bunonpu, 21, 0);
+    for (int i = 0; i < kMaxRecords - 2; ++i) place(kQuarterRest, 1, 1);
+    place(kQuarterNoteUp, 20, 0);
+    place(kQuarterNoteUp, 21, 0);
     arm(kModeRegionCopy);
     drawRegion(115, 155, 130, 165);
     ASSERT_EQ(editor.state().selection.count(), 2);
@@ -266,20 +266,20 @@ TEST_F(RegionTest, DropThatDoesNotFitWritesNothing) {
 TEST_F(RegionTest, FieldsAtTheEndsOfTheIntegerRangeMoveAndUndoExactly) {
     constexpr int kMax = std::numeric_limits<int32_t>::max();
     constexpr int kMin = std::numeric_limits<int32_t>::min();
-    place(k4bunonpu, kMax, kMax);  // off the page: never selected, never picked up
-    place(kTenji, kMin, kMax, 1);
+    place(kQuarterNoteUp, kMax, kMax);  // off the page: never selected, never picked up
+    place(kBraille, kMin, kMax, 1);
     SymbolRecord slur;  // first end inside the region, the others anywhere
-    slur[0] = kSura;
+    slur[0] = kSlur;
     slur[1] = 20;
     slur[3] = kMax;
     slur[4] = kMin;
     slur[5] = kMin;
     slur[6] = kMax;
     doc.append(0, slur);
-    place(kCresend, 21, 0, kMax);
+    place(kCrescendo, 21, 0, kMax);
     const SymbolRecord slurBefore = rec(2), crescBefore = rec(3);
 
-    arm(k4bunonpu);
+    arm(kQuarterNoteUp);
     editor.mouseDown(MouseButton::Right, 120, 160);
     EXPECT_EQ(count(), 4);
 
@@ -304,7 +304,7 @@ TEST_F(RegionTest, FieldsAtTheEndsOfTheIntegerRangeMoveAndUndoExactly) {
     EXPECT_EQ(rec(3), crescBefore);
 
     // Dragging a crescendo whose end is far away keeps the distance between its ends.
-    arm(kCresend);
+    arm(kCrescendo);
     editor.mouseDown(MouseButton::Left, 126 - 5, 160);
     editor.mouseMove(150, 160);
     editor.mouseUp(MouseButton::Left, 150, 160);

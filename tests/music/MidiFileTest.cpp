@@ -19,8 +19,8 @@ MidiSettings everyPage(const ScoreDocument& doc) {
 
 TEST(MidiFile, ScoreWithoutNotesGivesTheWholeFileWithAnEmptyNoteTrack) {
     auto doc = test::blankScore();
-    put(*doc, 0, {kToon, 9, 4});
-    put(*doc, 0, {kTateYoko, 6, 0, 552, 0});
+    put(*doc, 0, {kGClef, 9, 4});
+    put(*doc, 0, {kStraightLine, 6, 0, 552, 0});
     EXPECT_EQ(hex(exportMidi(*doc, everyPage(*doc))),
               "4D 54 68 64 00 00 00 06 00 01 00 02 00 30 "
               "4D 54 72 6B 00 00 00 13 00 FF 03 00 00 FF 02 00 00 FF 51 03 07 A1 20 00 FF 2F 00 "
@@ -29,8 +29,8 @@ TEST(MidiFile, ScoreWithoutNotesGivesTheWholeFileWithAnEmptyNoteTrack) {
 
 TEST(MidiFile, OneQuarterNoteOnTheMiddleLine) {
     auto doc = test::blankScore();
-    put(*doc, 0, {kToon, 9, 4});
-    put(*doc, 0, {k4bunonpu, 20, test::kRowB4});
+    put(*doc, 0, {kGClef, 9, 4});
+    put(*doc, 0, {kQuarterNoteUp, 20, test::kRowB4});
     const std::string file = exportMidi(*doc, everyPage(*doc));
     EXPECT_EQ(hex(file.substr(41)),
               "4D 54 72 6B 00 00 00 0E 00 C0 00 00 90 47 64 30 47 00 00 FF 2F 00");
@@ -97,7 +97,7 @@ TEST(MidiFile, NoCapOnTheNumberOfNotes) {
     auto doc = test::blankScore(9, 4);
     for (int p = 0; p < 9; ++p) {
         for (int s = 0; s < 4; ++s) {
-            for (int c = 0; c < 100; ++c) put(*doc, p, {k4bunonpu, c, 20 * s + test::kRowG4});
+            for (int c = 0; c < 100; ++c) put(*doc, p, {kQuarterNoteUp, c, 20 * s + test::kRowG4});
         }
     }
     const std::string file = exportMidi(*doc, everyPage(*doc));
@@ -108,7 +108,7 @@ TEST(MidiFile, NoCapOnTheNumberOfNotes) {
 TEST(MidiFile, WrittenAtomicallyAndFailuresReported) {
     test::TempFolder dir;
     auto doc = test::blankScore();
-    put(*doc, 0, {k4bunonpu, 20, test::kRowC4});
+    put(*doc, 0, {kQuarterNoteUp, 20, test::kRowC4});
     const std::string path = dir.file("song.mid");
     ASSERT_FALSE(writeMidiFile(*doc, everyPage(*doc), path).has_value());
     EXPECT_EQ(readWholeFile(path).value(), exportMidi(*doc, everyPage(*doc)));

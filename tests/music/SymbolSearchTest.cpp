@@ -10,10 +10,10 @@ using namespace test;
 
 TEST(SymbolSearch, BrailleCellsGetABoxAtPitch8) {
     auto doc = blankScore();
-    put(*doc, 0, {kTenji, 100, 50, 7});
-    put(*doc, 0, {k4bunonpu, 20, 5});
-    put(*doc, 0, {kTenji, 130, -4, 0});
-    const SearchState state{kTenji, 1};
+    put(*doc, 0, {kBraille, 100, 50, 7});
+    put(*doc, 0, {kQuarterNoteUp, 20, 5});
+    put(*doc, 0, {kBraille, 130, -4, 0});
+    const SearchState state{kBraille, 1};
     // Row origin at 2 x 12 x 8 = 192; the box reaches 20 left and right, 16 up and 23 down.
     EXPECT_EQ(searchMarks(*doc, 0, state),
               (std::vector<SearchMark>{{true, 80, 226, 120, 265}, {true, 110, 172, 150, 211}}));
@@ -21,9 +21,9 @@ TEST(SymbolSearch, BrailleCellsGetABoxAtPitch8) {
 
 TEST(SymbolSearch, DiscsAroundTheHotPositionScaleWithThePitch) {
     auto doc = blankScore();
-    put(*doc, 0, {kStakato, 20, 5});
-    put(*doc, 0, {kFuten, 125, 5});
-    put(*doc, 0, {kStakato, 30, -3});
+    put(*doc, 0, {kStaccatoMark, 20, 5});
+    put(*doc, 0, {kDot, 125, 5});
+    put(*doc, 0, {kStaccatoMark, 30, -3});
     doc->settings(0).topMargin = 3;
     const int radius[] = {15, 17, 20, 22, 25};
     for (int pitch = 6; pitch <= 10; ++pitch) {
@@ -31,12 +31,12 @@ TEST(SymbolSearch, DiscsAroundTheHotPositionScaleWithThePitch) {
         const int r = radius[pitch - 6];
         const int y = (5 + 6) * pitch;
         const int y2 = (-3 + 6) * pitch;
-        EXPECT_EQ(searchMarks(*doc, 0, {kStakato, 1}),
+        EXPECT_EQ(searchMarks(*doc, 0, {kStaccatoMark, 1}),
                   (std::vector<SearchMark>{{false, 120 - r, y - r, 120 + r, y + r},
                                            {false, 180 - r, y2 - r, 180 + r, y2 + r}}))
             << pitch;
         // A dot's x is stored in pixels.
-        EXPECT_EQ(searchMarks(*doc, 0, {kFuten, 1}),
+        EXPECT_EQ(searchMarks(*doc, 0, {kDot, 1}),
                   (std::vector<SearchMark>{{false, 125 - r, y - r, 125 + r, y + r}}))
             << pitch;
     }
@@ -44,26 +44,26 @@ TEST(SymbolSearch, DiscsAroundTheHotPositionScaleWithThePitch) {
 
 TEST(SymbolSearch, NothingIsMarkedWhileOffForOtherKindsOrBeyondTheRecordsInUse) {
     auto doc = blankScore();
-    put(*doc, 0, {kStakato, 20, 5});
-    put(*doc, 0, {kStakato, 30, 5});
-    EXPECT_TRUE(searchMarks(*doc, 0, {kStakato, 0}).empty());
-    EXPECT_TRUE(searchMarks(*doc, 0, {kAcsent, 1}).empty());
+    put(*doc, 0, {kStaccatoMark, 20, 5});
+    put(*doc, 0, {kStaccatoMark, 30, 5});
+    EXPECT_TRUE(searchMarks(*doc, 0, {kStaccatoMark, 0}).empty());
+    EXPECT_TRUE(searchMarks(*doc, 0, {kAccent, 1}).empty());
     doc->settings(0).symbolCount = 1;
-    EXPECT_EQ(searchMarks(*doc, 0, {kStakato, 1}).size(), 1u);
+    EXPECT_EQ(searchMarks(*doc, 0, {kStaccatoMark, 1}).size(), 1u);
 }
 
 TEST(SymbolSearch, TargetChangesOnlyWhenRetargeted) {
     SearchState state;
     EXPECT_EQ(searchButtonCaption(state), "検索開始");
-    int toolMode = kStakato;
+    int toolMode = kStaccatoMark;
     retargetSearch(state, toolMode);
-    toolMode = kAcsent;  // arming another tool leaves the search alone
-    EXPECT_EQ(state.searchTarget, kStakato);
+    toolMode = kAccent;  // arming another tool leaves the search alone
+    EXPECT_EQ(state.searchTarget, kStaccatoMark);
     toggleSearch(state);
     EXPECT_EQ(state.searchActive, 1);
     EXPECT_EQ(searchButtonCaption(state), "検索解除");
     retargetSearch(state, toolMode);
-    EXPECT_EQ(state.searchTarget, kAcsent);
+    EXPECT_EQ(state.searchTarget, kAccent);
     EXPECT_EQ(state.searchActive, 1);
     toggleSearch(state);
     EXPECT_EQ(state.searchActive, 0);

@@ -23,29 +23,29 @@ std::optional<Failure> transpose(ScoreDocument& doc, int key, int shift, int fir
 
 TEST(Transposition, ShiftZeroOnlyReplacesTheKeySignatures) {
     auto doc = blankScore(1, 2, 10, 2);
-    put(*doc, 0, {kToon, 9, 4});
+    put(*doc, 0, {kGClef, 9, 4});
     put(*doc, 0, {kKeySharp, 12, 0});
     put(*doc, 0, {kKeySharp, 14, 3});
-    put(*doc, 0, {kHeon, 9, 24});
+    put(*doc, 0, {kFClef, 9, 24});
     put(*doc, 0, {kKeySharp, 13, 22});
     put(*doc, 0, {kKeySharp, 15, 25});
-    put(*doc, 0, {k4bunonpu, 20, 5});
+    put(*doc, 0, {kQuarterNoteUp, 20, 5});
     ASSERT_FALSE(transpose(*doc, 4, 0).has_value());
-    EXPECT_EQ(
-        records(*doc, 0),
-        (std::vector<SymbolRecord>{rec({kToon, 9, 4}), rec({kHeon, 9, 24}), rec({k4bunonpu, 20, 5}),
-                                   rec({kKeyFlat, 13, 4}), rec({kKeyFlat, 15, 1}),
-                                   rec({kKeyFlat, 13, 26}), rec({kKeyFlat, 15, 23})}));
+    EXPECT_EQ(records(*doc, 0),
+              (std::vector<SymbolRecord>{rec({kGClef, 9, 4}), rec({kFClef, 9, 24}),
+                                         rec({kQuarterNoteUp, 20, 5}), rec({kKeyFlat, 13, 4}),
+                                         rec({kKeyFlat, 15, 1}), rec({kKeyFlat, 13, 26}),
+                                         rec({kKeyFlat, 15, 23})}));
 }
 
 TEST(Transposition, SharpsFollowTheClefAndTheOrientation) {
     auto doc = blankScore(1, 2, 10, 2);
     doc->header.orientation = 1;
-    put(*doc, 0, {kHeon, 12, 30});  // a bass clef two rows low: the signature follows it
-    put(*doc, 0, {kToon, 12, 4});
+    put(*doc, 0, {kFClef, 12, 30});  // a bass clef two rows low: the signature follows it
+    put(*doc, 0, {kGClef, 12, 4});
     ASSERT_FALSE(transpose(*doc, 5, 3).has_value());
     EXPECT_EQ(records(*doc, 0),
-              (std::vector<SymbolRecord>{rec({kHeon, 12, 30}), rec({kToon, 12, 4}),
+              (std::vector<SymbolRecord>{rec({kFClef, 12, 30}), rec({kGClef, 12, 4}),
                                          rec({kKeySharp, 16, 28}), rec({kKeySharp, 18, 31}),
                                          rec({kKeySharp, 20, 27}), rec({kKeySharp, 15, 0}),
                                          rec({kKeySharp, 17, 3}), rec({kKeySharp, 19, -1})}));
@@ -69,7 +69,7 @@ TEST(Transposition, MovesThePitchBearingKindsOnly) {
     for (int i = 0; i < doc->symbolCount(0); ++i) {
         const SymbolRecord& r = doc->record(0, i);
         const bool isMoved = std::find(moved.begin(), moved.end(), r.kind()) != moved.end();
-        const bool slur = r.kind() == kSura || r.kind() == kSuraU;
+        const bool slur = r.kind() == kSlur || r.kind() == kSlurReversed;
         EXPECT_EQ(r, rec({r.kind(), 40, isMoved || slur ? 8 : 10, 3, slur ? 8 : 10, 5,
                           slur ? 8 : 10, 7, 10, 9}))
             << "kind " << r.kind();
@@ -78,49 +78,49 @@ TEST(Transposition, MovesThePitchBearingKindsOnly) {
 
 TEST(Transposition, UpwardShiftsMayLeaveTheRowOrigin) {
     auto doc = blankScore();
-    put(*doc, 0, {k4bunonpu, 20, -5});
-    put(*doc, 0, {kSura, 20, -5, 24, 3, 22, -8});
+    put(*doc, 0, {kQuarterNoteUp, 20, -5});
+    put(*doc, 0, {kSlur, 20, -5, 24, 3, 22, -8});
     ASSERT_FALSE(transpose(*doc, 0, 7).has_value());
     EXPECT_EQ(records(*doc, 0),
-              (std::vector<SymbolRecord>{rec({k4bunonpu, 20, -12}),
-                                         rec({kSura, 20, -12, 24, -4, 22, -15})}));
+              (std::vector<SymbolRecord>{rec({kQuarterNoteUp, 20, -12}),
+                                         rec({kSlur, 20, -12, 24, -4, 22, -15})}));
     ASSERT_FALSE(transpose(*doc, 0, -7).has_value());
-    EXPECT_EQ(doc->record(0, 0), rec({k4bunonpu, 20, -5}));
+    EXPECT_EQ(doc->record(0, 0), rec({kQuarterNoteUp, 20, -5}));
 }
 
 TEST(Transposition, OnlyClefsLeftOfColumn30GetASignature) {
     auto doc = blankScore();
-    put(*doc, 0, {kToon, 29, 4});
-    put(*doc, 0, {kToon, 30, 24});
+    put(*doc, 0, {kGClef, 29, 4});
+    put(*doc, 0, {kGClef, 30, 24});
     put(*doc, 0, {kKeyFlat, 13, 4});
     ASSERT_FALSE(transpose(*doc, 1, 0).has_value());
     EXPECT_EQ(records(*doc, 0),
-              (std::vector<SymbolRecord>{rec({kToon, 29, 4}), rec({kToon, 30, 24}),
+              (std::vector<SymbolRecord>{rec({kGClef, 29, 4}), rec({kGClef, 30, 24}),
                                          rec({kKeySharp, 12, 0})}));
 
     auto noClef = blankScore();
     put(*noClef, 0, {kKeySharp, 12, 0});
-    put(*noClef, 0, {k4bunonpu, 20, 5});
+    put(*noClef, 0, {kQuarterNoteUp, 20, 5});
     put(*noClef, 0, {kKeySharp, 14, 3});
     ASSERT_FALSE(transpose(*noClef, 13, 0).has_value());
-    EXPECT_EQ(records(*noClef, 0), (std::vector<SymbolRecord>{rec({k4bunonpu, 20, 5})}));
+    EXPECT_EQ(records(*noClef, 0), (std::vector<SymbolRecord>{rec({kQuarterNoteUp, 20, 5})}));
 }
 
 TEST(Transposition, TransposingTwiceDoesNotDoubleTheSignature) {
     auto doc = blankScore();
-    put(*doc, 0, {kToon, 9, 4});
+    put(*doc, 0, {kGClef, 9, 4});
     ASSERT_FALSE(transpose(*doc, 14, 0).has_value());
     const auto once = records(*doc, 0);
     ASSERT_EQ(once.size(), 8u);
     ASSERT_FALSE(transpose(*doc, 14, 0).has_value());
     EXPECT_EQ(records(*doc, 0), once);
     ASSERT_FALSE(transpose(*doc, 0, 0).has_value());
-    EXPECT_EQ(records(*doc, 0), (std::vector<SymbolRecord>{rec({kToon, 9, 4})}));
+    EXPECT_EQ(records(*doc, 0), (std::vector<SymbolRecord>{rec({kGClef, 9, 4})}));
 }
 
 TEST(Transposition, OnlyThePageRangeChanges) {
     auto doc = blankScore(3);
-    for (int p = 0; p < 3; ++p) put(*doc, p, {k4bunonpu, 20, 5});
+    for (int p = 0; p < 3; ++p) put(*doc, p, {kQuarterNoteUp, 20, 5});
     ASSERT_FALSE(transpose(*doc, 0, 1, 2, 3).has_value());
     EXPECT_EQ(doc->record(0, 0)[2], 5);
     EXPECT_EQ(doc->record(1, 0)[2], 4);
@@ -132,11 +132,11 @@ TEST(Transposition, OnlyThePageRangeChanges) {
 
 TEST(Transposition, AFullPageKeepsWhatFitsAndSaysSo) {
     auto doc = blankScore(2);
-    put(*doc, 0, {kToon, 9, 4});
-    for (int i = 1; i < 997; ++i) put(*doc, 0, {k4bunonpu, 20, 5});
+    put(*doc, 0, {kGClef, 9, 4});
+    for (int i = 1; i < 997; ++i) put(*doc, 0, {kQuarterNoteUp, 20, 5});
     put(*doc, 0, {kKeySharp, 12, 0});
     put(*doc, 0, {kKeySharp, 14, 3});  // 999 records, two of them the old signature
-    put(*doc, 1, {kToon, 9, 4});
+    put(*doc, 1, {kGClef, 9, 4});
     const auto message = transpose(*doc, 13, 0);
     ASSERT_TRUE(message.has_value());
     EXPECT_NE(message->message.find("１０００"), std::string::npos);

@@ -72,8 +72,8 @@ class WavRender : public ::testing::Test {
             GTEST_SKIP() << "no General MIDI soundfont installed";
         // Four quarter notes at 120: two seconds of music.
         auto doc = blankScore();
-        put(*doc, 0, {kToon, 9, 4});
-        for (int i = 0; i < 4; ++i) put(*doc, 0, {k4bunonpu, 20 + 4 * i, kRowC5 - i});
+        put(*doc, 0, {kGClef, 9, 4});
+        for (int i = 0; i < 4; ++i) put(*doc, 0, {kQuarterNoteUp, 20 + 4 * i, kRowC5 - i});
         ASSERT_FALSE(
             writeMidiFile(*doc, defaultMidiSettings(*doc), dir.file("in.mid")).has_value());
     }

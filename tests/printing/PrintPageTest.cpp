@@ -194,9 +194,10 @@ TEST_F(PrintAt600Pitch6, KindsWithoutADrawingPrintNothing) {
 
 TEST_F(PrintAt600Pitch6, NotesFarOffThePaperPrintNothingAndEnd) {
     // Their flags once counted printer rows up to the row of the note, past the int range.
-    doc->append(0, rec({k4bunonpu, 40, 10}));
+    doc->append(0, rec({kQuarterNoteUp, 40, 10}));
     const Canvas alone = print();
-    for (int kind : {kN16bunonpu, k16bunonpuU, k32bunonpu, k32bunonpuU, k64bunonpu, k64bunonpuU})
+    for (int kind : {kSixteenthNoteUp, kSixteenthNoteDown, kThirtySecondNoteUp,
+                     kThirtySecondNoteDown, kSixtyFourthNoteUp, kSixtyFourthNoteDown})
         for (int32_t row : {INT32_MAX, INT32_MIN})
             for (int32_t column : {20, INT32_MAX, INT32_MIN}) doc->append(0, rec({kind, column, row}));
     EXPECT_TRUE(test::sameCanvas(print(), alone));

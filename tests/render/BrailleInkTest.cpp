@@ -20,7 +20,7 @@ protected:
         doc.settings(0) = {3, 0, 12, 0, 10, 0};
         doc.interactionState = kIdle;
     }
-    void cell(int x, int value) { doc.append(0, SymbolRecord{{kTenji, x, kY - 192, value}}); }
+    void cell(int x, int value) { doc.append(0, SymbolRecord{{kBraille, x, kY - 192, value}}); }
     void render(int displayMode) {
         render::ViewState state;
         state.displayMode = displayMode;

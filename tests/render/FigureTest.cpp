@@ -51,23 +51,23 @@ TEST(FigureUnits, PitchSixthsTruncate) {
 }
 
 TEST(NoteFigures, HeadIsTheScaledStamp) {
-    const Canvas six = figure(kTama, 6);
+    const Canvas six = figure(kBareNoteHead, 6);
     EXPECT_EQ(test::boundsOf(six, kBlack), (Box{X - 5, Y - 6, X + 5, Y + 6}));
     EXPECT_TRUE(ink(six, X + 1, Y - 6) && !ink(six, X, Y - 6));
     EXPECT_TRUE(ink(six, X - 5, Y) && !ink(six, X + 4, Y));
     // Pitch 10: 16 x 20 from (X - 8, Y - 10); the top row's two pixels widen to three.
-    const Canvas ten = figure(kTama, 10);
+    const Canvas ten = figure(kBareNoteHead, 10);
     EXPECT_EQ(test::boundsOf(ten, kBlack), (Box{X - 8, Y - 10, X + 8, Y + 10}));
     for (int x = X - 8; x < X + 8; ++x)
         EXPECT_EQ(ink(ten, x, Y - 10), x >= X + 2 && x <= X + 4) << x;
 }
 
 TEST(NoteFigures, StemsRunFromThreeToFortyTwoSixths) {
-    const Canvas up = figure(k4bunonpu, 6);
+    const Canvas up = figure(kQuarterNoteUp, 6);
     EXPECT_TRUE(ink(up, X + 4, Y - 4) && ink(up, X + 4, Y - 41));
     EXPECT_FALSE(ink(up, X + 4, Y - 42));
     EXPECT_EQ(test::boundsOf(up, kBlack), (Box{X - 5, Y - 41, X + 5, Y + 6}));
-    const Canvas down = figure(k4bunonpuU, 10);
+    const Canvas down = figure(kQuarterNoteDown, 10);
     EXPECT_TRUE(ink(down, X - 6, Y + 69));
     EXPECT_FALSE(ink(down, X - 6, Y + 70));
     EXPECT_EQ(test::boundsOf(down, kBlack).y2, Y + 70);
@@ -82,28 +82,30 @@ TEST(NoteFigures, FlagCountsAndBars) {
         const ScreenMetrics m(pitch);
         const int u5 = static_cast<int>(m.u(5)), u4 = static_cast<int>(m.u(4));
         const int u10 = static_cast<int>(m.u(10)), u44 = static_cast<int>(m.u(44));
-        for (Case c : {Case{k4bunonpu, 0}, Case{k8bunonpu, 1}, Case{kN16bunonpu, 2},
-                       Case{k32bunonpu, 3}, Case{k64bunonpu, 4}, Case{kN128bunonpu, 5}}) {
+        for (Case c : {Case{kQuarterNoteUp, 0}, Case{kEighthNoteUp, 1}, Case{kSixteenthNoteUp, 2},
+                       Case{kThirtySecondNoteUp, 3}, Case{kSixtyFourthNoteUp, 4},
+                       Case{kHundredTwentyEighthNoteUp, 5}}) {
             EXPECT_EQ(test::runsDown(figure(c.kind, pitch), X + u10, Y - u44, Y, kBlack), c.flags)
                 << c.kind << " at pitch " << pitch;
         }
-        for (Case c : {Case{k4bunonpuU, 0}, Case{k8bunonpuU, 1}, Case{k16bunonpuU, 2},
-                       Case{k32bunonpuU, 3}, Case{k64bunonpuU, 4}, Case{k128bunonpuU, 5}}) {
+        for (Case c : {Case{kQuarterNoteDown, 0}, Case{kEighthNoteDown, 1},
+                       Case{kSixteenthNoteDown, 2}, Case{kThirtySecondNoteDown, 3},
+                       Case{kSixtyFourthNoteDown, 4}, Case{kHundredTwentyEighthNoteDown, 5}}) {
             EXPECT_EQ(test::runsDown(figure(c.kind, pitch), X + u5, Y + u4, Y + u44, kBlack),
                       c.flags)
                 << c.kind << " at pitch " << pitch;
         }
     }
     // A flag starts at the stem's top: the pixel the stem leaves out.
-    EXPECT_TRUE(ink(figure(k8bunonpu, 6), X + 4, Y - 42));
+    EXPECT_TRUE(ink(figure(kEighthNoteUp, 6), X + 4, Y - 42));
     // The 128th note's bars are solid blocks from 4 to 14 sixths right of the anchor.
-    const Canvas bars = figure(kN128bunonpu, 6);
+    const Canvas bars = figure(kHundredTwentyEighthNoteUp, 6);
     for (int x = X + 4; x < X + 14; ++x) EXPECT_TRUE(ink(bars, x, Y - 42) && ink(bars, x, Y - 10));
     EXPECT_FALSE(ink(bars, X + 14, Y - 42));
 }
 
 TEST(NoteFigures, HatchedHeadsAreStripedNotSolid) {
-    const Canvas half = figure(k2bunonpu, 6);
+    const Canvas half = figure(kHalfNote, 6);
     // Hatching rows every 3 pixels, slanting left as they go down.
     for (int x = X - 5; x < X + 9; ++x) EXPECT_TRUE(ink(half, x, Y - 6)) << x;
     EXPECT_FALSE(ink(half, X + 9, Y - 6));
@@ -112,7 +114,7 @@ TEST(NoteFigures, HatchedHeadsAreStripedNotSolid) {
     EXPECT_TRUE(ink(half, X - 9, Y + 6) && !ink(half, X + 5, Y + 6));
     // Between hatching rows only the slanted strokes, 3 pixels apart.
     EXPECT_TRUE(ink(half, X - 5, Y - 5) && !ink(half, X - 4, Y - 5) && ink(half, X - 2, Y - 5));
-    const Canvas whole = figure(kZenOnpu, 6);
+    const Canvas whole = figure(kWholeNote, 6);
     EXPECT_TRUE(ink(whole, X - 12, Y) && ink(whole, X + 11, Y) && !ink(whole, X + 13, Y));
     EXPECT_TRUE(ink(whole, X - 10, Y - 5) && !ink(whole, X - 9, Y - 5) && ink(whole, X - 7, Y - 5));
     // Nine slanted strokes across the wider head.
@@ -123,38 +125,38 @@ TEST(NoteFigures, HatchedHeadsAreStripedNotSolid) {
 }
 
 TEST(NoteFigures, ClefsAreTwentySixWideAndScaleOnlyInHeight) {
-    const Canvas treble = figure(kToon, 10);
+    const Canvas treble = figure(kGClef, 10);
     // 26 x 130 stamp at (X - 14, Y - 58); its last two template rows are blank.
     EXPECT_EQ(test::boundsOf(treble, kBlack), (Box{X - 14, Y - 58, X + 12, Y - 58 + 127}));
-    const Canvas trebleSix = figure(kToon, 6);
+    const Canvas trebleSix = figure(kGClef, 6);
     EXPECT_EQ(test::boundsOf(trebleSix, kBlack), (Box{X - 14, Y - 35, X + 12, Y + 41}));
     EXPECT_EQ(scaledTemplate(TemplateId::TrebleClef, 26, 130).height(), 130);
-    const Canvas bass = figure(kHeon, 10);
+    const Canvas bass = figure(kFClef, 10);
     EXPECT_EQ(test::boundsOf(bass, kBlack).x1, X - 14);
     EXPECT_EQ(test::boundsOf(bass, kBlack).y1, Y - 38);
     // The bass clef's dots, right of the curve.
     EXPECT_TRUE(ink(bass, X + 10, Y - 38 + 8) && ink(bass, X + 10, Y - 38 + 26));
-    const Canvas wedge = figure(kStacatisimo, 6);
+    const Canvas wedge = figure(kStaccatissimoMark, 6);
     EXPECT_EQ(test::boundsOf(wedge, kBlack), (Box{X - 3, Y - 8, X + 4, Y + 8}));
     EXPECT_TRUE(ink(wedge, X, Y + 7) && !ink(wedge, X - 1, Y + 7));
 }
 
 TEST(RestFigures, ThickZigzagStrokes) {
-    const Canvas quarter = figure(k4bunkyuuhu, 6);
+    const Canvas quarter = figure(kQuarterRest, 6);
     // Four pixels wide: offsets -2 .. 1 of the stroke through the anchor.
     for (int x = X - 3; x <= X + 2; ++x)
         EXPECT_EQ(ink(quarter, x, Y), x >= X - 2 && x <= X + 1) << x;
     EXPECT_EQ(test::boundsOf(quarter, kBlack), (Box{X - 10, Y - 7, X + 9, Y + 9}));
-    const Canvas half = figure(k2bunkyuuhu, 6);
+    const Canvas half = figure(kHalfRest, 6);
     EXPECT_TRUE(ink(half, X - 4, Y) && ink(half, X + 3, Y));
     EXPECT_EQ(test::boundsOf(half, kBlack).x1, X - 13 - 4);
     // Each rest has its own strokes: the 16th adds a stroke back from the anchor.
-    const Canvas eighth = figure(k8bunkyuuhu, 6), sixteenth = figure(k16bunkyuuhu, 6);
+    const Canvas eighth = figure(kEighthRest, 6), sixteenth = figure(kSixteenthRest, 6);
     EXPECT_FALSE(ink(eighth, X - 5, Y - 4));
     EXPECT_TRUE(ink(sixteenth, X - 5, Y - 4));
     EXPECT_TRUE(ink(eighth, X + 4, Y - 12));
-    const Canvas r32 = figure(k32bunkyuuhu, 6), r64 = figure(k64bunkyuuhu, 6),
-                 r128 = figure(k128bunkyuuhu, 6);
+    const Canvas r32 = figure(kThirtySecondRest, 6), r64 = figure(kSixtyFourthRest, 6),
+                 r128 = figure(kHundredTwentyEighthRest, 6);
     EXPECT_TRUE(ink(r32, X - 12, Y + 4) && ink(r32, X + 4, Y - 12));
     EXPECT_FALSE(ink(r64, X - 12, Y + 4) || ink(r64, X + 4, Y - 12));
     EXPECT_TRUE(ink(r64, X - 5, Y - 4));
@@ -162,21 +164,21 @@ TEST(RestFigures, ThickZigzagStrokes) {
 }
 
 TEST(MarkFigures, DotsAndArticulations) {
-    const Canvas dot = figure(rec({kFuten, X, 0}), 6);
+    const Canvas dot = figure(rec({kDot, X, 0}), 6);
     EXPECT_EQ(test::boundsOf(dot, kBlack), (Box{X - 2, Y - 2, X + 2, Y + 3}));
     EXPECT_EQ(test::boundsOf(figure(kTenuto, 6), kBlack), (Box{X - 7, Y - 2, X + 7, Y + 1}));
-    const Canvas accent = figure(kAcsent, 6);
+    const Canvas accent = figure(kAccent, 6);
     EXPECT_TRUE(ink(accent, X + 6, Y) && ink(accent, X + 6, Y - 1));
     EXPECT_TRUE(ink(accent, X - 7, Y - 5) && ink(accent, X - 7, Y - 6) &&
                 !ink(accent, X - 7, Y - 7));
-    const Canvas staccato = figure(kStakato, 6);
+    const Canvas staccato = figure(kStaccatoMark, 6);
     EXPECT_FALSE(ink(staccato, X, Y + 3));  // the tip row is a zero-length line
     EXPECT_TRUE(ink(staccato, X - 1, Y + 2) && ink(staccato, X, Y + 2) &&
                 !ink(staccato, X + 1, Y + 2));
     EXPECT_TRUE(ink(staccato, X - 5, Y - 2) && !ink(staccato, X + 5, Y - 2));
     const Canvas breath = figure(kBreath, 6);
     EXPECT_TRUE(ink(breath, X, Y + 6) && ink(breath, X - 1, Y + 6) && !ink(breath, X + 1, Y + 6));
-    const Canvas grace = figure(kShuushoku, 6);
+    const Canvas grace = figure(kGraceNote, 6);
     EXPECT_TRUE(ink(grace, X + 7, Y) && !ink(grace, X + 8, Y));
     EXPECT_TRUE(ink(grace, X, Y - 14) && ink(grace, X + 1, Y + 7) && !ink(grace, X, Y + 8));
 }
@@ -187,7 +189,7 @@ TEST(MarkFigures, FermataArcsAboveAndBelowTheirDots) {
         const int u3 = static_cast<int>(m.u(3)), u6 = static_cast<int>(m.u(6)),
                   u9 = static_cast<int>(m.u(9));
         const int u12 = static_cast<int>(m.u(12));
-        const Canvas above = figure(kFelmata, pitch);
+        const Canvas above = figure(kFermata, pitch);
         EXPECT_TRUE(ink(above, X, Y - u3) && ink(above, X, Y - u3 + 1))
             << pitch;  // two nested arcs
         EXPECT_FALSE(ink(above, X, Y - u3 + 2)) << pitch;
@@ -195,7 +197,7 @@ TEST(MarkFigures, FermataArcsAboveAndBelowTheirDots) {
         EXPECT_TRUE(ink(above, X - u12, Y + u9 - 1) && ink(above, X + u12 - 1, Y + u9 - 1))
             << pitch;
         EXPECT_EQ(test::boundsOf(above, kBlack).y2, Y + u9) << pitch;  // the upper half only
-        const Canvas below = figure(kFelmata2, pitch);
+        const Canvas below = figure(kFermataBelow, pitch);
         EXPECT_TRUE(ink(below, X, Y - u6)) << pitch;
         EXPECT_TRUE(ink(below, X, Y + u3 - 1) && ink(below, X, Y + u3)) << pitch;
         EXPECT_EQ(test::boundsOf(below, kBlack).y1, Y - u9) << pitch;
@@ -205,9 +207,9 @@ TEST(MarkFigures, FermataArcsAboveAndBelowTheirDots) {
 TEST(MarkFigures, SlursFollowTheCircleThroughTheirPoints) {
     // Top margin 10 at pitch 6: row r is at y = (r + 20) x 6. Ends (96, 150) and (156, 150),
     // bulge point (126, 162): the circle has centre (126, 118.5) and radius 43.5.
-    const SymbolRecord down = rec({kSura, 16, 5, 26, 5, 21, 7});
+    const SymbolRecord down = rec({kSlur, 16, 5, 26, 5, 21, 7});
     SymbolRecord up = down;
-    up[0] = kSuraU;
+    up[0] = kSlurReversed;
     const Canvas lower = figureAt(down, 6, 96, 150), upper = figureAt(up, 6, 96, 150);
     const Box below = test::boundsOf(lower, kBlack);
     EXPECT_EQ(below.y2, 162);
@@ -220,32 +222,32 @@ TEST(MarkFigures, SlursFollowTheCircleThroughTheirPoints) {
     EXPECT_FALSE(ink(upper, 126, 161));
     EXPECT_EQ(test::boundsOf(upper, kBlack).y1, 75);
     // Three points on one line draw nothing.
-    EXPECT_EQ(test::countAll(figureAt(rec({kSura, 16, 5, 26, 5, 21, 5}), 6, 96, 150), kBlack), 0);
-    EXPECT_EQ(test::countAll(figureAt(rec({kSura, 16, 5, 20, 7, 24, 9}), 6, 96, 150), kBlack), 0);
+    EXPECT_EQ(test::countAll(figureAt(rec({kSlur, 16, 5, 26, 5, 21, 5}), 6, 96, 150), kBlack), 0);
+    EXPECT_EQ(test::countAll(figureAt(rec({kSlur, 16, 5, 20, 7, 24, 9}), 6, 96, 150), kBlack), 0);
 }
 
 TEST(MarkFigures, Hairpins) {
-    const Canvas cresc = figure(rec({kCresend, 0, 0, X + 40}), 6);  // field 3: the end's x pixel
+    const Canvas cresc = figure(rec({kCrescendo, 0, 0, X + 40}), 6);  // field 3: the end's x pixel
     EXPECT_TRUE(ink(cresc, X, Y));
     EXPECT_TRUE(ink(cresc, X + 39, Y - 9) && ink(cresc, X + 39, Y + 9));
     EXPECT_FALSE(ink(cresc, X + 40, Y - 9) || ink(cresc, X + 40, Y + 9));
-    const Canvas decresc = figure(rec({kDeCresend, 0, 0, X + 40}), 6);
+    const Canvas decresc = figure(rec({kDecrescendo, 0, 0, X + 40}), 6);
     EXPECT_TRUE(ink(decresc, X, Y - 9) && ink(decresc, X, Y + 9));
     EXPECT_FALSE(ink(decresc, X, Y) || ink(decresc, X + 40, Y));
     EXPECT_TRUE(ink(decresc, X + 39, Y) || ink(decresc, X + 39, Y - 1));
 }
 
 TEST(MarkFigures, BarLinesAndRepeats) {
-    const Canvas bar = figure(kShousetu, 6);
+    const Canvas bar = figure(kBarLine, 6);
     EXPECT_EQ(test::boundsOf(bar, kBlack), (Box{X, Y - 24, X + 1, Y + 24}));
-    const Canvas fin = figure(kOwari, 6);
+    const Canvas fin = figure(kFinalBarLine, 6);
     EXPECT_EQ(test::countIn(fin, {X - 9, Y, X + 1, Y + 1}, kBlack), 5);
     EXPECT_TRUE(ink(fin, X - 1, Y) && ink(fin, X - 4, Y) && ink(fin, X - 8, Y));
     EXPECT_FALSE(ink(fin, X, Y) || ink(fin, X - 5, Y) || ink(fin, X - 7, Y));
-    const Canvas dbl = figure(k2jyuKugiri, 6);
+    const Canvas dbl = figure(kDoubleBarLine, 6);
     EXPECT_TRUE(ink(dbl, X, Y) && ink(dbl, X + 3, Y) && ink(dbl, X + 7, Y));
     EXPECT_FALSE(ink(dbl, X + 4, Y) || ink(dbl, X + 8, Y) || ink(dbl, X - 1, Y));
-    const Canvas start = figure(kRepeatA, 6), end = figure(kRepeatB, 6);
+    const Canvas start = figure(kRepeatStart, 6), end = figure(kRepeatEnd, 6);
     EXPECT_TRUE(ink(start, X + 12, Y - 7) && ink(start, X + 12, Y + 7) && !ink(start, X + 12, Y));
     EXPECT_TRUE(ink(end, X - 12, Y - 7) && ink(end, X - 12, Y + 7) && ink(end, X - 8, Y));
     EXPECT_EQ(test::boundsOf(end, kBlack).x2, X);
@@ -280,8 +282,8 @@ TEST(MarkFigures, AccidentalsAndKeySignatures) {
 }
 
 TEST(MarkFigures, EndingsTripletsBeamsAndSlashes) {
-    const Canvas first = figure(kSinkou1, 6), second = figure(kSinkou2, 6),
-                 third = figure(kSinkou3, 6);
+    const Canvas first = figure(kFirstEnding, 6), second = figure(kSecondEnding, 6),
+                 third = figure(kThirdEnding, 6);
     EXPECT_TRUE(ink(first, X - 12, Y + 9) && ink(first, X + 14, Y - 10) &&
                 !ink(first, X + 15, Y - 10));
     EXPECT_TRUE(ink(first, X - 5, Y - 3));
@@ -290,24 +292,24 @@ TEST(MarkFigures, EndingsTripletsBeamsAndSlashes) {
     EXPECT_TRUE(ink(third, X + 2, Y - 3) && !ink(third, X - 5, Y + 4));
 
     // Six columns across, two rows down at pitch 6.
-    const Canvas over = figure(rec({k3renpuOver, 0, 0, 6, 2}), 6);
+    const Canvas over = figure(rec({kTripletAbove, 0, 0, 6, 2}), 6);
     EXPECT_TRUE(ink(over, X, Y) && ink(over, X, Y - 5) && ink(over, X + 36, Y + 11));
     EXPECT_FALSE(ink(over, X + 36, Y + 12));
     EXPECT_TRUE(ink(over, X + 15, Y + 6 - 12) &&
                 ink(over, X + 24, Y + 6 - 12));  // dots at the middle
-    const Canvas under = figure(rec({k3renpuUnder, 0, 0, 6, 2}), 6);
+    const Canvas under = figure(rec({kTripletBelow, 0, 0, 6, 2}), 6);
     EXPECT_TRUE(ink(under, X, Y + 5) && ink(under, X + 15, Y + 6 + 12) &&
                 !ink(under, X + 15, Y + 6 - 12));
-    const Canvas beam = figure(rec({kRenkou, 0, 0, 6, -2}), 6);
+    const Canvas beam = figure(rec({kBeam, 0, 0, 6, -2}), 6);
     EXPECT_TRUE(ink(beam, X, Y - 6) && ink(beam, X, Y + 5) && ink(beam, X + 36, Y - 12 - 6));
     EXPECT_TRUE(ink(beam, X + 18, Y - 6));
-    const Canvas slash = figure(rec({kShasen, 0, 0, -3, 1}), 6);
+    const Canvas slash = figure(rec({kObliqueLine, 0, 0, -3, 1}), 6);
     EXPECT_EQ(test::boundsOf(slash, kBlack), (Box{X - 17, Y, X + 1, Y + 7}));
 }
 
 TEST(MarkFigures, BrailleCellWhiteBoxAndDots) {
     Canvas c(200, 300, kBlack);
-    const SymbolRecord cell = rec({kTenji, X, Y, 33});  // dots 1 and 6
+    const SymbolRecord cell = rec({kBraille, X, Y, 33});  // dots 1 and 6
     drawFigure(c, ScreenMetrics(8), cell, X, Y, {10, 8, nullptr, 2}, kBlack);
     // The white box (x - 10, y - 9) .. (x + 9, y + 15) cuts what is beneath.
     EXPECT_EQ(c.getPixel(X - 10, Y - 9), kWhite);
@@ -320,7 +322,8 @@ TEST(MarkFigures, BrailleCellWhiteBoxAndDots) {
     EXPECT_EQ(c.getPixel(X - 4, Y + 3), kWhite);   // dot 2 not raised
     // A dot is the 4 x 4 rounded ellipse; the pitch does not scale it.
     Canvas all(200, 300);
-    drawFigure(all, ScreenMetrics(10), rec({kTenji, X, Y, 63}), X, Y, {10, 10, nullptr, 2}, kBlack);
+    drawFigure(all, ScreenMetrics(10), rec({kBraille, X, Y, 63}), X, Y, {10, 10, nullptr, 2},
+               kBlack);
     EXPECT_EQ(test::countAll(all, kBlack), 6 * 12);
     EXPECT_EQ(test::boundsOf(all, kBlack), (Box{X - 6, Y - 7, X + 5, Y + 13}));
     // Kana or alphabet display: the box only, the text comes from the translation.
@@ -330,7 +333,7 @@ TEST(MarkFigures, BrailleCellWhiteBoxAndDots) {
 }
 
 TEST(Figures, InertKindsAndLinesDrawNothing) {
-    std::vector<int> kinds = {kEmptyKind, kRemovedKind, kTateYoko, 100, 1000};
+    std::vector<int> kinds = {kEmptyKind, kRemovedKind, kStraightLine, 100, 1000};
     for (int k = 50; k <= 56; ++k) kinds.push_back(k);
     for (int k = 64; k <= 69; ++k) kinds.push_back(k);
     for (int k = 74; k <= 79; ++k) kinds.push_back(k);
@@ -343,7 +346,7 @@ TEST(Figures, InertKindsAndLinesDrawNothing) {
 }
 
 TEST(Figures, PreviewInkIsRedWithTheSameShape) {
-    for (int kind : {k8bunonpu, kToon, k4bunkyuuhu, kSharp, kFelmata, k3renpuOver}) {
+    for (int kind : {kEighthNoteUp, kGClef, kQuarterRest, kSharp, kFermata, kTripletAbove}) {
         const SymbolRecord r = rec({kind, 0, 0, 5, 1});
         const Canvas black = figure(r, 7), red = figure(r, 7, 2, kPreviewRed);
         EXPECT_GT(test::countAll(black, kBlack), 10) << kind;
@@ -360,18 +363,18 @@ TEST(WhiteOut, RectanglesPerKind) {
         drawWhiteOut(c, ScreenMetrics(pitch), rec({kind, X + 1}), X, Y);
         return test::boundsOf(c, kWhite);
     };
-    EXPECT_EQ(whiteBox(k4bunkyuuhu, 6), (Box{X - 9, Y - 9, X + 9, Y + 9}));
-    EXPECT_EQ(whiteBox(k32bunkyuuhu, 10), (Box{X - 23, Y - 23, X + 15, Y + 15}));
-    EXPECT_EQ(whiteBox(k128bunkyuuhu, 6), (Box{X - 14, Y - 8, X + 9, Y + 9}));
-    EXPECT_EQ(whiteBox(k2bunkyuuhu, 6), (Box{X - 8, Y - 1, X + 9, Y + 1}));
-    EXPECT_EQ(whiteBox(kZenOnpu, 10), (Box{X - 20, Y - 1, X + 20, Y + 1}));
-    EXPECT_EQ(whiteBox(k4bunonpu, 6), (Box{X, Y - 44, X + 10, Y - 4}));
-    EXPECT_EQ(whiteBox(k64bunonpu, 10), (Box{X, Y - 73, X + 31, Y - 6}));
+    EXPECT_EQ(whiteBox(kQuarterRest, 6), (Box{X - 9, Y - 9, X + 9, Y + 9}));
+    EXPECT_EQ(whiteBox(kThirtySecondRest, 10), (Box{X - 23, Y - 23, X + 15, Y + 15}));
+    EXPECT_EQ(whiteBox(kHundredTwentyEighthRest, 6), (Box{X - 14, Y - 8, X + 9, Y + 9}));
+    EXPECT_EQ(whiteBox(kHalfRest, 6), (Box{X - 8, Y - 1, X + 9, Y + 1}));
+    EXPECT_EQ(whiteBox(kWholeNote, 10), (Box{X - 20, Y - 1, X + 20, Y + 1}));
+    EXPECT_EQ(whiteBox(kQuarterNoteUp, 6), (Box{X, Y - 44, X + 10, Y - 4}));
+    EXPECT_EQ(whiteBox(kSixtyFourthNoteUp, 10), (Box{X, Y - 73, X + 31, Y - 6}));
     // Stem down: below the head, Y + u(4) <= y < Y + u(44).
-    EXPECT_EQ(whiteBox(k4bunonpuU, 6), (Box{X - 8, Y + 4, X + 5, Y + 44}));
-    EXPECT_EQ(whiteBox(k4bunonpuU, 10), (Box{X - 13, Y + 6, X + 8, Y + 73}));
-    EXPECT_EQ(whiteBox(k128bunonpuU, 6), (Box{X - 8, Y + 4, X + 7, Y + 44}));
-    EXPECT_EQ(whiteBox(kFuten, 6), (Box{X - 7, Y - 8, X + 7, Y + 8}));
+    EXPECT_EQ(whiteBox(kQuarterNoteDown, 6), (Box{X - 8, Y + 4, X + 5, Y + 44}));
+    EXPECT_EQ(whiteBox(kQuarterNoteDown, 10), (Box{X - 13, Y + 6, X + 8, Y + 73}));
+    EXPECT_EQ(whiteBox(kHundredTwentyEighthNoteDown, 6), (Box{X - 8, Y + 4, X + 7, Y + 44}));
+    EXPECT_EQ(whiteBox(kDot, 6), (Box{X - 7, Y - 8, X + 7, Y + 8}));
     // Accidentals cut the lines above and below the block, not through it.
     Canvas sharp(200, 300, kBlack);
     drawWhiteOut(sharp, ScreenMetrics(6), rec({kSharp}), X, Y);
@@ -379,8 +382,8 @@ TEST(WhiteOut, RectanglesPerKind) {
     EXPECT_EQ(sharp.getPixel(X, Y - 6), kWhite);
     EXPECT_EQ(sharp.getPixel(X, Y), kBlack);
     EXPECT_EQ(sharp.getPixel(X, Y + 7), kWhite);
-    EXPECT_EQ(whiteBox(kTama, 6), Box{});
-    EXPECT_EQ(whiteBox(kToon, 6), Box{});
+    EXPECT_EQ(whiteBox(kBareNoteHead, 6), Box{});
+    EXPECT_EQ(whiteBox(kGClef, 6), Box{});
 }
 
 }  // namespace

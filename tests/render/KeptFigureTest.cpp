@@ -75,7 +75,7 @@ TEST(KeptFigures, MatchTheFiguresDrawnStrokeByStroke) {
     for (int pitch = kMinPitch; pitch <= kMaxPitch; ++pitch) {
         const ScreenMetrics screen(pitch);
         const DirectScreenMetrics direct(pitch);
-        for (int kind = 1; kind <= kFelmata2; ++kind) {
+        for (int kind = 1; kind <= kFermataBelow; ++kind) {
             const SymbolRecord r = rec({kind, 10, 2, 14, 3, 12, 5});
             for (const auto& place : places) {
                 for (const Rgb ink : {kBlack, kPreviewRed}) {
@@ -94,15 +94,16 @@ TEST(KeptFigures, XorModeDrawsStrokeByStroke) {
     // stroke by stroke.
     const ScreenMetrics screen(8);
     const DirectScreenMetrics direct(8);
-    for (const int kind : {k8bunonpu, k4bunkyuuhu, kFelmata, kSharp, kRepeatA, kAcsent}) {
+    for (const int kind : {kEighthNoteUp, kQuarterRest, kFermata, kSharp, kRepeatStart, kAccent}) {
         const SymbolRecord r = rec({kind});
         expectSame(draw(screen, r, 8, 80, 100, kPreviewRed, Canvas::PenMode::Xor),
                    draw(direct, r, 8, 80, 100, kPreviewRed, Canvas::PenMode::Xor), kind, 8, 80,
                    100);
     }
     // The rest's four strokes overlap: in Xor mode the shared pixels cancel, unlike a mask.
-    const Drawn rest = draw(screen, rec({k4bunkyuuhu}), 8, 80, 100, kBlack, Canvas::PenMode::Xor);
-    const Drawn solid = draw(screen, rec({k4bunkyuuhu}), 8, 80, 100, kBlack, Canvas::PenMode::Copy);
+    const Drawn rest = draw(screen, rec({kQuarterRest}), 8, 80, 100, kBlack, Canvas::PenMode::Xor);
+    const Drawn solid =
+        draw(screen, rec({kQuarterRest}), 8, 80, 100, kBlack, Canvas::PenMode::Copy);
     int differ = 0;
     for (int y = 0; y < 200; ++y)
         for (int x = 0; x < 160; ++x)

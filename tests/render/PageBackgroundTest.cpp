@@ -59,14 +59,15 @@ TEST(PageBackground, EverythingDrawnIsMarkedForTheWhiteOut) {
         std::vector<SymbolRecord> records;
         for (int i = 0; i < 60; ++i) {
             // Lines across, down and askew, some from far off; marks to search for.
-            records.push_back(rec({kTateYoko, column(rng), row(rng), offset(rng), offset(rng)}));
+            records.push_back(
+                rec({kStraightLine, column(rng), row(rng), offset(rng), offset(rng)}));
             if (i % 10 == 0) records.back()[3] = 1 << 30;
-            records.push_back(rec({i % 2 == 0 ? kSharp : kTenji, 6 * column(rng), row(rng)}));
+            records.push_back(rec({i % 2 == 0 ? kSharp : kBraille, 6 * column(rng), row(rng)}));
         }
         ViewState state;
-        state.rulesVisible = 1;
+        state.rulesVisible = true;
         state.searchActive = trial % 3 == 0 ? 0 : 1;
-        state.searchTarget = trial % 3 == 1 ? kSharp : kTenji;
+        state.searchTarget = trial % 3 == 1 ? kSharp : kBraille;
         state.gridInterval = trial % 4;
         const int drawn = expectAllInkMarked(
             drawBackground(records, pitch, topMargin, trial % 4 == 0 ? kBlank : kTrebleSingle,
@@ -79,7 +80,7 @@ TEST(PageBackground, EverythingDrawnIsMarkedForTheWhiteOut) {
 TEST(PageBackground, FrameRulesGridAndLinesInTheirColours) {
     ViewState state;
     state.gridInterval = 3;
-    const std::vector<SymbolRecord> records = {rec({kTateYoko, 20, 11, 60, 0})};
+    const std::vector<SymbolRecord> records = {rec({kStraightLine, 20, 11, 60, 0})};
     const Background b = drawBackground(records, 8, 12, kBlank, false, state);
     EXPECT_EQ(b.canvas.getPixel(33, 50), kSilver);    // frame corner
     EXPECT_EQ(b.canvas.getPixel(300, 72), kSilver);   // a ruled line
@@ -91,7 +92,7 @@ TEST(PageBackground, FrameRulesGridAndLinesInTheirColours) {
     EXPECT_EQ(b.canvas.penColour(), kBlack);
     EXPECT_EQ(b.canvas.brushColour(), kBlack);
     // Without a blank page or the rules shown there are no ruled lines.
-    state.rulesVisible = 0;
+    state.rulesVisible = false;
     EXPECT_EQ(drawBackground(records, 8, 12, kBlank, false, state).canvas.getPixel(300, 72),
               kWhite);
 }

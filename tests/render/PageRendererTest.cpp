@@ -61,10 +61,10 @@ TEST_F(PageRendererTest, RuledLinesOnlyOnBlankPagesWhileShown) {
     EXPECT_EQ(view.getPixel(300, 32), kWhite);
     EXPECT_EQ(test::runsDown(view, 300, 51, 865, kSilver), 20);
 
-    state.rulesVisible = 0;
+    state.rulesVisible = false;
     render();
     EXPECT_EQ(view.getPixel(300, 72), kWhite);
-    state.rulesVisible = 1;
+    state.rulesVisible = true;
     doc->settings(0).scoreType = kTrebleSingle;
     render();
     EXPECT_EQ(view.getPixel(300, 72), kWhite);
@@ -97,7 +97,7 @@ TEST_F(PageRendererTest, GridPointsInsideTheFrameOnly) {
 
 TEST_F(PageRendererTest, StaffLinesClefsAndLedgerLinesOfANewScore) {
     createNewScore(*doc, {0, kTrebleSingle, 0, 8, 12, 10, 4});
-    doc->append(0, rec({k4bunonpu, 50, -4}));  // two ledger lines above the first stave
+    doc->append(0, rec({kQuarterNoteUp, 50, -4}));  // two ledger lines above the first stave
     render();
     for (int j = 0; j < 5; ++j) {
         EXPECT_EQ(view.getPixel(36, rowY(2 * j)), kBlack) << j;
@@ -123,7 +123,7 @@ TEST_F(PageRendererTest, StaffLinesClefsAndLedgerLinesOfANewScore) {
 
 TEST_F(PageRendererTest, WhiteOutCutsLinesDrawnBeforeIt) {
     createNewScore(*doc, {0, kTrebleSingle, 0, 8, 12, 10, 4});
-    doc->append(0, rec({k4bunonpuU, 50, 0}));  // stem down from the top line over the stave
+    doc->append(0, rec({kQuarterNoteDown, 50, 0}));  // stem down from the top line over the stave
     doc->append(0, rec({kSharp, 40, 3}));      // in a space
     render();
     // Stem-down white-out: x from 300 - 10 to 300 + 6, y from Y + 5 to Y + 58 (pitch 8).
@@ -144,13 +144,13 @@ TEST_F(PageRendererTest, WhiteOutCutsLinesDrawnBeforeIt) {
 
 TEST_F(PageRendererTest, SearchMarksSitBehindTheirSymbolsAndUnderWhiteOut) {
     createNewScore(*doc, {0, kTrebleSingle, 0, 8, 12, 10, 4});
-    doc->append(0, rec({k4bunonpu, 50, 3}));
-    doc->append(0, rec({k4bunonpu, 70, 21}));
-    doc->append(0, rec({kStakato, 30, 3}));
-    doc->append(0, rec({kTenji, 200, 150, 1}));
-    doc->append(0, rec({kFuten, 503, 3}));
+    doc->append(0, rec({kQuarterNoteUp, 50, 3}));
+    doc->append(0, rec({kQuarterNoteUp, 70, 21}));
+    doc->append(0, rec({kStaccatoMark, 30, 3}));
+    doc->append(0, rec({kBraille, 200, 150, 1}));
+    doc->append(0, rec({kDot, 503, 3}));
     state.searchActive = 1;
-    state.searchTarget = k4bunonpu;
+    state.searchTarget = kQuarterNoteUp;
     render();
     const int r = 20;  // u(15) at pitch 8
     EXPECT_EQ(view.getPixel(300 - r + 1, rowY(3)), kAqua);
@@ -160,7 +160,7 @@ TEST_F(PageRendererTest, SearchMarksSitBehindTheirSymbolsAndUnderWhiteOut) {
     EXPECT_EQ(view.getPixel(180 + 12, rowY(3)), kWhite);  // not the staccato
     EXPECT_TRUE(sameImages());
 
-    state.searchTarget = kTenji;
+    state.searchTarget = kBraille;
     render();
     // Braille: a box from x - 20 to x + 20 and y - 16 to y + 23 around the cell's point, the
     // cell's white box on top.
@@ -171,7 +171,7 @@ TEST_F(PageRendererTest, SearchMarksSitBehindTheirSymbolsAndUnderWhiteOut) {
     EXPECT_EQ(view.getPixel(200, cy + 1), kWhite);
     EXPECT_EQ(view.getPixel(196, cy - 5), kBlack);  // dot 1
 
-    state.searchTarget = kFuten;
+    state.searchTarget = kDot;
     render();
     EXPECT_EQ(view.getPixel(503 - r + 1, rowY(3)), kAqua);  // around the dot's own x pixel
 
@@ -181,9 +181,9 @@ TEST_F(PageRendererTest, SearchMarksSitBehindTheirSymbolsAndUnderWhiteOut) {
 }
 
 TEST_F(PageRendererTest, HotPositionsAndBrailleCursorOnlyInTheView) {
-    doc->append(0, rec({kTama, 20, 5}));
-    doc->append(0, rec({kFuten, 131, 5}));
-    doc->append(0, rec({kTenji, 250, 40, 0}));
+    doc->append(0, rec({kBareNoteHead, 20, 5}));
+    doc->append(0, rec({kDot, 131, 5}));
+    doc->append(0, rec({kBraille, 250, 40, 0}));
     state.hotPositionsVisible = 1;
     render();
     EXPECT_FALSE(sameImages());
@@ -201,7 +201,7 @@ TEST_F(PageRendererTest, HotPositionsAndBrailleCursorOnlyInTheView) {
         }
 
     state.hotPositionsVisible = 0;
-    state.toolMode = kTenji;
+    state.toolMode = kBraille;
     state.interactionState = kReady;
     state.brailleCursor = {300, 400};
     render();
@@ -214,7 +214,7 @@ TEST_F(PageRendererTest, HotPositionsAndBrailleCursorOnlyInTheView) {
 
 TEST_F(PageRendererTest, BrailleDisplayModes) {
     createNewScore(*doc, {0, kTrebleSingle, 0, 8, 12, 10, 4});
-    doc->append(0, rec({kTenji, 300, 3, 63}));  // on the top stave, cutting its lines
+    doc->append(0, rec({kBraille, 300, 3, 63}));  // on the top stave, cutting its lines
     const int y = 3 + rowY(0);
     render();
     EXPECT_EQ(view.getPixel(296, y - 5), kBlack);
@@ -240,9 +240,9 @@ TEST_F(PageRendererTest, BrailleDisplayModes) {
 TEST_F(PageRendererTest, OnlyRecordsInUseAreDrawnAndPagesKeepTheirOwnSettings) {
     doc->header.pageCount = 2;
     doc->settings(1) = {kBlank, 0, 20, 0, 10, 0};
-    doc->append(1, rec({kTama, 50, 0}));
-    doc->append(1, rec({kTama, 60, 0}));
-    doc->record(1, 2) = rec({kTama, 70, 0});  // stale, beyond the count
+    doc->append(1, rec({kBareNoteHead, 50, 0}));
+    doc->append(1, rec({kBareNoteHead, 60, 0}));
+    doc->record(1, 2) = rec({kBareNoteHead, 70, 0});  // stale, beyond the count
     render(1);
     EXPECT_EQ(view.getPixel(300, 320), kBlack);  // top margin 20: row 0 at y 320
     EXPECT_EQ(view.getPixel(360, 320), kBlack);
@@ -255,8 +255,8 @@ TEST_F(PageRendererTest, OnlyRecordsInUseAreDrawnAndPagesKeepTheirOwnSettings) {
 TEST_F(PageRendererTest, EmptyRecordsAndStaleRowsDrawNothing) {
     doc->append(0, rec({kEmptyKind, 50, 0, 100, 100}));
     doc->append(0, rec({55, 50, 0}));
-    doc->append(0, rec({kTama, 2000000000, -2000000000}));
-    doc->append(0, rec({kTateYoko, 7, 2000000000, -2000000000, 5}));
+    doc->append(0, rec({kBareNoteHead, 2000000000, -2000000000}));
+    doc->append(0, rec({kStraightLine, 7, 2000000000, -2000000000, 5}));
     render();
     EXPECT_EQ(test::countAll(view, kBlack), 0);
 }

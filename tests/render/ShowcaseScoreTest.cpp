@@ -31,7 +31,7 @@ TEST(ShowcaseScores, EveryRecordShowsOnThePage) {
         for (int i = 0; i < doc.symbolCount(0); ++i) {
             SymbolRecord& r = doc.record(0, i);
             const SymbolRecord kept = r;
-            if (kept.kind() == kTenji && kept[3] == 0) continue;  // a blank cell on blank paper
+            if (kept.kind() == kBraille && kept[3] == 0) continue;  // a blank cell on blank paper
             r[0] = kEmptyKind;
             renderPage(doc, 0, state, view, back, staves);
             r = kept;

@@ -29,11 +29,11 @@ TEST(StaveTable, NewScoreStavesAndGaps) {
 
 TEST(StaveTable, OnlyHorizontalLinesStartingInColumnsSixToNineCount) {
     auto doc = test::onePage(8, 0, kTrebleSingle);
-    for (int row : {30, 32, 34, 36, 38}) doc->append(0, rec({kTateYoko, 7, row, 500, 0}));
-    doc->append(0, rec({kTateYoko, 5, 50, 500, 0}));   // column 5
-    doc->append(0, rec({kTateYoko, 10, 52, 500, 0}));  // column 10
-    doc->append(0, rec({kTateYoko, 8, 54, 0, 300}));   // vertical
-    doc->append(0, rec({kToon, 8, 56, 500, 0}));       // not a line
+    for (int row : {30, 32, 34, 36, 38}) doc->append(0, rec({kStraightLine, 7, row, 500, 0}));
+    doc->append(0, rec({kStraightLine, 5, 50, 500, 0}));   // column 5
+    doc->append(0, rec({kStraightLine, 10, 52, 500, 0}));  // column 10
+    doc->append(0, rec({kStraightLine, 8, 54, 0, 300}));   // vertical
+    doc->append(0, rec({kGClef, 8, 56, 500, 0}));          // not a line
     StaveTable t;
     t.build(*doc, 0);
     EXPECT_EQ(t.staveCount, 1);
@@ -50,7 +50,7 @@ TEST(StaveTable, DeletedStaffLineLeavesATopEntryButNoStave) {
     EXPECT_EQ(t.topCount, 4);
     EXPECT_EQ(t.staveCount, 3);
     auto four = test::onePage(8, 0, kTrebleSingle);
-    for (int row : {0, 2, 4, 6}) four->append(0, rec({kTateYoko, 6, row, 552, 0}));
+    for (int row : {0, 2, 4, 6}) four->append(0, rec({kStraightLine, 6, row, 552, 0}));
     t.build(*four, 0);
     EXPECT_EQ(t.topCount, 1);
     EXPECT_EQ(t.staveCount, 0);
@@ -58,11 +58,12 @@ TEST(StaveTable, DeletedStaffLineLeavesATopEntryButNoStave) {
 
 TEST(StaveTable, SingleStaveTakesItsZonesFromTheStaveInterval) {
     auto doc = test::onePage(8, 0, kTrebleSingle, 12, 14);
-    for (int row : {0, 2, 4, 6, 8}) doc->append(0, rec({kTateYoko, 6, row, 552, 0}));
+    for (int row : {0, 2, 4, 6, 8}) doc->append(0, rec({kStraightLine, 6, row, 552, 0}));
     // A different page built first must leave nothing behind.
     auto other = test::onePage(8, 0, kTrebleSingle);
     for (int s = 0; s < 3; ++s)
-        for (int j = 0; j < 5; ++j) other->append(0, rec({kTateYoko, 6, 40 * s + 2 * j, 552, 0}));
+        for (int j = 0; j < 5; ++j)
+            other->append(0, rec({kStraightLine, 6, 40 * s + 2 * j, 552, 0}));
     StaveTable t;
     t.build(*other, 0);
     ASSERT_EQ(t.staveGap[1], 16);
@@ -86,7 +87,8 @@ TEST(StaveTable, ElevenStavesAndAFullPageDoNotOverrun) {
 
     // 1000 qualifying lines, written bottom-up: 200 staves, found in top-to-bottom order.
     auto full = test::onePage(6, 0, kTrebleSingle);
-    for (int i = kMaxRecords - 1; i >= 0; --i) full->append(0, rec({kTateYoko, 9, 2 * i, 100, 0}));
+    for (int i = kMaxRecords - 1; i >= 0; --i)
+        full->append(0, rec({kStraightLine, 9, 2 * i, 100, 0}));
     t.build(*full, 0);
     EXPECT_EQ(t.staveCount, 200);
     EXPECT_EQ(t.topCount, 200);
@@ -99,7 +101,7 @@ TEST(StaveTable, TwoLinesOnOneRowStillGiveTheStaveTop) {
     // top is the sixth-lowest row.
     auto doc = test::onePage(8, 0, kTrebleSingle);
     for (int row : {0, 0, 2, 4, 6, 8, 10, 12, 14, 16})
-        doc->append(0, rec({kTateYoko, 6, row, 552, 0}));
+        doc->append(0, rec({kStraightLine, 6, row, 552, 0}));
     StaveTable t;
     t.staveTop[1] = 999;
     t.build(*doc, 0);
@@ -109,8 +111,8 @@ TEST(StaveTable, TwoLinesOnOneRowStillGiveTheStaveTop) {
 
 TEST(StaveTable, RecordsBeyondTheCountAreIgnored) {
     auto doc = test::onePage(8, 0, kTrebleSingle);
-    for (int row : {0, 2, 4, 6, 8}) doc->append(0, rec({kTateYoko, 6, row, 552, 0}));
-    for (int row : {20, 22, 24, 26, 28}) doc->append(0, rec({kTateYoko, 6, row, 552, 0}));
+    for (int row : {0, 2, 4, 6, 8}) doc->append(0, rec({kStraightLine, 6, row, 552, 0}));
+    for (int row : {20, 22, 24, 26, 28}) doc->append(0, rec({kStraightLine, 6, row, 552, 0}));
     doc->settings(0).symbolCount = 5;
     StaveTable t;
     t.build(*doc, 0);

@@ -89,13 +89,13 @@ TEST_F(MainWindowTest, LayoutCaptionAndControls) {
     int buttons = 0;
     for (int mode = 1; mode < 64; ++mode) buttons += main().paletteButton(mode) != nullptr;
     EXPECT_EQ(buttons, 54);
-    PaletteButton* quarter = main().paletteButton(k4bunonpu);
+    PaletteButton* quarter = main().paletteButton(kQuarterNoteUp);
     ASSERT_NE(quarter, nullptr);
     EXPECT_EQ(quarter->pos() - main().paletteButton(7)->pos(), QPoint(0, 30 * 5));
     EXPECT_EQ(main().paletteButton(4)->pos() - main().paletteButton(7)->pos(), QPoint(66, 0));
     EXPECT_EQ(quarter->toolTip(), "４分音符");
     EXPECT_EQ(quarter->pressedTwin()->pos(), quarter->pos() - QPoint(2, 2));
-    EXPECT_EQ(main().paletteButton(kCresend)->toolTip(), "クレセンド");
+    EXPECT_EQ(main().paletteButton(kCrescendo)->toolTip(), "クレセンド");
 }
 
 TEST_F(MainWindowTest, MenuTreeTextsOrderAndSeparators) {
@@ -172,25 +172,25 @@ TEST_F(MainWindowTest, NewScoreDialogLandscapeGrandStaff) {
 
 TEST_F(MainWindowTest, PaletteArmsAndShowsThePressedTwin) {
     newScoreThroughTheDialog();
-    PaletteButton* quarter = main().paletteButton(k4bunonpu);
+    PaletteButton* quarter = main().paletteButton(kQuarterNoteUp);
     QTest::mouseClick(quarter, Qt::LeftButton);
     EXPECT_EQ(child<QLineEdit>("ModeE")->text(), "４分音符");
     EXPECT_FALSE(quarter->isVisible());
     EXPECT_TRUE(quarter->pressedTwin()->isVisible());
-    QTest::mouseClick(main().paletteButton(kFuten), Qt::LeftButton);
+    QTest::mouseClick(main().paletteButton(kDot), Qt::LeftButton);
     EXPECT_TRUE(quarter->isVisible());
     EXPECT_EQ(child<QLineEdit>("ModeE")->text(), "付点");
-    QTest::mouseClick(main().paletteButton(kFuten)->pressedTwin(), Qt::LeftButton);  // re-arms
-    EXPECT_EQ(ws.document().toolMode, kFuten);
+    QTest::mouseClick(main().paletteButton(kDot)->pressedTwin(), Qt::LeftButton);  // re-arms
+    EXPECT_EQ(ws.document().toolMode, kDot);
     item("ClipPasteM")->trigger();  // no clipboard: a message, nothing armed
     ASSERT_FALSE(dialogs.messageTexts().empty());
     EXPECT_EQ(dialogs.messageTexts().back(), "クリップボードにデータがありません。");
-    EXPECT_EQ(ws.document().toolMode, kFuten);
+    EXPECT_EQ(ws.document().toolMode, kDot);
 }
 
 TEST_F(MainWindowTest, PressOnThePageAndBackSpaceFromAnyControl) {
     newScoreThroughTheDialog();
-    QTest::mouseClick(main().paletteButton(k4bunonpu), Qt::LeftButton);
+    QTest::mouseClick(main().paletteButton(kQuarterNoteUp), Qt::LeftButton);
     QTest::mouseMove(main().pageView(), QPoint(100, 250));
     QTest::mouseClick(main().pageView(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 250));
     EXPECT_EQ(ws.document().symbolCount(0), 25);
@@ -206,7 +206,7 @@ TEST_F(MainWindowTest, ViewTogglesDoNotMarkTheDocument) {
     item("N42")->trigger();
     EXPECT_EQ(ws.view().hotPositionsVisible, 1);
     EXPECT_EQ(ws.view().gridInterval, 4);
-    EXPECT_EQ(ws.document().dataChanged, 0);
+    EXPECT_FALSE(ws.document().dataChanged);
 }
 
 TEST_F(MainWindowTest, PageMenuAndNavigation) {
@@ -277,7 +277,7 @@ TEST_F(MainWindowTest, OptionDialogStaysOpenOnABrokenKeyMap) {
 
 TEST_F(MainWindowTest, BrailleWindowRomajiAndSixKeys) {
     newScoreThroughTheDialog();
-    QTest::mouseClick(main().paletteButton(kTenji), Qt::LeftButton);
+    QTest::mouseClick(main().paletteButton(kBraille), Qt::LeftButton);
     QTest::mouseMove(main().pageView(), QPoint(100, 250));
     QTest::mouseClick(main().pageView(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 250));
     TTenjiForm* tenji = windows.tenji;
@@ -410,7 +410,7 @@ TEST_F(MainWindowTest, ZoomEnlargesTheViewAndKeepsPagePixels) {
     EXPECT_EQ(main().zoom(), 200);
     EXPECT_EQ(view->size(), page * 2);
     EXPECT_EQ(view->image().size(), page);
-    QTest::mouseClick(main().paletteButton(k4bunonpu), Qt::LeftButton);
+    QTest::mouseClick(main().paletteButton(kQuarterNoteUp), Qt::LeftButton);
     const int before = ws.document().symbolCount(0);
     QTest::mouseMove(view, QPoint(200, 500));
     QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(200, 500));
@@ -420,7 +420,7 @@ TEST_F(MainWindowTest, ZoomEnlargesTheViewAndKeepsPagePixels) {
     item("ZoomOutM")->trigger();
     item("ZoomOutM")->trigger();
     EXPECT_EQ(view->size(), page);
-    QTest::mouseClick(main().paletteButton(k4bunonpu), Qt::LeftButton);
+    QTest::mouseClick(main().paletteButton(kQuarterNoteUp), Qt::LeftButton);
     QTest::mouseMove(view, QPoint(100, 250));
     QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(100, 250));
     ASSERT_EQ(ws.document().symbolCount(0), before + 1);

@@ -157,7 +157,7 @@ TEST_F(MusicWindowsTest, PlayWaitsForTheEndWithOnlyTheStopButtonAlive) {
         EXPECT_FALSE(in<QPushButton>(beep, "Button2")->isEnabled());
         EXPECT_FALSE(in<QSpinBox>(beep, "TemmpoE")->isEnabled());
         // The rest of the program waits: a palette click does not arm its tool.
-        QTest::mouseClick(main().paletteButton(k4bunonpu), Qt::LeftButton);
+        QTest::mouseClick(main().paletteButton(kQuarterNoteUp), Qt::LeftButton);
         EXPECT_EQ(ws.document().toolMode, 0);
         in<QPushButton>(beep, "StopB")->click();
     });
@@ -172,8 +172,8 @@ TEST_F(MusicWindowsTest, PlayWaitsForTheEndWithOnlyTheStopButtonAlive) {
     EXPECT_TRUE(in<QPushButton>(beep, "Button1")->isEnabled());
     EXPECT_FALSE(in<QPushButton>(beep, "StopB")->isEnabled());
     EXPECT_TRUE(dialogs.messages().empty());
-    QTest::mouseClick(main().paletteButton(k4bunonpu), Qt::LeftButton);
-    EXPECT_EQ(ws.document().toolMode, k4bunonpu);
+    QTest::mouseClick(main().paletteButton(kQuarterNoteUp), Qt::LeftButton);
+    EXPECT_EQ(ws.document().toolMode, kQuarterNoteUp);
 }
 
 TEST_F(MusicWindowsTest, MusicThatEndsByItselfNeedsNoStop) {
@@ -275,7 +275,7 @@ TEST_F(MusicWindowsTest, TranspositionDialogPreviewsTheKeyAndExecutes) {
     EXPECT_EQ(doc.record(0, 7)[2], -5);
     EXPECT_EQ(doc.record(0, doc.symbolCount(0) - 1).kind(), kKeySharp);
     EXPECT_EQ(doc.record(1, 0)[2], 10);  // page 2 left alone
-    EXPECT_EQ(doc.dataChanged, 1);
+    EXPECT_TRUE(doc.dataChanged);
 }
 
 TEST_F(MusicWindowsTest, TranspositionCancelMovesNothing) {
@@ -286,11 +286,11 @@ TEST_F(MusicWindowsTest, TranspositionCancelMovesNothing) {
     item("N91")->trigger();
     EXPECT_EQ(ws.document().record(0, 6)[2], 4);
     EXPECT_EQ(ws.document().symbolCount(0), 9);
-    EXPECT_EQ(ws.document().dataChanged, 1);
+    EXPECT_TRUE(ws.document().dataChanged);
 }
 
 TEST_F(MusicWindowsTest, SearchWindowMarksAndKeepsMarkingAfterClosing) {
-    QTest::mouseClick(main().paletteButton(kStakato), Qt::LeftButton);
+    QTest::mouseClick(main().paletteButton(kStaccatoMark), Qt::LeftButton);
     item("N81")->trigger();
     TKensakuForm* search = windows.kensaku;
     ASSERT_TRUE(search->isVisible());
@@ -309,7 +309,7 @@ TEST_F(MusicWindowsTest, SearchWindowMarksAndKeepsMarkingAfterClosing) {
     EXPECT_EQ(aquaOnPage(0, 0, 630, 940), aquaOnPage(100, 148, 140, 188));
 
     // Arming another tool leaves the target until it is re-targeted.
-    QTest::mouseClick(main().paletteButton(k4bunonpu), Qt::LeftButton);
+    QTest::mouseClick(main().paletteButton(kQuarterNoteUp), Qt::LeftButton);
     EXPECT_EQ(search->modeE()->text(), "スタッカート");
     search->retargetButton()->click();
     EXPECT_EQ(search->modeE()->text(), "４分音符");

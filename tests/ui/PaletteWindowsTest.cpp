@@ -48,7 +48,7 @@ class PaletteWindowsTest : public test::EditorWindowsTest {
 
 TEST_F(PaletteWindowsTest, PianoPaletteArmsReleasesTheMainButtonAndDisarmsOnClose) {
     ASSERT_TRUE(ws.documentOpen());
-    QTest::mouseClick(main().paletteButton(k4bunonpu), Qt::LeftButton);
+    QTest::mouseClick(main().paletteButton(kQuarterNoteUp), Qt::LeftButton);
     EXPECT_EQ(modeText(), "４分音符");
     main().menuItem("PianoM")->trigger();
     TPianoForm* piano = windows.piano;
@@ -57,7 +57,7 @@ TEST_F(PaletteWindowsTest, PianoPaletteArmsReleasesTheMainButtonAndDisarmsOnClos
     click(piano->picture(), 40, 25);
     EXPECT_EQ(ws.document().toolMode, 216);
     EXPECT_EQ(modeText(), "ピアノ記号");
-    EXPECT_FALSE(main().paletteButton(k4bunonpu)->isPressed());
+    EXPECT_FALSE(main().paletteButton(kQuarterNoteUp)->isPressed());
     EXPECT_EQ(piano->picture()->image().pixel(30, 30), kYellow);
 
     piano->close();
@@ -75,7 +75,7 @@ TEST_F(PaletteWindowsTest, AMainPaletteClickRemovesTheOtherPalettesHighlight) {
     click(windows.rikoda->picture(), 100, 100);
     EXPECT_EQ(modeText(), "リコーダー記号");
     EXPECT_EQ(windows.guitar->picture()->image().pixel(5, 5), qRgb(255, 255, 255));
-    QTest::mouseClick(main().paletteButton(k4bunonpu), Qt::LeftButton);
+    QTest::mouseClick(main().paletteButton(kQuarterNoteUp), Qt::LeftButton);
     EXPECT_EQ(windows.rikoda->picture()->image().pixel(90, 190), qRgb(255, 255, 255));
 }
 
