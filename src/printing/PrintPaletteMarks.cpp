@@ -2,9 +2,9 @@
 // grid and strings with printable strokes, user-drawn symbols, finger numbers and recorder
 // charts with their own greys.
 #include "document/SymbolKind.h"
-#include "document/UserSymbolStore.h"
 #include "printing/PrintFigures.h"
 #include "render/PaletteFigures.h"
+#include "render/UserSymbolStore.h"
 
 namespace noma::printing {
 

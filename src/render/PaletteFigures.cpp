@@ -3,7 +3,7 @@
 #include "render/PaletteFigures.h"
 
 #include "document/SymbolKind.h"
-#include "document/UserSymbolStore.h"
+#include "render/UserSymbolStore.h"
 
 namespace noma::render {
 
