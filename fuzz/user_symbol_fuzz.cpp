@@ -5,13 +5,13 @@
 
 #include "FuzzInput.h"
 #include "document/PageGeometry.h"
-#include "document/ScoreDocument.h"
 #include "document/PageOperations.h"
+#include "document/ScoreDocument.h"
 #include "document/SymbolKind.h"
 #include "document/UserSymbolFile.h"
-#include "document/UserSymbolStore.h"
 #include "platform/FileIo.h"
 #include "render/PageRenderer.h"
+#include "render/UserSymbolStore.h"
 
 using namespace noma;
 

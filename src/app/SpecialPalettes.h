@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "document/UserSymbolStore.h"
 #include "palettes/SymbolEditor.h"
 #include "platform/Canvas.h"
+#include "render/UserSymbolStore.h"
 
 namespace noma {
 

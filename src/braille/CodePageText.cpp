@@ -1,7 +1,7 @@
 #include "braille/CodePageText.h"
 
 #include "braille/HalfWidthKana.h"
-#include "braille/Utf8.h"
+#include "platform/Utf8.h"
 
 namespace noma {
 

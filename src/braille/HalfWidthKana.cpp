@@ -3,7 +3,7 @@
 #include <array>
 
 #include "braille/CodePageText.h"
-#include "braille/Utf8.h"
+#include "platform/Utf8.h"
 
 namespace noma {
 

@@ -8,10 +8,10 @@
 #include <tuple>
 
 #include "braille/InkTables.h"
-#include "braille/Utf8.h"
 #include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
 #include "document/SymbolKind.h"
+#include "platform/Utf8.h"
 
 namespace noma {
 

@@ -10,7 +10,7 @@
 #include "braille/HalfWidthKana.h"
 #include "braille/RomajiConverter.h"
 #include "braille/TextToCells.h"
-#include "braille/Utf8.h"
+#include "platform/Utf8.h"
 
 namespace noma::cli {
 

@@ -5,10 +5,10 @@
 #include <cctype>
 
 #include "document/ScoreDocument.h"
-#include "document/UserSymbolStore.h"
 #include "printing/FilePrinter.h"
 #include "printing/PaperSize.h"
 #include "printing/PrintJob.h"
+#include "render/UserSymbolStore.h"
 
 namespace noma::cli {
 

@@ -2,10 +2,10 @@
 #include "cli/RenderCommands.h"
 
 #include "document/ScoreDocument.h"
-#include "document/UserSymbolStore.h"
 #include "platform/PngFile.h"
 #include "render/PageRenderer.h"
 #include "render/Thumbnails.h"
+#include "render/UserSymbolStore.h"
 
 namespace noma::cli {
 

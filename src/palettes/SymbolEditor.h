@@ -4,9 +4,9 @@
 #include <string>
 
 #include "document/UserSymbolFile.h"
-#include "document/UserSymbolStore.h"
 #include "editing/Editor.h"
 #include "platform/Canvas.h"
+#include "render/UserSymbolStore.h"
 
 namespace noma {
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "document/UserSymbolStore.h"
 #include "platform/Canvas.h"
+#include "render/UserSymbolStore.h"
 
 namespace noma {
 

@@ -8,11 +8,12 @@
 #include <map>
 #include <mutex>
 
+#include "platform/Utf8.h"
+
 namespace noma {
 
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
 
 struct Glyph {
     int advance = 0;
@@ -158,45 +159,6 @@ class Face {
 };
 
 }  // namespace
-
-std::u32string decodeUtf8(std::string_view utf8) {
-    std::u32string out;
-    size_t i = 0;
-    while (i < utf8.size()) {
-        const auto byte = [&](size_t k) { return static_cast<unsigned char>(utf8[k]); };
-        const unsigned char lead = byte(i);
-        int extra;
-        char32_t c;
-        if (lead < 0x80) {
-            extra = 0;
-            c = lead;
-        } else if (lead >= 0xC2 && lead < 0xE0) {
-            extra = 1;
-            c = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead < 0xF0) {
-            extra = 2;
-            c = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead < 0xF5) {
-            extra = 3;
-            c = lead & 0x07;
-        } else {
-            out += kReplacement;
-            ++i;
-            continue;
-        }
-        size_t k = 1;
-        for (; k <= static_cast<size_t>(extra); ++k) {
-            if (i + k >= utf8.size() || (byte(i + k) & 0xC0) != 0x80) break;
-            c = (c << 6) | (byte(i + k) & 0x3F);
-        }
-        const bool complete = k == static_cast<size_t>(extra) + 1;
-        const bool overlong = (extra == 2 && c < 0x800) || (extra == 3 && c < 0x10000);
-        const bool invalid = c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF);
-        out += complete && !overlong && !invalid ? c : kReplacement;
-        i += complete ? k : std::max<size_t>(k, 1);
-    }
-    return out;
-}
 
 TextLayout layoutText(std::string_view utf8, int pointSize, int dpi) {
     return Face::instance().layout(decodeUtf8(utf8), pointSize, dpi);

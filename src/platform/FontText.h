@@ -30,7 +30,4 @@ TextLayout layoutText(std::string_view utf8, int pointSize, int dpi);
 // The font file fontconfig chose (IPA Gothic or Noto Sans CJK preferred); "" when none.
 std::string textFacePath();
 
-// Decodes UTF-8; each malformed sequence becomes U+FFFD.
-std::u32string decodeUtf8(std::string_view utf8);
-
 }  // namespace noma

@@ -7,6 +7,7 @@
 
 #include "platform/FileIo.h"
 #include "platform/RunDeflate.h"
+#include "platform/Utf8.h"
 
 namespace noma {
 
@@ -47,26 +48,7 @@ std::string pdfText(std::string_view utf8) {
         return out + ")";
     }
     std::u16string units;
-    for (size_t i = 0; i < utf8.size();) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        char32_t cp = 0xFFFD;
-        int length = 1;
-        if (b < 0x80) {
-            cp = b;
-        } else if ((b & 0xE0) == 0xC0 && i + 1 < utf8.size()) {
-            cp = ((b & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
-            length = 2;
-        } else if ((b & 0xF0) == 0xE0 && i + 2 < utf8.size()) {
-            cp = ((b & 0x0Fu) << 12) | ((static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu) << 6) |
-                 (static_cast<unsigned char>(utf8[i + 2]) & 0x3Fu);
-            length = 3;
-        } else if ((b & 0xF8) == 0xF0 && i + 3 < utf8.size()) {
-            cp = ((b & 0x07u) << 18) | ((static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu) << 12) |
-                 ((static_cast<unsigned char>(utf8[i + 2]) & 0x3Fu) << 6) |
-                 (static_cast<unsigned char>(utf8[i + 3]) & 0x3Fu);
-            length = 4;
-        }
-        i += static_cast<size_t>(length);
+    for (char32_t cp : decodeUtf8(utf8)) {
         if (cp >= 0x10000) {
             cp -= 0x10000;
             units += static_cast<char16_t>(0xD800 + (cp >> 10));

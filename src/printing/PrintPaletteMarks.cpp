@@ -3,9 +3,9 @@
 // charts with their own greys.
 #include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
-#include "document/UserSymbolStore.h"
 #include "printing/PrintFigures.h"
 #include "render/PaletteFigures.h"
+#include "render/UserSymbolStore.h"
 
 namespace noma::printing {
 

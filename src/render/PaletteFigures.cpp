@@ -4,7 +4,7 @@
 
 #include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
-#include "document/UserSymbolStore.h"
+#include "render/UserSymbolStore.h"
 
 namespace noma::render {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "braille/BrailleCell.h"
-#include "braille/Utf8.h"
+#include "platform/Utf8.h"
 
 namespace noma {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
-#include "document/UserSymbolStore.h"
 #include "platform/FileIo.h"
+#include "render/UserSymbolStore.h"
 
 namespace noma {
 namespace {

@@ -5,6 +5,7 @@
 #include "TempFolder.h"
 #include "platform/FileIo.h"
 #include "platform/FontText.h"
+#include "platform/Utf8.h"
 
 namespace noma {
 namespace {

@@ -5,8 +5,8 @@
 #include "PrintTestSupport.h"
 #include "document/SymbolKind.h"
 #include "document/UserSymbolFile.h"
-#include "document/UserSymbolStore.h"
 #include "platform/FileIo.h"
+#include "render/UserSymbolStore.h"
 
 #include <cstdio>
 

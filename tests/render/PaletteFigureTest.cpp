@@ -5,9 +5,9 @@
 #include "RenderTestSupport.h"
 #include "TempFolder.h"
 #include "document/SymbolKind.h"
-#include "document/UserSymbolStore.h"
 #include "platform/FileIo.h"
 #include "render/PageColours.h"
+#include "render/UserSymbolStore.h"
 
 namespace noma::render {
 namespace {

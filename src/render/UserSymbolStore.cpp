@@ -1,4 +1,4 @@
-#include "document/UserSymbolStore.h"
+#include "render/UserSymbolStore.h"
 
 #include "platform/FileIo.h"
 
