@@ -36,34 +36,14 @@ void drawBrailleCell(FigurePen& pen, const SymbolRecord& r, double x, double y, 
 }
 
 bool isRest(int kind) {
-    return kind == kThirtySecondRest || kind == kSixtyFourthRest ||
-           kind == kHundredTwentyEighthRest || (kind >= kSixteenthRest && kind <= kHalfRest);
+    return familyOf(kind) == Family::Rest;
 }
 
+// Figures stamped from a template: the notes but the grace note, the clefs and the
+// staccatissimo wedge.
 bool isNoteOrStamp(int kind) {
-    switch (kind) {
-        case kBareNoteHead:
-        case kSixteenthNoteUp:
-        case kQuarterNoteUp:
-        case kHundredTwentyEighthNoteUp:
-        case kHalfNote:
-        case kThirtySecondNoteUp:
-        case kWholeNote:
-        case kQuarterNoteDown:
-        case kEighthNoteUp:
-        case kEighthNoteDown:
-        case kSixtyFourthNoteUp:
-        case kSixteenthNoteDown:
-        case kThirtySecondNoteDown:
-        case kSixtyFourthNoteDown:
-        case kHundredTwentyEighthNoteDown:
-        case kGClef:
-        case kFClef:
-        case kStaccatissimoMark:
-            return true;
-        default:
-            return false;
-    }
+    return (familyOf(kind) == Family::Note && kind != kGraceNote) || kind == kGClef ||
+           kind == kFClef || kind == kStaccatissimoMark;
 }
 
 }  // namespace
