@@ -8,12 +8,15 @@ if(NOMA_SANITIZE)
   target_compile_options(noma_options INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(noma_options INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all)
+  # The sanitizer build runs the tests with every stated precondition checked.
+  target_compile_definitions(noma_options INTERFACE NOMA_CHECK_CONTRACTS)
 endif()
 if(NOMA_FUZZ)
   # Everything instrumented for libFuzzer; only the fuzz targets link its main.
   target_compile_options(noma_options INTERFACE
     -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
     -fsanitize-coverage-ignorelist=${PROJECT_SOURCE_DIR}/fuzz/coverage-ignore.txt)
+  target_compile_definitions(noma_options INTERFACE NOMA_CHECK_CONTRACTS)
   target_link_options(noma_options INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all)
 endif()
 
