@@ -62,7 +62,8 @@ std::optional<EditKey> keyNamed(std::string_view name) {
     if (name == "Up") return EditKey::Up;
     if (name == "Right") return EditKey::Right;
     if (name == "Down") return EditKey::Down;
-    if (name == "Enter" || name == "Space" || (name.size() == 1 && std::isalpha(static_cast<unsigned char>(name[0])))) {
+    if (name == "Enter" || name == "Space" ||
+        (name.size() == 1 && std::isalpha(static_cast<unsigned char>(name[0])))) {
         return EditKey::Other;
     }
     return std::nullopt;
@@ -95,16 +96,18 @@ std::string ReplayScript::runLine(std::string_view line) {
         if (w.size() != 2 || !toInt(w[1], mode)) return "mode needs a number";
         if (mode == kModeClipPaste) {
             ws_.clipPaste();
-        } else if ((mode >= 1 && mode <= 63 && mode != kKeySharp && mode != kKeyFlat && mode != kModeMoveCopyErase)) {
+        } else if ((mode >= 1 && mode <= kMainModeLast && mode != kKeySharp && mode != kKeyFlat &&
+                    mode != kModeMoveCopyErase)) {
             ws_.selectMode(mode);
-        } else if (mode < 64 || !ws_.palettes().armMode(mode)) {
+        } else if (mode <= kMainModeLast || !ws_.palettes().armMode(mode)) {
             return "mode " + std::to_string(mode) + " cannot be armed";
         }
         return {};
     }
     if (verb == "press" || verb == "release") {
         const auto button = w.size() == 4 ? buttonNamed(w[1]) : std::nullopt;
-        if (!button || !toInt(w[2], x) || !toInt(w[3], y)) return shown(verb) + " needs left|right|middle X Y";
+        if (!button || !toInt(w[2], x) || !toInt(w[3], y))
+            return shown(verb) + " needs left|right|middle X Y";
         if (verb == "press") {
             ws_.pageMouseDown(*button, x, y);
         } else {
@@ -123,7 +126,8 @@ std::string ReplayScript::runLine(std::string_view line) {
     }
     if (verb == "key") {
         const auto key = w.size() >= 2 ? keyNamed(w[1]) : std::nullopt;
-        if (!key || w.size() > 3 || (w.size() == 3 && w[2] != "shift")) return "key needs a key name";
+        if (!key || w.size() > 3 || (w.size() == 3 && w[2] != "shift"))
+            return "key needs a key name";
         ws_.keyDown(*key);
         return {};
     }

@@ -1,6 +1,7 @@
 #include "app/SpecialPalettes.h"
 
 #include "app/Workspace.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "palettes/GuitarPalette.h"
 #include "palettes/PaletteCanvas.h"
@@ -26,7 +27,7 @@ SpecialPalettes::SpecialPalettes(Workspace& workspace, Dialogs& dialogs,
 bool SpecialPalettes::arm(int mode, std::string_view text) {
     if (!ws_.documentOpen()) return false;
     MainWindowState& w = ws_.window();
-    if (w.pressedMode >= 1 && w.pressedMode <= 63) w.pressedMode = 0;
+    if (w.pressedMode >= 1 && w.pressedMode <= kMainModeLast) w.pressedMode = 0;
     ScoreDocument& doc = ws_.document();
     doc.toolMode = mode;
     w.modeText = std::string(text);
@@ -38,9 +39,7 @@ bool SpecialPalettes::arm(int mode, std::string_view text) {
 bool SpecialPalettes::pianoMouseDown(int x, int y) {
     const auto cell = pianoCellAt(x, y);
     if (!cell) return false;
-    pianoSelection_ = cell->mode >= 250   ? cell->mode - 250
-                      : cell->mode >= 200 ? cell->mode - 200
-                                          : cell->mode;
+    pianoSelection_ = isPianoMode(cell->mode) ? fingeringOf(cell->mode).fingers : cell->mode;
     return arm(cell->mode, kPianoText);
 }
 
@@ -88,7 +87,7 @@ void SpecialPalettes::setRecorderLayout(int layout) {
 
 bool SpecialPalettes::armMode(int mode) {
     if (isPianoPaletteMode(mode)) {
-        pianoSelection_ = mode >= 250 ? mode - 250 : mode >= 200 ? mode - 200 : mode;
+        pianoSelection_ = isPianoMode(mode) ? fingeringOf(mode).fingers : mode;
         return arm(mode, kPianoText);
     }
     if (mode >= kGuitarFirst && mode <= kGuitarLast) return arm(mode, kGuitarText);

@@ -10,6 +10,7 @@
 #include "braille/InkTables.h"
 #include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "platform/Utf8.h"
 
@@ -42,10 +43,11 @@ class CellIndex {
         for (int i = 0; i < doc.symbolCount(page); ++i) {
             const SymbolRecord& r = doc.record(page, i);
             if (r.kind() != kBraille) continue;
+            const BrailleView cell = brailleOf(r);
             // A cell whose page y does not fit an int lies far off the page and is never read.
-            const int64_t y = int64_t{r[2]} + originY;
+            const int64_t y = int64_t{cell.y} + originY;
             if (y < INT_MIN || y > INT_MAX) continue;
-            cells_.push_back({static_cast<int>(y), r[1], i, r[3]});
+            cells_.push_back({static_cast<int>(y), cell.x, i, cell.dots});
         }
         std::sort(cells_.begin(), cells_.end(),
                   [](const PlacedCell& a, const PlacedCell& b) { return a.key() < b.key(); });

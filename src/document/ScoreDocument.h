@@ -26,6 +26,7 @@ struct SymbolRecord {
     int32_t& operator[](int i) { return field[static_cast<size_t>(i)]; }
     int32_t operator[](int i) const { return field[static_cast<size_t>(i)]; }
     int32_t kind() const { return field[0]; }
+    void setKind(int32_t kind) { field[0] = kind; }
     bool operator==(const SymbolRecord&) const = default;
 };
 
@@ -64,7 +65,7 @@ enum InteractionState : int32_t {
 // The one score being edited. The symbol store is allocated once at its full size
 // (100 pages x 1000 records) and only ever cleared, never reallocated.
 class ScoreDocument {
-public:
+  public:
     ScoreDocument();
 
     DocumentHeader header;
@@ -100,7 +101,7 @@ public:
     // Copies settings and the records in use of page `from` to page `to`.
     void copyPage(int from, int to);
 
-private:
+  private:
     static size_t slot(int page, int index) {
         return static_cast<size_t>(page) * kMaxRecords + static_cast<size_t>(index);
     }

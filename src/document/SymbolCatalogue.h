@@ -10,17 +10,17 @@
 namespace noma {
 
 enum class Placement {
-    None,            // not a kind (0 and the gaps)
-    Generated,       // written only by staff construction (57, 58)
-    OneClick,        // column, row
-    OneClickPixelX,  // kind 11: x in pixels, row
-    TwoClicksEndX,   // column, row, unsnapped x pixel of the right end
-    TwoClicksOffset, // column, row, column offset, row offset
-    ThreeClicks,     // two end points and the bulge point
-    Line,            // column, row, horizontal and vertical pixel length
-    Braille,         // x pixel, y pixel from the row origin, dot pattern
-    Region,          // the region and clipboard tools 51..56
-    Drag,            // 50: armed while a picked-up symbol is carried
+    None,             // not a kind (0 and the gaps)
+    Generated,        // written only by staff construction (57, 58)
+    OneClick,         // column, row
+    OneClickPixelX,   // kind 11: x in pixels, row
+    TwoClicksEndX,    // column, row, unsnapped x pixel of the right end
+    TwoClicksOffset,  // column, row, column offset, row offset
+    ThreeClicks,      // two end points and the bulge point
+    Line,             // column, row, horizontal and vertical pixel length
+    Braille,          // x pixel, y pixel from the row origin, dot pattern
+    Region,           // the region and clipboard tools 51..56
+    Drag,             // 50: armed while a picked-up symbol is carried
 };
 
 // What the catalogue knows of a main-palette mode 0..63.
@@ -41,6 +41,24 @@ const ModeInfo& modeInfo(int mode);
 // The text the mode box shows while `mode` is armed: the table for 1..63, the special
 // palettes' own texts for their ranges, "" otherwise.
 std::string_view modeText(int mode);
+
+// Piano palette modes 200..299: the fingerings and the cells between them.
+inline bool isPianoMode(int mode) {
+    return mode >= kPianoFirst && mode <= kPianoLast;
+}
+// User palette modes 100..199: the symbols and the palette's empty cells after them.
+inline bool isUserMode(int mode) {
+    return mode >= kUserSymbolFirst && mode <= kUserModeLast;
+}
+// A fingering kind's hand and finger bits (bit 0 the top finger).
+struct Fingering {
+    bool left;
+    int fingers;
+};
+inline Fingering fingeringOf(int kind) {
+    const bool left = kind >= kLeftFingerBase;
+    return {left, kind - (left ? kLeftFingerBase : kRightFingerBase)};
+}
 
 // How a kind is placed (special palette kinds included).
 Placement placementOf(int kind);

@@ -70,14 +70,28 @@ enum SymbolKind : int32_t {
     kArpeggio = 72,
     kInvertedV = 73,
     kGuitarFirst = 80,
+    kOpenString = 80,
+    kMutedString = 81,
+    kFretGrid = 82,
+    kFingerDot = 83,
+    kBarreOf2 = 84,  // barres of 2, 4, 6, 8 and 10 rows: 84..88
+    kBarreOf10 = 88,
+    kSlashWithDots = 89,
     kGuitarStrings = 90,
+    kDoubleSlashWithDots = 91,
     kGuitarLast = 91,
     kUserSymbolFirst = 100,
     kUserSymbolLast = 195,
+    kUserModeLast = 199,  // the user palette's modes run past its last symbol
+    // Piano fingering: 200 + a bit per finger for the right hand, 250 + bits for the left.
+    kPianoFirst = 200,
+    kRightFingerBase = 200,
     kRightFingerFirst = 201,
     kRightFingerLast = 228,
+    kLeftFingerBase = 250,
     kLeftFingerFirst = 251,
     kLeftFingerLast = 278,
+    kPianoLast = 299,
     kRecorderBelowFirst = 300,
     kRecorderBelowLast = 329,
     kRecorderAboveFirst = 330,
@@ -96,6 +110,7 @@ enum ToolMode : int32_t {
     kModeClipCopy = 54,
     kModeClipCut = 55,
     kModeClipPaste = 56,
+    kMainModeLast = 63,  // the main palette and the Edit menu arm modes 1..63
 };
 
 }  // namespace noma

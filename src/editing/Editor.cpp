@@ -20,7 +20,9 @@ constexpr const char* kNothingSelected = "対象となるデータがありま�
 constexpr const char* kCopied = "クリップボードへのコピーを実行しました。";
 constexpr const char* kCut = "切り取ってクリップボードへコピーしました。";
 
-bool isRegionTool(int mode) { return mode >= kModeRegionCopy && mode <= kModeClipCut; }
+bool isRegionTool(int mode) {
+    return mode >= kModeRegionCopy && mode <= kModeClipCut;
+}
 bool isTwoClickEndX(int mode) {
     return placementOf(mode) == Placement::TwoClicksEndX;
 }
@@ -38,8 +40,8 @@ bool isGesture(int mode) {
 // The mode box text after a drag: the pedal marks have their own name here.
 std::string_view modeTextAfterDrag(int mode) {
     if (mode == kPedal || mode == kPedalRelease) return "ペダル";
-    if (mode >= 200) return "ピアノ記号";
-    if (mode >= kUserSymbolFirst && mode <= 199) return "オリジナル記号";
+    if (mode >= kPianoFirst) return "ピアノ記号";
+    if (isUserMode(mode)) return "オリジナル記号";
     return modeText(mode);
 }
 
@@ -55,9 +57,15 @@ Editor::Editor(ScoreDocument& doc, EditHost& host, Canvas& view, Canvas& back, C
       staves_(staves),
       programFolder_(std::move(programFolder)) {}
 
-int Editor::pitch() const { return doc_.header.verticalPitch; }
-int Editor::topMargin() const { return doc_.settings(doc_.currentPage).topMargin; }
-int Editor::rowOf(int y) const { return y / pitch() - 2 * topMargin(); }
+int Editor::pitch() const {
+    return doc_.header.verticalPitch;
+}
+int Editor::topMargin() const {
+    return doc_.settings(doc_.currentPage).topMargin;
+}
+int Editor::rowOf(int y) const {
+    return y / pitch() - 2 * topMargin();
+}
 
 bool Editor::append(const SymbolRecord& record) {
     if (doc_.append(doc_.currentPage, record)) return true;
@@ -165,7 +173,7 @@ void Editor::pickUp(MouseButton button, int x, int y, bool& pickedUp) {
         doc_.interactionState = kFirstPoint;
         if (button == MouseButton::Left) {
             state_.dragging = true;
-            r[0] = 0;  // shown only as the moving preview while dragged
+            r.setKind(kEmptyKind);  // shown only as the moving preview while dragged
         } else {
             doc_.remove(page, i);
             state_.lastEditKind = kRecordRemoved;
@@ -250,7 +258,8 @@ void Editor::writeSlur(int x, int y) {
 void Editor::selectRegionNow() {
     eraseXorRectangle();
     const int page = doc_.currentPage;
-    const bool complete = selectRegion(doc_, page, state_.regionCorner1, state_.regionCorner2, state_.selection);
+    const bool complete =
+        selectRegion(doc_, page, state_.regionCorner1, state_.regionCorner2, state_.selection);
     if (state_.selection.count() == 0) {
         host_.showMessage(kNothingSelected, EditHost::MessageIcon::None);
         host_.redraw();
@@ -303,7 +312,8 @@ void Editor::selectRegionNow() {
             finishClipboardTool();
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -334,7 +344,8 @@ void Editor::drop() {
 
 void Editor::paste() {
     const RegionSelection& s = state_.selection;
-    if (applySelection(doc_, doc_.currentPage, s, state_.regionTarget.x - s.left, state_.regionTarget.y - s.top)) {
+    if (applySelection(doc_, doc_.currentPage, s, state_.regionTarget.x - s.left,
+                       state_.regionTarget.y - s.top)) {
         state_.lastEditKind = kRegionAppended;
     } else {
         host_.showMessage(kPageFullMessage, EditHost::MessageIcon::Exclamation);
@@ -380,7 +391,7 @@ void Editor::releaseDrag(int x, int y) {
         return;
     }
     SymbolRecord& r = doc_.record(page, state_.pickedIndex);
-    r[0] = state_.pickedKind;
+    r.setKind(state_.pickedKind);
     moveRecordTo(r, x, rowOf(y));
     state_.lastEditKind = kRecordMoved;
 }
@@ -440,7 +451,8 @@ void Editor::undo() {
             state_.lastEditKind = kAppended;
             host_.redraw();
             break;
-        default: break;
+        default:
+            break;
     }
     doc_.dataChanged = true;
 }

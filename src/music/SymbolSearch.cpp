@@ -19,14 +19,15 @@ std::string_view searchButtonCaption(const SearchState& state) {
 }
 
 std::string_view searchTargetName(int target) {
-    if ((target >= 0 && target <= 49) || (target >= 57 && target <= 63)) {
+    if ((target >= kEmptyKind && target <= kGraceNote) ||
+        (target >= kKeySharp && target <= kMainModeLast)) {
         return modeInfo(target).modeName;
     }
     if (target == kPedal || target == kPedalRelease) return "ペダル";
     if (target == kArpeggio || target == kInvertedV) return "ピアノ記号";
     if (target >= kGuitarFirst && target <= kGuitarLast) return "ギター譜";
-    if (target >= 100 && target <= 199) return "オリジナル記号";
-    if (target >= 200) return "ピアノ記号";
+    if (isUserMode(target)) return "オリジナル記号";
+    if (target >= kPianoFirst) return "ピアノ記号";
     return "";
 }
 

@@ -23,7 +23,7 @@ std::array<GuitarCell, 12> makeCells() {
                                          s * row + s};
     }
     cells[10] = {kGuitarStrings, 0, 2 * s, 2 * s, 3 * s};
-    cells[11] = {kGuitarLast, 2 * s, 2 * s, 3 * s, 3 * s};
+    cells[11] = {kDoubleSlashWithDots, 2 * s, 2 * s, 3 * s, 3 * s};
     return cells;
 }
 
@@ -39,11 +39,11 @@ void drawCellFigure(Canvas& c, const GuitarCell& cell) {
     SymbolRecord r = placedRecord(cell.mode, 0, 0);
     int x = cx;
     int y = cy;
-    if (cell.mode == 82) {
+    if (cell.mode == kFretGrid) {
         x = cx - 25;  // lines from x - 3 to x + 54
         y = cy - 6;   // from y - 24 to y + 36
-    } else if (cell.mode >= 83 && cell.mode <= 88) {
-        y = cy - 6 * (cell.mode - 83);  // dot to dot over (kind - 83) x 12 pixels
+    } else if (cell.mode >= kFingerDot && cell.mode <= kBarreOf10) {
+        y = cy - 6 * (cell.mode - kFingerDot);  // dot to dot over (kind - 83) x 12 pixels
     } else if (cell.mode == kGuitarStrings) {
         x = cell.x1 + 8;
         y = cy - 30;

@@ -41,8 +41,7 @@ const std::array<PianoCell, 54>& cells() {
 
 // Five dots 8 pixels apart down the middle of the cell, a bar over each finger meant.
 void drawFingerCell(Canvas& c, const PianoCell& cell) {
-    const bool left = cell.mode >= 250;
-    const int pattern = cell.mode - (left ? 250 : 200);
+    const auto [left, pattern] = fingeringOf(cell.mode);
     const int x = (cell.x1 + cell.x2) / 2;
     c.setPenColour(kBlack);
     c.setBrushColour(kBlack);
@@ -93,7 +92,7 @@ void drawPianoPalette(Canvas& c, int toolMode) {
             drawLabel(c, 5, band * kBandHeight + 9 * k, band < 3 ? 5 - k : k + 1);
     for (const PianoCell& cell : cells()) {
         drawCellFrame(c, cell.x1, cell.y1, cell.x2, cell.y2);
-        if (cell.mode >= 200) {
+        if (isPianoMode(cell.mode)) {
             drawFingerCell(c, cell);
         } else {
             drawMarkCell(c, cell);

@@ -76,7 +76,7 @@ void clearAround(PrintPen& pen, const SymbolRecord& r, const PrintAnchor& at,
                  const std::vector<PixelBox>& inked) {
     render::FigureRect rects[2];
     int n = render::whiteOutRects(pen.metrics(), r.kind(), at.x0, at.y0, rects);
-    if (r.kind() == 80) {
+    if (r.kind() == kOpenString) {
         const double s = pen.s();
         rects[0] = {at.x0 - 7 * s, at.y0 - 7 * s, at.x0 + 7 * s, at.y0 + 7 * s};
         n = 1;

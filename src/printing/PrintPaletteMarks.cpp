@@ -52,8 +52,7 @@ void userSymbol(PrintPen& pen, const PrintPage& page, int kind, double x0, doubl
 // covers its dot and reaches to the hand's side.
 void fingerNumber(PrintPen& pen, int kind, double x0, double y0) {
     const double unit = pen.unit();
-    const bool left = kind >= 250;
-    const int pattern = kind - (left ? 250 : 200);
+    const auto [left, pattern] = fingeringOf(kind);
     pen.strong();
     for (int i = -2; i <= 2; ++i) {
         const double cy = y0 + 9 * i * unit;
@@ -194,13 +193,13 @@ class RecorderChart {
 bool printPaletteMark(PrintPen& pen, const PrintPage& page, const SymbolRecord& r,
                       const PrintAnchor& at) {
     const int kind = r.kind();
-    if (kind == 82) {
+    if (kind == kFretGrid) {
         fretGrid(pen, at.x0, at.y0);
     } else if (kind == kGuitarStrings) {
         strings(pen, r, at.x0, at.y0);
     } else if (kind >= kUserSymbolFirst && kind <= kUserSymbolLast) {
         userSymbol(pen, page, kind, at.x0, at.y0);
-    } else if (kind >= 200 && kind <= 299) {
+    } else if (isPianoMode(kind)) {
         fingerNumber(pen, kind, at.x0, at.y0);
     } else if (kind >= kRecorderBelowFirst && kind <= kRecorderAboveLast) {
         RecorderChart(pen, page, at.x0).draw(kind, at.y0);

@@ -53,17 +53,17 @@ void drawGuitarMark(FigurePen& pen, const SymbolRecord& r, double x, double y) {
     const int kind = r.kind();
     const StrokeRange thick = pen.strokes(-1, 0, StrokeBasis::Pitch);
     switch (kind) {
-        case 80:
+        case kOpenString:
             for (int d = thick.first; d <= thick.last; ++d)
                 ring(pen, x - u(6) - d, y - u(6) - d, x + u(6) + d, y + u(6) + d);
             break;
-        case 81:
+        case kMutedString:
             for (int d = thick.first; d <= thick.last; ++d) {
                 pen.line(x - u(6) - d, y - u(6), x + u(6) - d, y + u(6));
                 pen.line(x - u(6) - d, y + u(6), x + u(6) - d, y - u(6));
             }
             break;
-        case 82:
+        case kFretGrid:
             // Four pitches above the anchor to six below: a double line, then three more.
             pen.line(x - u(3), y - u(24), x - u(3), y + u(36));
             for (int k = 0; k <= 3; ++k)
@@ -74,20 +74,20 @@ void drawGuitarMark(FigurePen& pen, const SymbolRecord& r, double x, double y) {
             for (int k = 0; k <= 5; ++k) pen.line(x, y + u(12 * k), end, y + u(12 * k));
             break;
         }
-        case 89:
+        case kSlashWithDots:
             slash(pen, x, y, 0);
             pen.ellipse(x - u(10), y - u(10), x - u(5), y - u(5));
             pen.ellipse(x + u(6), y + u(6), x + u(11), y + u(11));
             break;
-        case kGuitarLast:
+        case kDoubleSlashWithDots:
             slash(pen, x, y, -u(6));
             slash(pen, x, y, u(6));
             pen.ellipse(x - u(10) - u(6), y - u(10), x - u(5) - u(6), y - u(5));
             pen.ellipse(x + 2 * u(6), y + u(6), x + u(11) + u(6), y + u(11));
             break;
         default: {
-            // 83..88: a finger dot, or a barre over (kind - 83) x 2 rows below the anchor.
-            const double length = u(12 * (kind - 83));
+            // A finger dot, or a barre over (kind - kFingerDot) x 2 rows below the anchor.
+            const double length = u(12 * (kind - kFingerDot));
             pen.ellipse(x - u(5), y - u(5), x + u(5), y + u(5));
             if (length > 0) {
                 pen.fill(x - u(5), y, x + u(5), y + length);
@@ -100,8 +100,7 @@ void drawGuitarMark(FigurePen& pen, const SymbolRecord& r, double x, double y) {
 
 // Five positions 9 pixels apart whatever the pitch; a set bit of the pattern is a bar.
 void drawFingerNumber(FigurePen& pen, int kind, double x, double y) {
-    const bool left = kind >= 250;
-    const int pattern = kind - (left ? 250 : 200);
+    const auto [left, pattern] = fingeringOf(kind);
     const auto px = [&](double v) { return pen.px(v); };
     for (int k = -2; k <= 2; ++k)
         pen.ellipse(x - px(2), y + px(9 * k - 1), x + px(2), y + px(9 * k + 2));
@@ -199,7 +198,7 @@ void drawUserSymbol(FigurePen& pen, int kind, double x, double y, const FigureCo
 bool isPaletteKind(int kind) {
     return (kind >= kPedal && kind <= kInvertedV) ||
            (kind >= kGuitarFirst && kind <= kGuitarLast) ||
-           (kind >= kUserSymbolFirst && kind <= kUserSymbolLast) || (kind >= 200 && kind <= 299) ||
+           (kind >= kUserSymbolFirst && kind <= kUserSymbolLast) || (isPianoMode(kind)) ||
            (kind >= kRecorderBelowFirst && kind <= kRecorderAboveLast);
 }
 
@@ -212,7 +211,7 @@ void drawPaletteFigure(FigurePen& pen, const SymbolRecord& record, double x, dou
         drawGuitarMark(pen, record, x, y);
     } else if (kind >= kUserSymbolFirst && kind <= kUserSymbolLast) {
         drawUserSymbol(pen, kind, x, y, context);
-    } else if (kind >= 200 && kind <= 299) {
+    } else if (isPianoMode(kind)) {
         drawFingerNumber(pen, kind, x, y);
     } else if (kind >= kRecorderBelowFirst && kind <= kRecorderAboveLast) {
         drawRecorderChart(pen, kind, x, y);
