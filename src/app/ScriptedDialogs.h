@@ -39,7 +39,6 @@ public:
     const std::vector<Shown>& messages() const { return messages_; }
     const std::vector<std::string>& fileDialogTitles() const { return fileDialogTitles_; }
     std::vector<std::string> messageTexts() const;
-    size_t pendingAnswers() const { return answers_.size(); }
 
 private:
     static constexpr const char* kCancelled = "\x01" "cancelled";

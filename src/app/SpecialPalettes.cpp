@@ -59,7 +59,6 @@ bool SpecialPalettes::guitarMouseDown(int x, int y) {
 bool SpecialPalettes::userSymbolMouseDown(int x, int y) {
     const auto slot = userSymbolSlotAt(store_, x, y);
     if (!slot) return false;
-    userSymbolSlot_ = *slot;
     return arm(kUserSymbolFirst + *slot, kUserSymbolText);
 }
 
@@ -99,7 +98,6 @@ bool SpecialPalettes::armMode(int mode) {
         // Only a symbol whose file is there has a cell to click.
         store_.rebuild(ws_.programFolder());
         if (!store_.slot(mode - kUserSymbolFirst).exists) return false;
-        userSymbolSlot_ = mode - kUserSymbolFirst;
         return arm(mode, kUserSymbolText);
     }
     return false;

@@ -53,7 +53,6 @@ class SpecialPalettes {
 
     int pianoSelection() const { return pianoSelection_; }
     int recorderCell() const { return recorderCell_; }
-    int userSymbolSlot() const { return userSymbolSlot_; }
 
   private:
     bool arm(int mode, std::string_view text);
@@ -63,7 +62,6 @@ class SpecialPalettes {
     SymbolEditor editor_;
     int pianoSelection_ = 0;
     int recorderCell_ = 0;
-    int userSymbolSlot_ = 0;
     int repaints_ = 0;
 };
 

@@ -93,7 +93,6 @@ public:
 
     // File menu: the print dialog for tactile (３D印刷) or ink (墨字印刷) print.
     void printDialog(PrintMode mode);
-    PrintForm& printForm() { return printForm_; }
 
     // Thumbnails: every page reduced into `out`; the current page is drawn again afterwards.
     render::ThumbnailLayout drawThumbnails(Canvas& out);
@@ -118,7 +117,6 @@ public:
     const MainWindowState& window() const { return window_; }
     Canvas& viewImage() { return viewImage_; }
     Canvas& backImage() { return backImage_; }
-    Canvas& scratchImage() { return scratch_; }
     Editor& editor() { return editor_; }
     SpecialPalettes& palettes() { return palettes_; }
     BrailleWriting& braille() { return braille_; }
@@ -126,7 +124,6 @@ public:
     void inform(const std::string& text, bool warning);
     Dialogs& dialogs() { return dialogs_; }
     const EditState& editState() const { return editor_.state(); }
-    const render::StaveTable& staveTable() const { return staves_; }
     bool documentOpen() const { return doc_.interactionState != kNoDocument; }
     std::string defaultFileName() const;
     int renderCount() const { return renderCount_; }

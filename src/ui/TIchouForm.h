@@ -24,7 +24,6 @@ class TIchouForm : public QDialog {
 
     QComboBox* chouseiCB() const { return chouseiCB_; }
     QComboBox* ichouCB() const { return ichouCB_; }
-    QSpinBox* edit1() const { return edit1_; }
     QSpinBox* edit2() const { return edit2_; }
     const QImage& previewImage() const { return previewImage_; }
     TranspositionForm* form() const { return form_; }

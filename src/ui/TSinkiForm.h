@@ -16,7 +16,6 @@ public:
     // Shows the dialog modally for `form`; true when closed with OK.
     bool runFor(NewScoreForm& form);
 
-    QRadioButton* tateRB() const { return tateRB_; }
     QRadioButton* yokoRB() const { return yokoRB_; }
     NewScoreForm* form() const { return form_; }
 
