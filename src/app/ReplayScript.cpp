@@ -62,7 +62,8 @@ std::optional<EditKey> keyNamed(std::string_view name) {
     if (name == "Up") return EditKey::Up;
     if (name == "Right") return EditKey::Right;
     if (name == "Down") return EditKey::Down;
-    if (name == "Enter" || name == "Space" || (name.size() == 1 && std::isalpha(static_cast<unsigned char>(name[0])))) {
+    if (name == "Enter" || name == "Space" ||
+        (name.size() == 1 && std::isalpha(static_cast<unsigned char>(name[0])))) {
         return EditKey::Other;
     }
     return std::nullopt;
@@ -70,14 +71,17 @@ std::optional<EditKey> keyNamed(std::string_view name) {
 
 }  // namespace
 
-std::string ReplayScript::run(std::string_view script) {
+Status ReplayScript::run(std::string_view script) {
     int number = 0;
     size_t pos = 0;
     while (pos <= script.size()) {
         const size_t end = std::min(script.find('\n', pos), script.size());
         ++number;
         const std::string problem = runLine(script.substr(pos, end - pos));
-        if (!problem.empty()) return "line " + std::to_string(number) + ": " + problem;
+        if (!problem.empty()) {
+            const std::string where = "line " + std::to_string(number) + ": " + problem;
+            return Failure{"スクリプトに誤りがあります。\n" + where, "bad script: " + where};
+        }
         if (end >= script.size()) break;
         pos = end + 1;
     }
@@ -95,7 +99,8 @@ std::string ReplayScript::runLine(std::string_view line) {
         if (w.size() != 2 || !toInt(w[1], mode)) return "mode needs a number";
         if (mode == kModeClipPaste) {
             ws_.clipPaste();
-        } else if ((mode >= 1 && mode <= 63 && mode != kKeySharp && mode != kKeyFlat && mode != kModeMoveCopyErase)) {
+        } else if ((mode >= 1 && mode <= 63 && mode != kKeySharp && mode != kKeyFlat &&
+                    mode != kModeMoveCopyErase)) {
             ws_.selectMode(mode);
         } else if (mode < 64 || !ws_.palettes().armMode(mode)) {
             return "mode " + std::to_string(mode) + " cannot be armed";
@@ -104,7 +109,8 @@ std::string ReplayScript::runLine(std::string_view line) {
     }
     if (verb == "press" || verb == "release") {
         const auto button = w.size() == 4 ? buttonNamed(w[1]) : std::nullopt;
-        if (!button || !toInt(w[2], x) || !toInt(w[3], y)) return shown(verb) + " needs left|right|middle X Y";
+        if (!button || !toInt(w[2], x) || !toInt(w[3], y))
+            return shown(verb) + " needs left|right|middle X Y";
         if (verb == "press") {
             ws_.pageMouseDown(*button, x, y);
         } else {
@@ -123,7 +129,8 @@ std::string ReplayScript::runLine(std::string_view line) {
     }
     if (verb == "key") {
         const auto key = w.size() >= 2 ? keyNamed(w[1]) : std::nullopt;
-        if (!key || w.size() > 3 || (w.size() == 3 && w[2] != "shift")) return "key needs a key name";
+        if (!key || w.size() > 3 || (w.size() == 3 && w[2] != "shift"))
+            return "key needs a key name";
         ws_.keyDown(*key);
         return {};
     }

@@ -20,7 +20,9 @@ constexpr const char* kNothingSelected = "対象となるデータがありま�
 constexpr const char* kCopied = "クリップボードへのコピーを実行しました。";
 constexpr const char* kCut = "切り取ってクリップボードへコピーしました。";
 
-bool isRegionTool(int mode) { return mode >= kModeRegionCopy && mode <= kModeClipCut; }
+bool isRegionTool(int mode) {
+    return mode >= kModeRegionCopy && mode <= kModeClipCut;
+}
 bool isTwoClickEndX(int mode) {
     return placementOf(mode) == Placement::TwoClicksEndX;
 }
@@ -55,9 +57,15 @@ Editor::Editor(ScoreDocument& doc, EditHost& host, Canvas& view, Canvas& back, C
       staves_(staves),
       programFolder_(std::move(programFolder)) {}
 
-int Editor::pitch() const { return doc_.header.verticalPitch; }
-int Editor::topMargin() const { return doc_.settings(doc_.currentPage).topMargin; }
-int Editor::rowOf(int y) const { return y / pitch() - 2 * topMargin(); }
+int Editor::pitch() const {
+    return doc_.header.verticalPitch;
+}
+int Editor::topMargin() const {
+    return doc_.settings(doc_.currentPage).topMargin;
+}
+int Editor::rowOf(int y) const {
+    return y / pitch() - 2 * topMargin();
+}
 
 bool Editor::append(const SymbolRecord& record) {
     if (doc_.append(doc_.currentPage, record)) return true;
@@ -250,7 +258,8 @@ void Editor::writeSlur(int x, int y) {
 void Editor::selectRegionNow() {
     eraseXorRectangle();
     const int page = doc_.currentPage;
-    const bool complete = selectRegion(doc_, page, state_.regionCorner1, state_.regionCorner2, state_.selection);
+    const bool complete =
+        selectRegion(doc_, page, state_.regionCorner1, state_.regionCorner2, state_.selection);
     if (state_.selection.count() == 0) {
         host_.showMessage(kNothingSelected, EditHost::MessageIcon::None);
         host_.redraw();
@@ -276,10 +285,10 @@ void Editor::selectRegionNow() {
             host_.redraw();
             break;
         case kModeClipCopy: {
-            const auto failure = writeClipboard(programFolder_, s, view_, p);
+            const Status written = writeClipboard(programFolder_, s, view_, p);
             host_.redraw();
-            if (failure) {
-                host_.showMessage(failure->message, EditHost::MessageIcon::Exclamation);
+            if (!written.ok()) {
+                host_.showMessage(written.failure().message, EditHost::MessageIcon::Exclamation);
             } else {
                 host_.showMessage(kCopied, EditHost::MessageIcon::Information);
             }
@@ -289,11 +298,11 @@ void Editor::selectRegionNow() {
         }
         case kModeClipCut: {
             // The picture is taken before the redraw, so it still shows what was cut.
-            const auto failure = writeClipboard(programFolder_, s, view_, p);
-            if (failure) {
+            const Status written = writeClipboard(programFolder_, s, view_, p);
+            if (!written.ok()) {
                 // Nothing is removed when it could not be kept.
                 host_.redraw();
-                host_.showMessage(failure->message, EditHost::MessageIcon::Exclamation);
+                host_.showMessage(written.failure().message, EditHost::MessageIcon::Exclamation);
             } else {
                 removeSelected(doc_, page, s);
                 state_.lastEditKind = kRegionRemoved;
@@ -303,7 +312,8 @@ void Editor::selectRegionNow() {
             finishClipboardTool();
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -334,7 +344,8 @@ void Editor::drop() {
 
 void Editor::paste() {
     const RegionSelection& s = state_.selection;
-    if (applySelection(doc_, doc_.currentPage, s, state_.regionTarget.x - s.left, state_.regionTarget.y - s.top)) {
+    if (applySelection(doc_, doc_.currentPage, s, state_.regionTarget.x - s.left,
+                       state_.regionTarget.y - s.top)) {
         state_.lastEditKind = kRegionAppended;
     } else {
         host_.showMessage(kPageFullMessage, EditHost::MessageIcon::Exclamation);
@@ -348,8 +359,9 @@ void Editor::paste() {
 void Editor::clipPaste() {
     if (doc_.interactionState == kNoDocument) return;
     bool truncated = false;
-    if (auto problem = readClipboard(programFolder_, state_.selection, pasteBuffer_, truncated)) {
-        host_.showMessage(*problem, EditHost::MessageIcon::None);
+    if (Status read = readClipboard(programFolder_, state_.selection, pasteBuffer_, truncated);
+        !read.ok()) {
+        host_.showMessage(read.failure().message, EditHost::MessageIcon::None);
         return;
     }
     if (truncated) host_.showMessage(kSelectionLimitMessage, EditHost::MessageIcon::Exclamation);
@@ -440,7 +452,8 @@ void Editor::undo() {
             state_.lastEditKind = kAppended;
             host_.redraw();
             break;
-        default: break;
+        default:
+            break;
     }
     doc_.dataChanged = true;
 }
