@@ -168,12 +168,11 @@ std::string Args::outputFile(std::string_view extension) const {
 
 std::string Args::folder() const {
     if (const auto dir = value("--folder")) return *dir;
-    std::string folder = defaultProgramFolder();
-    if (folder.empty()) {
-        throw Refused{{"設定ファイルなどを置くフォルダを用意できません。",
-                       "no private program folder: set HOME or XDG_DATA_HOME, or give --folder"}};
+    Expected<std::string> folder = defaultProgramFolder();
+    if (!folder.ok()) {
+        throw Refused{{folder.failure().message, folder.failure().gloss + ", or give --folder"}};
     }
-    return folder;
+    return std::move(folder).value();
 }
 
 PageRange pageRange(const Args& args, int pageCount, const Failure& nothing) {
