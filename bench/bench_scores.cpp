@@ -36,8 +36,9 @@ int main(int argc, char** argv) {
         for (int p = 1; p < pages; ++p) doc.copyPage(0, p);
         doc.header.pageCount = pages;
         const std::string path = folder + "/dense-" + std::to_string(pages) + ".nmg";
-        if (const auto failure = noma::writeScoreFile(doc, path)) {
-            std::fprintf(stderr, "bench_scores: %s: %s\n", path.c_str(), failure->gloss.c_str());
+        if (const noma::Status written = noma::writeScoreFile(doc, path); !written.ok()) {
+            std::fprintf(stderr, "bench_scores: %s: %s\n", path.c_str(),
+                         written.failure().gloss.c_str());
             return 1;
         }
         std::printf("%s\n", path.c_str());

@@ -31,7 +31,7 @@ void saveScore(benchmark::State& state, int pages, int records) {
     const bench::ScratchFile file("save-" + std::to_string(pages) + "x" + std::to_string(records) +
                                   ".nmg");
     for (auto _ : state) {
-        if (writeScoreFile(doc, file.path())) state.SkipWithError("save failed");
+        if (!writeScoreFile(doc, file.path()).ok()) state.SkipWithError("save failed");
     }
     state.counters["records"] = doc.totalSymbolCount();
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(formatScore(doc).size()));
@@ -40,13 +40,13 @@ void saveScore(benchmark::State& state, int pages, int records) {
 void loadScore(benchmark::State& state, int pages, int records) {
     const bench::ScratchFile file("load-" + std::to_string(pages) + "x" + std::to_string(records) +
                                   ".nmg");
-    if (writeScoreFile(bench::filledScore(pages, records), file.path())) {
+    if (!writeScoreFile(bench::filledScore(pages, records), file.path()).ok()) {
         state.SkipWithError("could not write the score to load");
         return;
     }
     ScoreDocument doc;
     for (auto _ : state) {
-        if (readScoreFile(file.path(), doc)) state.SkipWithError("load failed");
+        if (!readScoreFile(file.path(), doc).ok()) state.SkipWithError("load failed");
         benchmark::DoNotOptimize(doc.pageRecords(0));
     }
     state.counters["records"] = doc.totalSymbolCount();
@@ -127,7 +127,8 @@ BENCHMARK(BM_PointerMoveByRecords)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_PickUpDragAndReleaseByRecords(benchmark::State& state) {
-    bench::measurePickUpDragAndRelease(state, bench::densePageWith(static_cast<int>(state.range(0))));
+    bench::measurePickUpDragAndRelease(state,
+                                       bench::densePageWith(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_PickUpDragAndReleaseByRecords)
     ->ArgName("records")

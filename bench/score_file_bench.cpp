@@ -21,14 +21,14 @@ ScoreDocument& largestScore() {
 // Written once; a failure shows as the failure of the benchmark that reads it.
 const std::string& benchFile() {
     static const bench::ScratchFile file("largest.nmg");
-    [[maybe_unused]] static const auto failure = writeScoreFile(largestScore(), file.path());
+    [[maybe_unused]] static const Status written = writeScoreFile(largestScore(), file.path());
     return file.path();
 }
 
 void BM_SaveLargestScore(benchmark::State& state) {
     const std::string path = benchFile();
     for (auto _ : state) {
-        if (writeScoreFile(largestScore(), path)) state.SkipWithError("save failed");
+        if (!writeScoreFile(largestScore(), path).ok()) state.SkipWithError("save failed");
     }
 }
 BENCHMARK(BM_SaveLargestScore)->Unit(benchmark::kMillisecond);
@@ -37,8 +37,7 @@ void BM_LoadLargestScore(benchmark::State& state) {
     const std::string path = benchFile();
     ScoreDocument doc;
     for (auto _ : state) {
-        auto failure = readScoreFile(path, doc);
-        if (failure) state.SkipWithError("load failed");
+        if (!readScoreFile(path, doc).ok()) state.SkipWithError("load failed");
         benchmark::DoNotOptimize(doc.pageRecords(99));
     }
 }
@@ -49,7 +48,7 @@ void BM_ReadAndFromCharsBaseline(benchmark::State& state) {
     const std::string path = benchFile();
     for (auto _ : state) {
         const auto file = readWholeFile(path);
-        if (!file) {
+        if (!file.ok()) {
             state.SkipWithError("read failed");
             break;
         }

@@ -53,6 +53,13 @@ bool write(const std::string& path, const std::string& failure) {
     return false;
 }
 
+// The failure's gloss names the file already.
+bool written(const noma::Status& status) {
+    if (status.ok()) return true;
+    std::fprintf(stderr, "noma_icon_writer: %s\n", status.failure().gloss.c_str());
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,9 +73,7 @@ int main(int argc, char** argv) {
         const std::string n = std::to_string(size);
         const std::string folder = theme + "/" + n + "x" + n + "/apps";
         std::filesystem::create_directories(folder);
-        ok = write(folder + "/noma.png",
-                   writePngFile(render::programIconPicture(size), folder + "/noma.png")) &&
-             ok;
+        ok = written(writePngFile(render::programIconPicture(size), folder + "/noma.png")) && ok;
     }
     const std::string scalable = theme + "/scalable/apps";
     std::filesystem::create_directories(scalable);

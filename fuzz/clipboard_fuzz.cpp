@@ -32,9 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const bool pictureWritten = [&] {
         Canvas picture(120, 80);
         picture.clear(kWhite);
-        return writeJpegFile(joinPath(folder, kClipboardPictureFile), picture, 0, 0,
-                             120, 80)
-            .empty();
+        return writeJpegFile(joinPath(folder, kClipboardPictureFile), picture, 0, 0, 120, 80).ok();
     }();
     if (!pictureWritten) std::abort();
     if (!writeFileAtomically(joinPath(folder, kClipboardDataFile), text).empty()) {
@@ -47,12 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ws.startUp();
     ws.newScore();
     ReplayScript script(ws, dialogs);
-    if (!script.run("command clip-paste\nmove 300 400\nclick 300 400\ncommand undo\ncommand clip-paste\n"
-                    "click 5 5\n")
-             .empty()) {
+    if (!script
+             .run("command clip-paste\nmove 300 400\nclick 300 400\ncommand undo\ncommand "
+                  "clip-paste\n"
+                  "click 5 5\n")
+             .ok()) {
         std::abort();
     }
     ScoreDocument reread;
-    if (parseScore(formatScore(ws.document()), reread)) std::abort();
+    if (!parseScore(formatScore(ws.document()), reread).ok()) std::abort();
     return 0;
 }

@@ -24,12 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ws.newScore();
     const std::string fresh = formatScore(ws.document());
     ReplayScript script(ws, dialogs);
-    const std::string problem = script.run(fuzz::asText(data, size));
-    if (!problem.empty() && problem.rfind("line ", 0) != 0) std::abort();
+    const Status ran = script.run(fuzz::asText(data, size));
+    if (!ran.ok() && ran.failure().gloss.rfind("bad script: line ", 0) != 0) std::abort();
 
     const std::string written = formatScore(ws.document());
     ScoreDocument reread;
-    if (parseScore(written, reread) || formatScore(reread) != written) std::abort();
+    if (!parseScore(written, reread).ok() || formatScore(reread) != written) std::abort();
     if (written != fresh && !ws.document().dataChanged) std::abort();
     return 0;
 }

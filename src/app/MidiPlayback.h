@@ -1,9 +1,8 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
-#include "platform/Failure.h"
+#include "platform/Status.h"
 
 namespace noma {
 
@@ -12,7 +11,7 @@ namespace noma {
 class MidiPlayback {
   public:
     virtual ~MidiPlayback() = default;
-    virtual std::optional<Failure> play(const std::string& midiPath) = 0;
+    virtual Status play(const std::string& midiPath) = 0;
 };
 
 }  // namespace noma

@@ -41,7 +41,8 @@ MidiSettings midiSettingsWithin(const ScoreDocument& doc, MidiSettings settings)
 bool saveMidiThroughDialog(const ScoreDocument& doc, const MidiSettings& settings,
                            Dialogs& dialogs) {
     const MidiSettings within = midiSettingsWithin(doc, settings);
-    if (emptyRange(within.firstPage, within.lastPage, kMidiEmptyRangeMessage, dialogs)) return false;
+    if (emptyRange(within.firstPage, within.lastPage, kMidiEmptyRangeMessage, dialogs))
+        return false;
     const std::string suggested = withMidExtension(doc.currentFileName);
     for (;;) {
         const auto chosen = dialogs.saveFileName(kMidiSaveTitle, kMidiSaveFilter, suggested);
@@ -54,8 +55,8 @@ bool saveMidiThroughDialog(const ScoreDocument& doc, const MidiSettings& setting
             if (answer == Answer::No) continue;
             if (answer != Answer::Yes) return false;
         }
-        if (auto failure = writeMidiFile(doc, within, path)) {
-            showFailure(dialogs, *failure);
+        if (Status written = writeMidiFile(doc, within, path); !written.ok()) {
+            showFailure(dialogs, written.failure());
             return false;
         }
         dialogs.message(kMidiSavedMessage, kConfirmTitle, Buttons::Ok, Icon::None);
@@ -68,11 +69,11 @@ void playMidi(const ScoreDocument& doc, const MidiSettings& settings,
     const MidiSettings within = midiSettingsWithin(doc, settings);
     if (emptyRange(within.firstPage, within.lastPage, kMidiEmptyRangeMessage, dialogs)) return;
     const std::string path = playbackMidiPath(programFolder);
-    if (auto failure = writeMidiFile(doc, within, path)) {
-        showFailure(dialogs, *failure);
+    if (Status written = writeMidiFile(doc, within, path); !written.ok()) {
+        showFailure(dialogs, written.failure());
         return;
     }
-    if (auto failure = playback.play(path)) showFailure(dialogs, *failure);
+    if (Status played = playback.play(path); !played.ok()) showFailure(dialogs, played.failure());
 }
 
 bool runTransposition(ScoreDocument& doc, TranspositionForm& form, FormHost& forms,
@@ -82,7 +83,8 @@ bool runTransposition(ScoreDocument& doc, TranspositionForm& form, FormHost& for
     const TranspositionSettings settings = form.settings();
     if (emptyRange(settings.firstPage, settings.lastPage, kTranspositionEmptyRangeMessage, dialogs))
         return false;
-    if (auto failure = transposePages(doc, settings)) showFailure(dialogs, *failure);
+    if (Status done = transposePages(doc, settings); !done.ok())
+        showFailure(dialogs, done.failure());
     return true;
 }
 

@@ -71,14 +71,17 @@ std::optional<EditKey> keyNamed(std::string_view name) {
 
 }  // namespace
 
-std::string ReplayScript::run(std::string_view script) {
+Status ReplayScript::run(std::string_view script) {
     int number = 0;
     size_t pos = 0;
     while (pos <= script.size()) {
         const size_t end = std::min(script.find('\n', pos), script.size());
         ++number;
         const std::string problem = runLine(script.substr(pos, end - pos));
-        if (!problem.empty()) return "line " + std::to_string(number) + ": " + problem;
+        if (!problem.empty()) {
+            const std::string where = "line " + std::to_string(number) + ": " + problem;
+            return Failure{"スクリプトに誤りがあります。\n" + where, "bad script: " + where};
+        }
         if (end >= script.size()) break;
         pos = end + 1;
     }

@@ -22,12 +22,14 @@ int parseInt(std::string_view text, std::string_view what) {
     if (!text.empty() && text[0] == '+') ++begin;
     const auto result = std::from_chars(begin, end, value);
     if (begin == end || result.ec != std::errc{} || result.ptr != end) {
-        throw UsageError{std::string(what) + " needs a whole number, not '" + std::string(text) + "'"};
+        throw UsageError{std::string(what) + " needs a whole number, not '" + std::string(text) +
+                         "'"};
     }
     return value;
 }
 
-void requireExtension(const std::string& path, std::string_view extension, std::string_view option) {
+void requireExtension(const std::string& path, std::string_view extension,
+                      std::string_view option) {
     const auto lower = [](std::string_view text) {
         std::string out(text);
         std::transform(out.begin(), out.end(), out.begin(),
@@ -47,9 +49,8 @@ void checkOutputs(const std::vector<std::string>& outputs, const std::vector<std
                   const std::string& editedInput) {
     for (size_t i = 0; i < outputs.size(); ++i) {
         const std::string& out = outputs[i];
-        if (const auto problem = outputProblem(out)) {
-            throw Refused{{"ファイルに保存できませんでした。\n" + out + "\n" + problem->text,
-                           "cannot write " + out + ": " + problem->gloss}};
+        if (Status allowed = outputAllowed(out); !allowed.ok()) {
+            throw Refused{saveFailure(out, allowed.failure())};
         }
         for (const std::string& in : inputs) {
             if (in == editedInput || !(in == out || sameFile(in, out))) continue;
@@ -74,9 +75,10 @@ void checkStandardOutput() {
     errno = 0;
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
         const int error = errno;
-        throw Refused{{"標準出力に書き込めませんでした。",
-                       std::string("cannot write to standard output") +
-                           (error != 0 ? std::string(": ") + std::strerror(error) : std::string())}};
+        throw Refused{
+            {"標準出力に書き込めませんでした。",
+             std::string("cannot write to standard output") +
+                 (error != 0 ? std::string(": ") + std::strerror(error) : std::string())}};
     }
 }
 
@@ -101,7 +103,8 @@ Args::Args(const Command& command, const std::vector<std::string>& words) : comm
         const OptionSpec* known = nullptr;
         for (const auto& option : command_.options)
             if (option.name == name) known = &option;
-        if (known == nullptr) throw UsageError{"unknown option " + name + " for " + std::string(command_.name)};
+        if (known == nullptr)
+            throw UsageError{"unknown option " + name + " for " + std::string(command_.name)};
         if (values_.count(name)) throw UsageError{"option " + name + " given twice"};
         if (!known->takesValue) {
             if (inlineValue) throw UsageError{"option " + name + " takes no value"};
@@ -165,12 +168,11 @@ std::string Args::outputFile(std::string_view extension) const {
 
 std::string Args::folder() const {
     if (const auto dir = value("--folder")) return *dir;
-    std::string folder = defaultProgramFolder();
-    if (folder.empty()) {
-        throw Refused{{"設定ファイルなどを置くフォルダを用意できません。",
-                       "no private program folder: set HOME or XDG_DATA_HOME, or give --folder"}};
+    Expected<std::string> folder = defaultProgramFolder();
+    if (!folder.ok()) {
+        throw Refused{{folder.failure().message, folder.failure().gloss + ", or give --folder"}};
     }
-    return folder;
+    return std::move(folder).value();
 }
 
 PageRange pageRange(const Args& args, int pageCount, const Failure& nothing) {
@@ -178,7 +180,8 @@ PageRange pageRange(const Args& args, int pageCount, const Failure& nothing) {
     if (!text) return {1, pageCount};
     const auto dash = text->find('-');
     const int first = parseInt(text->substr(0, dash), "--pages");
-    const int last = dash == std::string::npos ? first : parseInt(text->substr(dash + 1), "--pages");
+    const int last =
+        dash == std::string::npos ? first : parseInt(text->substr(dash + 1), "--pages");
     for (int page : {first, last}) {
         if (page < 1 || page > pageCount) {
             throw UsageError{"--pages must lie within 1.." + std::to_string(pageCount) + ", not " +
@@ -189,12 +192,16 @@ PageRange pageRange(const Args& args, int pageCount, const Failure& nothing) {
     return {first, last};
 }
 
+void refuseUnlessOk(const Status& status) {
+    if (!status.ok()) throw Refused{status.failure()};
+}
+
 void loadScore(const std::string& path, ScoreDocument& doc) {
-    if (auto failure = readScoreFile(path, doc)) throw Refused{*failure};
+    refuseUnlessOk(readScoreFile(path, doc));
 }
 
 void saveScore(const ScoreDocument& doc, const std::string& path) {
-    if (auto failure = writeScoreFile(doc, path)) throw Refused{*failure};
+    refuseUnlessOk(writeScoreFile(doc, path));
 }
 
 }  // namespace noma::cli

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Failure.h"
+#include "platform/Status.h"
 
 namespace noma {
 class ScoreDocument;
@@ -19,6 +19,11 @@ constexpr int kExitOk = 0;
 constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
+// The tool's own way to fail. The core returns Status; a command is a straight run of steps,
+// any of which ends the whole run, so here a failed Status becomes Refused (refuseUnlessOk)
+// and a bad command line a UsageError, and main() alone catches the two and turns them into
+// the exit status and the lines on standard error. Nothing below cli/ throws them.
+
 // Thrown for an unknown option, a missing or malformed value, or a value out of range.
 struct UsageError {
     std::string text;
@@ -28,6 +33,9 @@ struct UsageError {
 struct Refused {
     Failure failure;
 };
+
+// Throws Refused with the failure, if there is one.
+void refuseUnlessOk(const Status& status);
 
 struct OptionSpec {
     std::string_view name;  // "--pitch" or "-o"
@@ -43,7 +51,7 @@ struct Command {
 
 // The options and files of one command line, checked against the command's options.
 class Args {
-public:
+  public:
     Args(const Command& command, const std::vector<std::string>& words);
 
     bool has(std::string_view name) const { return values_.count(std::string(name)) != 0; }
@@ -63,7 +71,7 @@ public:
 
     const std::vector<std::string>& files() const { return files_; }
 
-private:
+  private:
     const Command& command_;
     std::map<std::string, std::string> values_;
     std::vector<std::string> files_;

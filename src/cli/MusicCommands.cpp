@@ -45,7 +45,7 @@ int runMidi(Args& args) {
     checkOutputs({out}, args.files());
     ScoreDocument doc;
     loadScore(args.inputFile(), doc);
-    if (auto failure = writeMidiFile(doc, midiSettings(args, doc), out)) throw Refused{*failure};
+    refuseUnlessOk(writeMidiFile(doc, midiSettings(args, doc), out));
     return kExitOk;
 }
 
@@ -63,18 +63,18 @@ int runPlay(Args& args) {
     if (wav) {
         // Straight from memory: the program folder's playback file is shared with every other
         // run and with the editor.
-        if (auto failure = player.renderToWav(exportMidi(doc, settings), *wav)) throw Refused{*failure};
+        refuseUnlessOk(player.renderToWav(exportMidi(doc, settings), *wav));
         return kExitOk;
     }
     // As the play button does: the file in the program folder, overwritten each time.
     const std::string midiPath = playbackMidiPath(args.folder());
-    if (auto failure = writeMidiFile(doc, settings, midiPath)) throw Refused{*failure};
+    refuseUnlessOk(writeMidiFile(doc, settings, midiPath));
     // Ctrl-C ends the music and closes the audio device cleanly.
     interrupted = 0;
     const auto previous = std::signal(SIGINT, onInterrupt);
-    const auto failure = player.play(midiPath, [] { return interrupted != 0; });
+    const Status played = player.play(midiPath, [] { return interrupted != 0; });
     std::signal(SIGINT, previous);
-    if (failure) throw Refused{*failure};
+    refuseUnlessOk(played);
     return kExitOk;
 }
 
@@ -92,7 +92,7 @@ int runTranspose(Args& args) {
     settings.firstPage = range.first;
     settings.lastPage = range.last;
     // A page that filled up could not take every key signature: a partial result is not saved.
-    if (const auto failure = transposePages(doc, settings)) throw Refused{*failure};
+    refuseUnlessOk(transposePages(doc, settings));
     saveScore(doc, out);
     return kExitOk;
 }

@@ -12,10 +12,7 @@ namespace noma::cli {
 namespace {
 
 void writePicture(const Canvas& picture, const std::string& out) {
-    if (const std::string reason = writePngFile(picture, out); !reason.empty()) {
-        throw Refused{
-            {"ファイルに保存できませんでした。\n" + out, "cannot write " + out + ": " + reason}};
-    }
+    refuseUnlessOk(writePngFile(picture, out));
 }
 
 }  // namespace

@@ -27,7 +27,8 @@ void fillFromOptions(const Args& args, NewScoreForm& form) {
     form.setKeyItem(args.intOption("--key", 0, kKeyCount - 1, 0));
     form.setPitchItem(args.intOption("--pitch", kMinPitch, kMaxPitch, 8) - 6);
     form.setTopItem(args.intOption("--top", kMinTopMargin, kMaxTopMargin, 12) - 3);
-    form.setIntervalItem(args.intOption("--interval", kMinStaveInterval, kMaxStaveInterval, 10) - 6);
+    form.setIntervalItem(args.intOption("--interval", kMinStaveInterval, kMaxStaveInterval, 10) -
+                         6);
     if (args.has("--staves")) {
         if (form.capacity() == 0) throw UsageError{"--staves: no stave fits on this page"};
         form.pickStaveItem(args.intOption("--staves", 1, form.capacity(), 1) - 1);
@@ -43,10 +44,12 @@ int runReplay(Args& args) {
     const bool fresh = args.has("--new");
     const size_t wanted = fresh ? 1 : 2;
     if (args.files().size() != wanted) {
-        throw UsageError{fresh ? "replay --new needs one SCRIPT" : "replay needs IN.nmg and SCRIPT"};
+        throw UsageError{fresh ? "replay --new needs one SCRIPT"
+                               : "replay needs IN.nmg and SCRIPT"};
     }
     if (!fresh) {
-        for (const char* option : {"--orientation", "--type", "--key", "--pitch", "--top", "--interval", "--staves"}) {
+        for (const char* option :
+             {"--orientation", "--type", "--key", "--pitch", "--top", "--interval", "--staves"}) {
             if (args.has(option)) throw UsageError{std::string(option) + " goes with --new"};
         }
     }
@@ -62,11 +65,11 @@ int runReplay(Args& args) {
 
     ScoreDocument probe;
     if (!fresh) loadScore(args.files()[0], probe);
-    FileReason why;
-    const auto script = readWholeFile(scriptPath, &why);
-    if (!script) {
-        throw Refused{{"スクリプトファイルを開けませんでした。\n" + scriptPath + "\n" + why.text,
-                       "cannot open " + scriptPath + ": " + why.gloss}};
+    const Expected<std::string> script = readWholeFile(scriptPath);
+    if (!script.ok()) {
+        throw Refused{{"スクリプトファイルを開けませんでした。\n" + scriptPath + "\n" +
+                           script.failure().message,
+                       "cannot open " + scriptPath + ": " + script.failure().gloss}};
     }
 
     ScriptedDialogs dialogs;
@@ -82,13 +85,12 @@ int runReplay(Args& args) {
         forms.fillNewScore = [&args](NewScoreForm& form) { fillFromOptions(args, form); };
         ws.newScore();
     } else if (!ws.openScore(args.files()[0])) {
-        throw Refused{{"ファイルを開けませんでした。\n" + args.files()[0], "cannot open " + args.files()[0]}};
+        throw Refused{
+            {"ファイルを開けませんでした。\n" + args.files()[0], "cannot open " + args.files()[0]}};
     }
 
     ReplayScript replay(ws, dialogs);
-    if (const std::string problem = replay.run(*script); !problem.empty()) {
-        throw Refused{{"スクリプトに誤りがあります。\n" + problem, "bad script: " + problem}};
-    }
+    refuseUnlessOk(replay.run(*script));
     checkStandardOutput();
 
     // Both files or neither: each is written in full beside its target before either is put
@@ -99,18 +101,22 @@ int runReplay(Args& args) {
     if (png) {
         picture.emplace(*png);
         const std::string bytes = encodePng(ws.viewImage());
-        if (bytes.empty()) throw Refused{{"画像ファイルを保存できませんでした。\n" + *png, "cannot encode " + *png}};
+        if (bytes.empty())
+            throw Refused{
+                {"画像ファイルを保存できませんでした。\n" + *png, "cannot encode " + *png}};
         picture->write(bytes);
     }
     if (!score.finish()) {
-        throw Refused{{"ファイルに保存できませんでした。\n" + out, "cannot write " + out + ": " + score.failure()}};
+        throw Refused{{"ファイルに保存できませんでした。\n" + out,
+                       "cannot write " + out + ": " + score.failure()}};
     }
     if (picture && !picture->finish()) {
         throw Refused{{"画像ファイルを保存できませんでした。\n" + *png,
                        "cannot write " + *png + ": " + picture->failure()}};
     }
     if (!score.putInPlace()) {
-        throw Refused{{"ファイルに保存できませんでした。\n" + out, "cannot write " + out + ": " + score.failure()}};
+        throw Refused{{"ファイルに保存できませんでした。\n" + out,
+                       "cannot write " + out + ": " + score.failure()}};
     }
     if (picture && !picture->putInPlace()) {
         throw Refused{{"画像ファイルを保存できませんでした。\n" + *png,

@@ -20,14 +20,10 @@ void appendInt(std::string& out, int32_t value) {
     out.append(buffer, result.ptr);
 }
 
-struct Problem {
-    std::string ja;
-    std::string en;
-};
-
-Failure invalidFile(const Problem& problem) {
-    return {"ＮＭＧファイルの内容が正しくないため、読み込めませんでした。\n" + problem.ja,
-            "not a valid score file: " + problem.en};
+// `problem` says what is wrong with the bytes; the user is told that the file was not read.
+Failure invalidFile(const Failure& problem) {
+    return {"ＮＭＧファイルの内容が正しくないため、読み込めませんでした。\n" + problem.message,
+            "not a valid score file: " + problem.gloss};
 }
 
 // A score read from bytes and checked against the model's limits, not yet applied.
@@ -38,25 +34,26 @@ struct ParsedScore {
 };
 
 class ScoreParser {
-public:
+  public:
     // A record takes at least 20 bytes of text; no file holds more than the model's records.
     explicit ScoreParser(std::string_view bytes)
         : reader_(bytes),
           estimate_(std::min(bytes.size() / 20, static_cast<size_t>(kMaxPages) * kMaxRecords)) {}
 
-    std::optional<Problem> parse(ParsedScore& out) {
+    Status parse(ParsedScore& out) {
         int32_t h[3];
         for (auto& v : h)
             if (!next(v)) return readProblem();
         out.header = {h[0], h[1], h[2]};
         if (h[0] < 1 || h[0] > kMaxPages)
-            return Problem{"ページ数が１～１００の範囲にありません（" + std::to_string(h[0]) + "）。",
-                           "page count " + std::to_string(h[0]) + " is not 1..100"};
+            return Failure{
+                "ページ数が１～１００の範囲にありません（" + std::to_string(h[0]) + "）。",
+                "page count " + std::to_string(h[0]) + " is not 1..100"};
         if (h[1] < kMinPitch || h[1] > kMaxPitch)
-            return Problem{"縦ピッチが６～１０の範囲にありません（" + std::to_string(h[1]) + "）。",
+            return Failure{"縦ピッチが６～１０の範囲にありません（" + std::to_string(h[1]) + "）。",
                            "vertical pitch " + std::to_string(h[1]) + " is not 6..10"};
         if (h[2] != 0 && h[2] != 1)
-            return Problem{"用紙の向きの値が正しくありません（" + std::to_string(h[2]) + "）。",
+            return Failure{"用紙の向きの値が正しくありません（" + std::to_string(h[2]) + "）。",
                            "orientation " + std::to_string(h[2]) + " is not 0 or 1"};
 
         out.records.reserve(estimate_);
@@ -67,7 +64,7 @@ public:
                 if (!next(v)) return readProblem();
             PageSettings& page = out.pages[static_cast<size_t>(p)];
             page = {s[0], s[1], s[2], s[3], s[4], s[5]};
-            if (auto problem = checkPage(p, page)) return problem;
+            if (Status checked = checkPage(p, page); !checked.ok()) return checked;
             out.records.resize(total + static_cast<size_t>(page.symbolCount));
             for (int i = 0; i < page.symbolCount; ++i) {
                 SymbolRecord& r = out.records[total + static_cast<size_t>(i)];
@@ -77,34 +74,34 @@ public:
             total += static_cast<size_t>(page.symbolCount);
         }
         if (!reader_.atEnd())
-            return Problem{"ファイルの終わりに余分なデータがあります。",
+            return Failure{"ファイルの終わりに余分なデータがあります。",
                            "unexpected data after the last record"};
-        return std::nullopt;
+        return {};
     }
 
-private:
+  private:
     bool next(int32_t& value) {
         status_ = reader_.nextInt(value);
         return status_ == TokenReader::IntStatus::Ok;
     }
 
-    Problem readProblem() const {
+    Failure readProblem() const {
         switch (status_) {
             case TokenReader::IntStatus::Ok:
             case TokenReader::IntStatus::End:
-                return Problem{"ファイルが途中で終わっています。", "the file ends too early"};
+                return Failure{"ファイルが途中で終わっています。", "the file ends too early"};
             case TokenReader::IntStatus::NotInteger:
-                return Problem{"整数でないデータがあります（" + std::to_string(reader_.position()) +
+                return Failure{"整数でないデータがあります（" + std::to_string(reader_.position()) +
                                    "バイト目まで）。",
                                "a value that is not an integer before byte " +
                                    std::to_string(reader_.position())};
             case TokenReader::IntStatus::OutOfRange:
-                return Problem{"大きすぎる数値があります。", "an integer out of the 32-bit range"};
+                return Failure{"大きすぎる数値があります。", "an integer out of the 32-bit range"};
         }
         return {};
     }
 
-    static std::optional<Problem> checkPage(int p, const PageSettings& s) {
+    static Status checkPage(int p, const PageSettings& s) {
         struct Check {
             const char* ja;
             const char* en;
@@ -122,14 +119,14 @@ private:
         };
         for (const Check& c : checks) {
             if (c.value < c.lo || c.value > c.hi) {
-                return Problem{std::to_string(p + 1) + "ページ目の" + c.ja + "が範囲外です（" +
+                return Failure{std::to_string(p + 1) + "ページ目の" + c.ja + "が範囲外です（" +
                                    std::to_string(c.value) + "）。",
                                "page " + std::to_string(p + 1) + ": " + c.en + " " +
                                    std::to_string(c.value) + " is not " + std::to_string(c.lo) +
                                    ".." + std::to_string(c.hi)};
             }
         }
-        return std::nullopt;
+        return {};
     }
 
     TokenReader reader_;
@@ -142,7 +139,8 @@ void applyScore(const ParsedScore& parsed, ScoreDocument& doc) {
     const SymbolRecord* next = parsed.records.data();
     for (int p = 0; p < kMaxPages; ++p) {
         // Each slot is written once: the page's records, then zeros for the rest.
-        const int count = p < parsed.header.pageCount ? parsed.pages[static_cast<size_t>(p)].symbolCount : 0;
+        const int count =
+            p < parsed.header.pageCount ? parsed.pages[static_cast<size_t>(p)].symbolCount : 0;
         if (p < parsed.header.pageCount) doc.settings(p) = parsed.pages[static_cast<size_t>(p)];
         doc.settings(p).symbolCount = count;
         SymbolRecord* records = doc.pageRecords(p);
@@ -185,38 +183,37 @@ std::string formatScore(const ScoreDocument& doc) {
     return out;
 }
 
-std::optional<Failure> writeScoreFile(const ScoreDocument& doc, const std::string& path) {
+Status writeScoreFile(const ScoreDocument& doc, const std::string& path) {
     // Say why a file cannot be replaced (read-only, a device...) in the user's words.
-    if (const auto problem = outputProblem(path)) {
-        return Failure{"ファイルに保存できませんでした。\n" + path + "\n" + problem->text,
-                       "cannot write " + path + ": " + problem->gloss};
+    if (Status allowed = outputAllowed(path); !allowed.ok()) {
+        return saveFailure(path, allowed.failure());
     }
     const std::string reason = writeFileAtomically(path, formatScore(doc));
-    if (reason.empty()) return std::nullopt;
-    return Failure{"ファイルに保存できませんでした。\n" + path, "cannot write " + path + ": " + reason};
+    if (reason.empty()) return {};
+    return saveFailure(path, reason);
 }
 
-std::optional<Failure> parseScore(std::string_view bytes, ScoreDocument& doc) {
+Status parseScore(std::string_view bytes, ScoreDocument& doc) {
     ParsedScore parsed;
-    if (auto problem = ScoreParser(bytes).parse(parsed)) return invalidFile(*problem);
+    if (Status read = ScoreParser(bytes).parse(parsed); !read.ok())
+        return invalidFile(read.failure());
     applyScore(parsed, doc);
-    return std::nullopt;
+    return {};
 }
 
-std::optional<Failure> readScoreFile(const std::string& path, ScoreDocument& doc) {
-    FileReason why;
-    const auto bytes = readWholeFile(path, &why);
-    if (!bytes) {
-        return Failure{"ファイルを開けませんでした。\n" + path + "\n" + why.text,
-                       "cannot open " + path + ": " + why.gloss};
+Status readScoreFile(const std::string& path, ScoreDocument& doc) {
+    const Expected<std::string> bytes = readWholeFile(path);
+    if (!bytes.ok()) {
+        return Failure{"ファイルを開けませんでした。\n" + path + "\n" + bytes.failure().message,
+                       "cannot open " + path + ": " + bytes.failure().gloss};
     }
-    if (auto failure = parseScore(*bytes, doc)) return failure;
+    if (Status parsed = parseScore(*bytes, doc); !parsed.ok()) return parsed;
     doc.currentFileName = path;
     doc.currentPage = 0;
     doc.interactionState = kIdle;
     doc.dataChanged = false;
     doc.toolMode = 0;
-    return std::nullopt;
+    return {};
 }
 
 std::string withNmgExtension(const std::string& path) {

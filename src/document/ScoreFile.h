@@ -1,10 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
-#include "platform/Failure.h"
+#include "platform/Status.h"
 
 namespace noma {
 
@@ -15,15 +14,15 @@ class ScoreDocument;
 std::string formatScore(const ScoreDocument& doc);
 
 // Writes the score atomically. A failure leaves any existing file as it was.
-std::optional<Failure> writeScoreFile(const ScoreDocument& doc, const std::string& path);
+Status writeScoreFile(const ScoreDocument& doc, const std::string& path);
 
 // Reads score bytes into the document. Everything is validated first; on failure the
 // document is left exactly as it was.
-std::optional<Failure> parseScore(std::string_view bytes, ScoreDocument& doc);
+Status parseScore(std::string_view bytes, ScoreDocument& doc);
 
 // Reads the score file at `path`; on success the document is open on page 0, unchanged, with no
 // tool armed, and `path` is its file name. On failure nothing in the document changes.
-std::optional<Failure> readScoreFile(const std::string& path, ScoreDocument& doc);
+Status readScoreFile(const std::string& path, ScoreDocument& doc);
 
 // The path with the extension of its last component replaced by ".nmg" (added when none).
 std::string withNmgExtension(const std::string& path);

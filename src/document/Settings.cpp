@@ -36,7 +36,8 @@ Settings parseSettings(std::string_view text) {
 }
 
 std::string formatSettings(const Settings& s) {
-    std::string out = std::to_string(s.printStrength) + " " + std::to_string(s.recorderLayout) + " ";
+    std::string out =
+        std::to_string(s.printStrength) + " " + std::to_string(s.recorderLayout) + " ";
     for (char key : s.sixKeyMap) {
         out += key;
         out += ' ';
@@ -50,15 +51,16 @@ std::string formatSettings(const Settings& s) {
 }
 
 Settings readSettingsFile(const std::string& folder) {
-    const auto text = readWholeFile(joinPath(folder, kSettingsFileName));
-    return text ? parseSettings(*text) : Settings{};
+    const Expected<std::string> text = readWholeFile(joinPath(folder, kSettingsFileName));
+    return text.ok() ? parseSettings(*text) : Settings{};
 }
 
-std::optional<Failure> writeSettingsFile(const std::string& folder, const Settings& settings) {
+Status writeSettingsFile(const std::string& folder, const Settings& settings) {
     const std::string path = joinPath(folder, kSettingsFileName);
     const std::string reason = writeFileAtomically(path, formatSettings(settings));
-    if (reason.empty()) return std::nullopt;
-    return Failure{"設定ファイルを保存できませんでした。\n" + path, "cannot write " + path + ": " + reason};
+    if (reason.empty()) return {};
+    return Failure{"設定ファイルを保存できませんでした。\n" + path,
+                   "cannot write " + path + ": " + reason};
 }
 
 }  // namespace noma

@@ -49,13 +49,15 @@ std::optional<UserSymbolBits> parseUserSymbol(std::string_view text) {
 }
 
 std::optional<UserSymbolBits> readUserSymbolFile(const std::string& path) {
-    const auto text = readWholeFile(path);
-    if (!text) return std::nullopt;
+    const Expected<std::string> text = readWholeFile(path);
+    if (!text.ok()) return std::nullopt;
     return parseUserSymbol(*text);
 }
 
-std::string writeUserSymbolFile(const std::string& path, const UserSymbolBits& bits) {
-    return writeFileAtomically(path, formatUserSymbol(bits));
+Status writeUserSymbolFile(const std::string& path, const UserSymbolBits& bits) {
+    const std::string reason = writeFileAtomically(path, formatUserSymbol(bits));
+    if (!reason.empty()) return saveFailure(path, reason);
+    return {};
 }
 
 }  // namespace noma

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Status.h"
+
 namespace noma {
 
 constexpr int kUserSymbolCount = 96;  // symbol numbers 1..96, slots 0..95
@@ -39,7 +41,7 @@ std::optional<UserSymbolBits> parseUserSymbol(std::string_view text);
 // Reads and checks a symbol file; nothing when it is missing, unreadable or malformed.
 std::optional<UserSymbolBits> readUserSymbolFile(const std::string& path);
 
-// Writes the file atomically; an empty string on success, otherwise the system's reason.
-std::string writeUserSymbolFile(const std::string& path, const UserSymbolBits& bits);
+// Writes the file atomically.
+Status writeUserSymbolFile(const std::string& path, const UserSymbolBits& bits);
 
 }  // namespace noma

@@ -52,45 +52,57 @@ ClipboardRead parseClipboardData(std::string_view text, RegionSelection& selecti
         e.index = -1;
         for (int f = 0; f < kFieldCount; ++f) {
             if (reader.nextInt(e.record[f]) != TokenReader::IntStatus::Ok) {
-                return {ClipboardRead::Status::Malformed, "record " + std::to_string(i + 1) + " is incomplete"};
+                return {ClipboardRead::Status::Malformed,
+                        "record " + std::to_string(i + 1) + " is incomplete"};
             }
         }
         read.entries.push_back(e);
     }
     selection = std::move(read);
-    return {wanted > kMaxSelection ? ClipboardRead::Status::Truncated : ClipboardRead::Status::Ok, {}};
+    return {wanted > kMaxSelection ? ClipboardRead::Status::Truncated : ClipboardRead::Status::Ok,
+            {}};
 }
 
-std::optional<Failure> writeClipboard(const std::string& folder, const RegionSelection& s,
-                                      const Canvas& page, int pitch) {
+Status writeClipboard(const std::string& folder, const RegionSelection& s, const Canvas& page,
+                      int pitch) {
     // A region one column or one row thin still leaves a picture to follow the pointer.
     const int width = std::max(1, (s.right - s.left) * kColumnWidth);
     const int height = std::max(1, (s.bottom - s.top) * pitch);
     const std::string picture = joinPath(folder, kClipboardPictureFile);
-    std::string reason =
-        writeJpegFile(picture, page, columnToX(s.left), pitch * s.top, width, height);
-    if (reason.empty()) reason = writeFileAtomically(joinPath(folder, kClipboardDataFile), formatClipboardData(s));
-    if (reason.empty()) return std::nullopt;
-    return Failure{"クリップボードへ書き込めませんでした。\n" + folder, "cannot write the clipboard files: " + reason};
+    std::string reason;
+    if (Status written =
+            writeJpegFile(picture, page, columnToX(s.left), pitch * s.top, width, height);
+        !written.ok()) {
+        reason = written.failure().gloss;
+    } else {
+        reason = writeFileAtomically(joinPath(folder, kClipboardDataFile), formatClipboardData(s));
+    }
+    if (reason.empty()) return {};
+    return Failure{"クリップボードへ書き込めませんでした。\n" + folder,
+                   "cannot write the clipboard files: " + reason};
 }
 
-std::optional<std::string> readClipboard(const std::string& folder, RegionSelection& selection,
-                                         Canvas& buffer, bool& truncated) {
-    const auto text = readWholeFile(joinPath(folder, kClipboardDataFile));
-    if (!text) return std::string(kClipboardEmptyMessage);
+Status readClipboard(const std::string& folder, RegionSelection& selection, Canvas& buffer,
+                     bool& truncated) {
+    const Expected<std::string> text = readWholeFile(joinPath(folder, kClipboardDataFile));
+    if (!text.ok()) return Failure{kClipboardEmptyMessage, "the clipboard is empty"};
     RegionSelection read;
     const ClipboardRead result = parseClipboardData(*text, read);
     if (result.status == ClipboardRead::Status::Malformed) {
-        return std::string("クリップボードのデータが正しくないため、貼り付けできません。");
+        return Failure{"クリップボードのデータが正しくないため、貼り付けできません。",
+                       "the clipboard data is not valid"};
     }
     const auto picture = readJpegFile(joinPath(folder, kClipboardPictureFile));
-    if (!picture) return std::string("クリップボードの画像が読み込めないため、貼り付けできません。");
+    if (!picture) {
+        return Failure{"クリップボードの画像が読み込めないため、貼り付けできません。",
+                       "the clipboard picture cannot be read"};
+    }
     selection = std::move(read);
     truncated = result.status == ClipboardRead::Status::Truncated;
     buffer.clear(kWhite);
     buffer.copyRect(0, 0, picture->width(), picture->height(), *picture, 0, 0, picture->width(),
                     picture->height());
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace noma

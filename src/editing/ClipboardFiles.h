@@ -6,7 +6,7 @@
 
 #include "editing/EditState.h"
 #include "platform/Canvas.h"
-#include "platform/Failure.h"
+#include "platform/Status.h"
 
 namespace noma {
 
@@ -30,13 +30,13 @@ ClipboardRead parseClipboardData(std::string_view text, RegionSelection& selecti
 
 // Writes the picture of the region from `page` (the visible image) and then the data file into
 // the program folder.
-std::optional<Failure> writeClipboard(const std::string& folder, const RegionSelection& selection,
-                                      const Canvas& page, int pitch);
+Status writeClipboard(const std::string& folder, const RegionSelection& selection,
+                      const Canvas& page, int pitch);
 
 // Reads both clipboard files for a paste: the selection and the picture drawn at (0, 0) of
-// `buffer`. On any failure nothing is changed and the message to show is returned.
-std::optional<std::string> readClipboard(const std::string& folder, RegionSelection& selection,
-                                         Canvas& buffer, bool& truncated);
+// `buffer`. On any failure nothing is changed.
+Status readClipboard(const std::string& folder, RegionSelection& selection, Canvas& buffer,
+                     bool& truncated);
 
 inline constexpr const char* kClipboardEmptyMessage = "クリップボードにデータがありません。";
 

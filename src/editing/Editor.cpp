@@ -285,10 +285,10 @@ void Editor::selectRegionNow() {
             host_.redraw();
             break;
         case kModeClipCopy: {
-            const auto failure = writeClipboard(programFolder_, s, view_, p);
+            const Status written = writeClipboard(programFolder_, s, view_, p);
             host_.redraw();
-            if (failure) {
-                host_.showMessage(failure->message, EditHost::MessageIcon::Exclamation);
+            if (!written.ok()) {
+                host_.showMessage(written.failure().message, EditHost::MessageIcon::Exclamation);
             } else {
                 host_.showMessage(kCopied, EditHost::MessageIcon::Information);
             }
@@ -298,11 +298,11 @@ void Editor::selectRegionNow() {
         }
         case kModeClipCut: {
             // The picture is taken before the redraw, so it still shows what was cut.
-            const auto failure = writeClipboard(programFolder_, s, view_, p);
-            if (failure) {
+            const Status written = writeClipboard(programFolder_, s, view_, p);
+            if (!written.ok()) {
                 // Nothing is removed when it could not be kept.
                 host_.redraw();
-                host_.showMessage(failure->message, EditHost::MessageIcon::Exclamation);
+                host_.showMessage(written.failure().message, EditHost::MessageIcon::Exclamation);
             } else {
                 removeSelected(doc_, page, s);
                 state_.lastEditKind = kRegionRemoved;
@@ -359,8 +359,9 @@ void Editor::paste() {
 void Editor::clipPaste() {
     if (doc_.interactionState == kNoDocument) return;
     bool truncated = false;
-    if (auto problem = readClipboard(programFolder_, state_.selection, pasteBuffer_, truncated)) {
-        host_.showMessage(*problem, EditHost::MessageIcon::None);
+    if (Status read = readClipboard(programFolder_, state_.selection, pasteBuffer_, truncated);
+        !read.ok()) {
+        host_.showMessage(read.failure().message, EditHost::MessageIcon::None);
         return;
     }
     if (truncated) host_.showMessage(kSelectionLimitMessage, EditHost::MessageIcon::Exclamation);

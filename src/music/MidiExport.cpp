@@ -45,10 +45,10 @@ std::string exportMidi(const ScoreDocument& doc, const MidiSettings& settings) {
                          timbreProgram(settings.timbreItem));
 }
 
-std::optional<Failure> writeMidiFile(const ScoreDocument& doc, const MidiSettings& settings,
-                                     const std::string& path) {
+Status writeMidiFile(const ScoreDocument& doc, const MidiSettings& settings,
+                     const std::string& path) {
     const std::string reason = writeFileAtomically(path, exportMidi(doc, settings));
-    if (reason.empty()) return std::nullopt;
+    if (reason.empty()) return {};
     return Failure{kMidiWriteFailedMessage, "cannot write the MIDI file " + path + ": " + reason};
 }
 

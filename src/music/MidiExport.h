@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "music/NoteReader.h"
-#include "platform/Failure.h"
+#include "platform/Status.h"
 
 namespace noma {
 
@@ -46,8 +46,8 @@ MidiSettings defaultMidiSettings(const ScoreDocument& doc);
 std::string exportMidi(const ScoreDocument& doc, const MidiSettings& settings);
 
 // Writes the MIDI file atomically; the failure to show when it cannot be written.
-std::optional<Failure> writeMidiFile(const ScoreDocument& doc, const MidiSettings& settings,
-                                     const std::string& path);
+Status writeMidiFile(const ScoreDocument& doc, const MidiSettings& settings,
+                     const std::string& path);
 
 // The save dialog's name with its extension replaced by ".mid" (added when there is none).
 std::string withMidExtension(const std::string& path);

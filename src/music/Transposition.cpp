@@ -87,7 +87,7 @@ std::string_view shiftItemText(int item) {
     return kItems[static_cast<size_t>(item)];
 }
 
-std::optional<Failure> transposePages(ScoreDocument& doc, const TranspositionSettings& settings) {
+Status transposePages(ScoreDocument& doc, const TranspositionSettings& settings) {
     const int first = std::max(settings.firstPage, 1);
     const int last = std::min(settings.lastPage, static_cast<int>(doc.header.pageCount));
     const int keyIndex = std::clamp(settings.keyIndex, 0, kKeyCount - 1);
@@ -99,7 +99,7 @@ std::optional<Failure> transposePages(ScoreDocument& doc, const TranspositionSet
             fullPages += (fullPages.empty() ? "" : ", ") + std::to_string(p);
         }
     }
-    if (fullPages.empty()) return std::nullopt;
+    if (fullPages.empty()) return {};
     return Failure{"記号が１ページ１０００個を超えるため、調号を追加しきれませんでした。（ページ " +
                        fullPages + "）",
                    "some key signatures were left out on page " + fullPages +

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/Failure.h"
+#include "platform/Status.h"
 
 namespace noma {
 
@@ -31,7 +31,7 @@ std::string_view shiftItemText(int item);
 // key signature beside every clef left of column 30. A page never grows beyond 1000
 // records; when some signatures had to be left out, the message to show says which pages.
 // The caller marks the document changed and redraws.
-std::optional<Failure> transposePages(ScoreDocument& doc, const TranspositionSettings& settings);
+Status transposePages(ScoreDocument& doc, const TranspositionSettings& settings);
 
 inline constexpr const char* kTranspositionCaption = "　移調";
 inline constexpr const char* kTranspositionKeyLabel = "新しい調：";

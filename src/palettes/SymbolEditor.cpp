@@ -40,8 +40,8 @@ void SymbolEditor::activate() {
 
 bool SymbolEditor::confirmDiscard() {
     if (!unsaved_ || !cropDrawing([this](int c, int r) { return blackCell(c, r); })) return true;
-    if (dialogs_.message(kDiscardQuestion, kConfirmTitle, Dialogs::Buttons::YesNo, Dialogs::Icon::Question) !=
-        Dialogs::Answer::Yes) {
+    if (dialogs_.message(kDiscardQuestion, kConfirmTitle, Dialogs::Buttons::YesNo,
+                         Dialogs::Icon::Question) != Dialogs::Answer::Yes) {
         return false;
     }
     unsaved_ = false;
@@ -130,10 +130,10 @@ void SymbolEditor::save(int number) {
         return;
     }
     ensureDirectory(userSymbolFolder(programFolder_));
-    if (const std::string reason = writeUserSymbolFile(path, *bits); !reason.empty()) {
+    if (Status written = writeUserSymbolFile(path, *bits); !written.ok()) {
         // Said rather than passed over: the user would otherwise think the symbol was kept.
-        dialogs_.message("ファイルに保存できませんでした。\n" + path, kConfirmTitle,
-                         Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        dialogs_.message(written.failure().message, kConfirmTitle, Dialogs::Buttons::Ok,
+                         Dialogs::Icon::Exclamation);
         return;
     }
     unsaved_ = false;

@@ -75,32 +75,37 @@ void syncFolder(const std::string& folder) {
 
 }  // namespace
 
-std::optional<FileReason> outputProblem(const std::string& path) {
-    if (path.empty()) return FileReason{"ファイル名がありません。", "empty file name"};
+Status outputAllowed(const std::string& path) {
+    const auto refused = [](const FileReason& reason) {
+        return Failure{reason.text, reason.gloss};
+    };
+    if (path.empty()) return Failure{"ファイル名がありません。", "empty file name"};
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
-        if (errno == ENOENT) return std::nullopt;  // a new file (or a link to one)
-        return reasonOf(errno);
+        if (errno == ENOENT) return {};  // a new file (or a link to one)
+        return refused(reasonOf(errno));
     }
-    if (S_ISDIR(st.st_mode)) return reasonOf(EISDIR);
-    if (!S_ISREG(st.st_mode)) return kNotRegularReason;
+    if (S_ISDIR(st.st_mode)) return refused(reasonOf(EISDIR));
+    if (!S_ISREG(st.st_mode)) return refused(kNotRegularReason);
     // As cp and shell redirection do; root may write anything, so the mode bits decide for it.
     if ((st.st_mode & 0222) == 0 || (::geteuid() != 0 && ::access(path.c_str(), W_OK) != 0))
-        return kReadOnlyReason;
-    return std::nullopt;
+        return refused(kReadOnlyReason);
+    return {};
 }
 
 AtomicFile::AtomicFile(const std::string& path, std::string_view prefix)
     : target_(followLinks(path)) {
-    if (const auto problem = outputProblem(path)) {
-        fail(problem->gloss);
+    if (Status allowed = outputAllowed(path); !allowed.ok()) {
+        fail(allowed.failure().gloss);
         return;
     }
-    fd_ = createFileBeside(target_, prefix, temp_);
-    if (fd_ < 0) {
-        fail(errnoText("cannot create a file in the folder"));
+    Expected<CreatedFile> created = createFileBeside(target_, prefix);
+    if (!created.ok()) {
+        fail(created.failure().gloss);
         return;
     }
+    fd_ = created->fd;
+    temp_ = std::move(created->path);
     slot_ = claimSlot(temp_);
     struct stat old {};
     if (::stat(target_.c_str(), &old) == 0) ::fchmod(fd_, old.st_mode & 07777);
@@ -149,7 +154,9 @@ bool AtomicFile::finish() {
 bool AtomicFile::putInPlace() {
     if (!finish()) return false;
     // The target may have become something else while this was written.
-    if (const auto problem = outputProblem(target_)) return fail(problem->gloss);
+    if (Status allowed = outputAllowed(target_); !allowed.ok()) {
+        return fail(allowed.failure().gloss);
+    }
     if (::rename(temp_.c_str(), target_.c_str()) != 0) return fail(errnoText("rename failed"));
     releaseSlot(slot_);
     slot_ = -1;

@@ -47,8 +47,8 @@ class AtomicFile {
     std::string failure_;
 };
 
-// Why `path` cannot be an output, or nothing when it can.
-std::optional<FileReason> outputProblem(const std::string& path);
+// Whether `path` may be an output; the failure is the reason alone (FileReason's text and gloss).
+Status outputAllowed(const std::string& path);
 
 // Ignores SIGXFSZ, so a write past a file-size limit fails with EFBIG and is reported, and
 // makes SIGINT and SIGTERM remove the temporary files of unfinished outputs before the program

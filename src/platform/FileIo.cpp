@@ -2,52 +2,68 @@
 
 #include "platform/AtomicFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace noma {
 
 FileReason reasonOf(int errnum) {
     switch (errnum) {
-        case ENOENT: return {"ファイルまたはフォルダが見つかりません。", "no such file or folder"};
+        case ENOENT:
+            return {"ファイルまたはフォルダが見つかりません。", "no such file or folder"};
         case EACCES:
-        case EPERM: return {"ファイルを扱う権限がありません。", "permission denied"};
-        case EISDIR: return {"フォルダです。", "it is a folder"};
-        case ENOTDIR: return {"途中の名前がフォルダではありません。", "a part of the path is not a folder"};
-        case ELOOP: return {"シンボリックリンクが循環しています。", "too many levels of symbolic links"};
-        case ENAMETOOLONG: return {"ファイル名が長すぎます。", "the file name is too long"};
-        case ENOSPC: return {"ディスクの空きがありません。", "no space left on the device"};
-        case EFBIG: return {"ファイルの大きさの上限を超えました。", "the file size limit was reached"};
-        case EROFS: return {"読み取り専用の場所です。", "read-only file system"};
-        default: return {std::string("システムのエラーです（") + std::strerror(errnum) + "）。", std::strerror(errnum)};
+        case EPERM:
+            return {"ファイルを扱う権限がありません。", "permission denied"};
+        case EISDIR:
+            return {"フォルダです。", "it is a folder"};
+        case ENOTDIR:
+            return {"途中の名前がフォルダではありません。", "a part of the path is not a folder"};
+        case ELOOP:
+            return {"シンボリックリンクが循環しています。", "too many levels of symbolic links"};
+        case ENAMETOOLONG:
+            return {"ファイル名が長すぎます。", "the file name is too long"};
+        case ENOSPC:
+            return {"ディスクの空きがありません。", "no space left on the device"};
+        case EFBIG:
+            return {"ファイルの大きさの上限を超えました。", "the file size limit was reached"};
+        case EROFS:
+            return {"読み取り専用の場所です。", "read-only file system"};
+        default:
+            return {std::string("システムのエラーです（") + std::strerror(errnum) + "）。",
+                    std::strerror(errnum)};
     }
 }
 
-std::optional<std::string> readWholeFile(const std::string& path, FileReason* why) {
-    FileReason ignored;
-    FileReason& reason = why ? *why : ignored;
+namespace {
+
+Failure failureOf(const FileReason& reason) {
+    return {reason.text, reason.gloss};
+}
+
+}  // namespace
+
+Expected<std::string> readWholeFile(const std::string& path) {
     // Non-blocking, so that opening a FIFO does not wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
-        reason = reasonOf(errno);
-        return std::nullopt;
+        return failureOf(reasonOf(errno));
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        reason = S_ISDIR(st.st_mode) ? reasonOf(EISDIR) : kNotRegularReason;
+        const Failure failure =
+            failureOf(S_ISDIR(st.st_mode) ? reasonOf(EISDIR) : kNotRegularReason);
         ::close(fd);
-        return std::nullopt;
+        return failure;
     }
     if (st.st_size > kMaxReadBytes) {
-        reason = kTooLargeReason;
         ::close(fd);
-        return std::nullopt;
+        return failureOf(kTooLargeReason);
     }
     std::string bytes;
     if (st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
@@ -56,16 +72,15 @@ std::optional<std::string> readWholeFile(const std::string& path, FileReason* wh
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR) continue;
-            reason = reasonOf(errno);
+            const Failure failure = failureOf(reasonOf(errno));
             ::close(fd);
-            return std::nullopt;
+            return failure;
         }
         if (n == 0) break;
         // A file that grows while it is read is held to the same limit.
         if (bytes.size() + static_cast<size_t>(n) > static_cast<size_t>(kMaxReadBytes)) {
-            reason = kTooLargeReason;
             ::close(fd);
-            return std::nullopt;
+            return failureOf(kTooLargeReason);
         }
         bytes.append(buffer, static_cast<size_t>(n));
     }
@@ -77,6 +92,15 @@ std::string writeFileAtomically(const std::string& path, std::string_view bytes)
     AtomicFile file(path);
     if (file.write(bytes)) file.commit();
     return file.failure();
+}
+
+Failure saveFailure(const std::string& path, const std::string& reason) {
+    return {"ファイルに保存できませんでした。\n" + path, "cannot write " + path + ": " + reason};
+}
+
+Failure saveFailure(const std::string& path, const Failure& reason) {
+    return {"ファイルに保存できませんでした。\n" + path + "\n" + reason.message,
+            "cannot write " + path + ": " + reason.gloss};
 }
 
 bool fileExists(const std::string& path) {
@@ -96,7 +120,8 @@ bool ensureDirectory(const std::string& path, unsigned mode) {
 }
 
 bool sameFile(const std::string& a, const std::string& b) {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
 }
@@ -116,20 +141,21 @@ std::string folderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-int createFileBeside(const std::string& path, std::string_view prefix, std::string& created) {
+Expected<CreatedFile> createFileBeside(const std::string& path, std::string_view prefix) {
     std::string name(prefix);
     name += "XXXXXX";
-    created = joinPath(folderOf(path), name);
+    std::string created = joinPath(folderOf(path), name);
     const int fd = ::mkstemp(created.data());
     if (fd < 0) {
-        created.clear();
-        return -1;
+        const int error = errno;
+        return Failure{reasonOf(error).text,
+                       std::string("cannot create a file in the folder: ") + std::strerror(error)};
     }
     // mkstemp makes the file 0600; a finished output should be as readable as any new file.
     const mode_t mask = ::umask(0);
     ::umask(mask);
     ::fchmod(fd, 0666 & ~mask);
-    return fd;
+    return CreatedFile{fd, std::move(created)};
 }
 
 std::string errnoText(const char* what) {

@@ -5,13 +5,13 @@
 #include <string_view>
 
 #include "platform/Canvas.h"
+#include "platform/Status.h"
 
 namespace noma {
 
 // The part (x, y, width, height) of a canvas as a JPEG file, written atomically.
-// Returns an empty string on success, otherwise the reason (English).
-std::string writeJpegFile(const std::string& path, const Canvas& canvas, int x, int y, int width,
-                          int height, int quality = 90);
+Status writeJpegFile(const std::string& path, const Canvas& canvas, int x, int y, int width,
+                     int height, int quality = 90);
 
 // Pictures larger than this on a side are refused: the clipboard picture is part of a page.
 inline constexpr int kMaxJpegSide = 4096;

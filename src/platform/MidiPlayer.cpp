@@ -88,10 +88,9 @@ struct Session {
     Player player;
 };
 
-std::optional<Failure> openSession(Session& session, const std::string& soundFont,
-                                   std::string_view midi, const std::string& midiName,
-                                   const LogCapture& log,
-                                   const std::function<void(fluid_settings_t*)>& configure) {
+Status openSession(Session& session, const std::string& soundFont, std::string_view midi,
+                   const std::string& midiName, const LogCapture& log,
+                   const std::function<void(fluid_settings_t*)>& configure) {
     if (midi.substr(0, 4) != "MThd") {
         return Failure{kMidiNotPlayableMessage, "not a Standard MIDI File: " + midiName};
     }
@@ -115,7 +114,7 @@ std::optional<Failure> openSession(Session& session, const std::string& soundFon
         fluid_player_add_mem(session.player.get(), midi.data(), midi.size()) != FLUID_OK) {
         return Failure{kMidiNotPlayableMessage, log.detail("cannot load " + midiName)};
     }
-    return std::nullopt;
+    return {};
 }
 
 // The player stays in its playing state for a while after the last event; the music itself
@@ -154,32 +153,31 @@ std::string MidiPlayer::findSoundFont() {
     return "";
 }
 
-std::optional<Failure> MidiPlayer::checkSoundFont(std::string& path) const {
-    path = soundFont_.empty() ? findSoundFont() : soundFont_;
+Expected<std::string> MidiPlayer::soundFontPath() const {
+    std::string path = soundFont_.empty() ? findSoundFont() : soundFont_;
     if (path.empty()) {
         return Failure{kSoundFontMissingMessage,
                        "no General MIDI soundfont found; install timgm6mb-soundfont or "
                        "fluid-soundfont-gm"};
     }
     if (!fileExists(path)) return Failure{kSoundFontMissingMessage, "no soundfont at " + path};
-    return std::nullopt;
+    return path;
 }
 
-std::optional<Failure> MidiPlayer::play(const std::string& midiPath,
-                                        const StopRequest& stop) const {
-    std::string soundFont;
-    if (auto failure = checkSoundFont(soundFont)) return failure;
-    FileReason why;
-    const std::optional<std::string> midi = readWholeFile(midiPath, &why);
-    if (!midi) {
-        return Failure{kMidiNotPlayableMessage + std::string("\n") + why.text,
-                       "cannot read " + midiPath + ": " + why.gloss};
+Status MidiPlayer::play(const std::string& midiPath, const StopRequest& stop) const {
+    const Expected<std::string> soundFont = soundFontPath();
+    if (!soundFont.ok()) return soundFont.failure();
+    const Expected<std::string> midi = readWholeFile(midiPath);
+    if (!midi.ok()) {
+        return Failure{kMidiNotPlayableMessage + std::string("\n") + midi.failure().message,
+                       "cannot read " + midiPath + ": " + midi.failure().gloss};
     }
     LogCapture log;
     Session session;
-    if (auto failure =
-            openSession(session, soundFont, *midi, midiPath, log, [](fluid_settings_t*) {})) {
-        return failure;
+    if (Status opened =
+            openSession(session, *soundFont, *midi, midiPath, log, [](fluid_settings_t*) {});
+        !opened.ok()) {
+        return opened;
     }
 
     // The build's default driver first, then the usual sound servers.
@@ -202,7 +200,7 @@ std::optional<Failure> MidiPlayer::play(const std::string& midiPath,
         if (stopRequested()) {
             fluid_player_stop(session.player.get());
             fluid_synth_all_sounds_off(session.synth.get(), -1);
-            return std::nullopt;
+            return {};
         }
         std::this_thread::sleep_for(kPollInterval);
     }
@@ -211,13 +209,12 @@ std::optional<Failure> MidiPlayer::play(const std::string& midiPath,
     while (std::chrono::steady_clock::now() < releaseEnd && !stopRequested()) {
         std::this_thread::sleep_for(kPollInterval);
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<Failure> MidiPlayer::renderToWav(std::string_view midi,
-                                               const std::string& wavPath) const {
-    std::string soundFont;
-    if (auto failure = checkSoundFont(soundFont)) return failure;
+Status MidiPlayer::renderToWav(std::string_view midi, const std::string& wavPath) const {
+    const Expected<std::string> soundFont = soundFontPath();
+    if (!soundFont.ok()) return soundFont.failure();
     // The synthesizer writes the temporary file by name; it is renamed when complete.
     AtomicFile wav(wavPath, ".noma-wav-");
     if (!wav.ok()) {
@@ -227,25 +224,26 @@ std::optional<Failure> MidiPlayer::renderToWav(std::string_view midi,
     const std::string midiName = "the MIDI data";
 
     LogCapture log;
-    std::optional<Failure> failure;
+    Status status;
     {
         Session session;
-        failure = openSession(session, soundFont, midi, midiName, log, [&temp](fluid_settings_t* s) {
-            fluid_settings_setstr(s, "audio.file.name", temp.c_str());
-            fluid_settings_setstr(s, "audio.file.type", "wav");
-            fluid_settings_setstr(s, "audio.file.format", "s16");
-        });
+        status =
+            openSession(session, *soundFont, midi, midiName, log, [&temp](fluid_settings_t* s) {
+                fluid_settings_setstr(s, "audio.file.name", temp.c_str());
+                fluid_settings_setstr(s, "audio.file.type", "wav");
+                fluid_settings_setstr(s, "audio.file.format", "s16");
+            });
         std::unique_ptr<fluid_file_renderer_t, RendererDeleter> renderer;
-        if (!failure) {
+        if (status.ok()) {
             renderer.reset(new_fluid_file_renderer(session.synth.get()));
             if (!renderer)
-                failure = Failure{kWavWriteFailedMessage, log.detail("cannot write " + wavPath)};
+                status = Failure{kWavWriteFailedMessage, log.detail("cannot write " + wavPath)};
         }
-        if (!failure && fluid_player_play(session.player.get()) != FLUID_OK) {
-            failure =
+        if (status.ok() && fluid_player_play(session.player.get()) != FLUID_OK) {
+            status =
                 Failure{kMidiNotPlayableMessage, log.detail("cannot start playing " + midiName)};
         }
-        if (!failure) {
+        if (status.ok()) {
             // With sample timing the player advances exactly with the rendered blocks.
             bool ok = true;
             EndOfMusic end(session.player.get());
@@ -261,14 +259,14 @@ std::optional<Failure> MidiPlayer::renderToWav(std::string_view midi,
                 ok = fluid_file_renderer_process_block(renderer.get()) == FLUID_OK;
             }
             if (!ok)
-                failure = Failure{kWavWriteFailedMessage, log.detail("cannot write " + wavPath)};
+                status = Failure{kWavWriteFailedMessage, log.detail("cannot write " + wavPath)};
         }
         // The renderer completes the WAV header when it is deleted, before the rename.
     }
-    if (!failure && !wav.commit()) {
-        failure = Failure{kWavWriteFailedMessage, "cannot write " + wavPath + ": " + wav.failure()};
+    if (status.ok() && !wav.commit()) {
+        status = Failure{kWavWriteFailedMessage, "cannot write " + wavPath + ": " + wav.failure()};
     }
-    return failure;
+    return status;
 }
 
 }  // namespace noma

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
-#include "platform/Failure.h"
+#include "platform/Status.h"
 
 namespace noma {
 
@@ -21,19 +20,20 @@ class MidiPlayer {
 
     // Plays the file to its end on the default audio output and returns then (after a short
     // release so the last note is not cut off), or as soon as `stop` answers true.
-    std::optional<Failure> play(const std::string& midiPath, const StopRequest& stop = {}) const;
+    Status play(const std::string& midiPath, const StopRequest& stop = {}) const;
 
     // Renders a Standard MIDI File held in memory into a WAV file (16-bit stereo, 44.1 kHz):
     // the music up to its last event and a short release tail. The WAV file is written
     // atomically.
-    std::optional<Failure> renderToWav(std::string_view midi, const std::string& wavPath) const;
+    Status renderToWav(std::string_view midi, const std::string& wavPath) const;
 
     // The first General MIDI soundfont installed ("" when none): fluid-soundfont-gm,
     // then timgm6mb-soundfont, then the system's default.
     static std::string findSoundFont();
 
   private:
-    std::optional<Failure> checkSoundFont(std::string& path) const;
+    // The soundfont to load: the one given, or the one found.
+    Expected<std::string> soundFontPath() const;
 
     std::string soundFont_;
 };

@@ -39,10 +39,12 @@ std::string encodePng(const Canvas& canvas) {
     return bytes;
 }
 
-std::string writePngFile(const Canvas& canvas, const std::string& path) {
+Status writePngFile(const Canvas& canvas, const std::string& path) {
     const std::string bytes = encodePng(canvas);
-    if (bytes.empty()) return "the image cannot be encoded as PNG";
-    return writeFileAtomically(path, bytes);
+    if (bytes.empty()) return saveFailure(path, "the image cannot be encoded as PNG");
+    const std::string reason = writeFileAtomically(path, bytes);
+    if (!reason.empty()) return saveFailure(path, reason);
+    return {};
 }
 
 std::optional<Canvas> decodePng(std::string_view bytes) {
@@ -71,8 +73,8 @@ std::optional<Canvas> decodePng(std::string_view bytes) {
 }
 
 std::optional<Canvas> readPngFile(const std::string& path) {
-    const auto bytes = readWholeFile(path);
-    if (!bytes) return std::nullopt;
+    const Expected<std::string> bytes = readWholeFile(path);
+    if (!bytes.ok()) return std::nullopt;
     return decodePng(*bytes);
 }
 

@@ -1,8 +1,8 @@
 #include "platform/ProgramFolder.h"
 
-#include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
+#include <cstdlib>
 
 #include "platform/FileIo.h"
 
@@ -12,7 +12,8 @@ namespace {
 
 // Makes each missing folder of an absolute path, private to the user.
 bool ensurePrivatePath(const std::string& path) {
-    for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+    for (size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
         ensureDirectory(path.substr(0, slash), 0700);
     }
     return ensureDirectory(path, 0700);
@@ -29,7 +30,8 @@ bool isSystemFolder(const std::string& folder) {
 // The user's home: $HOME, else the password database's entry.
 std::string homeFolder() {
     if (const char* home = std::getenv("HOME"); home && *home == '/') return home;
-    if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir && *entry->pw_dir == '/')
+    if (const passwd* entry = ::getpwuid(::getuid());
+        entry && entry->pw_dir && *entry->pw_dir == '/')
         return entry->pw_dir;
     return {};
 }
@@ -45,7 +47,9 @@ std::string executableFolder() {
     return slash == std::string::npos ? std::string{} : path.substr(0, slash == 0 ? 1 : slash);
 }
 
-std::string defaultProgramFolder() {
+Expected<std::string> defaultProgramFolder() {
+    const Failure none{"設定ファイルなどを置くフォルダを用意できません。",
+                       "no private program folder: set HOME or XDG_DATA_HOME"};
     const std::string exe = executableFolder();
     if (!exe.empty() && !isSystemFolder(exe) && ::access(exe.c_str(), W_OK) == 0) return exe;
 
@@ -56,10 +60,10 @@ std::string defaultProgramFolder() {
     } else if (const std::string home = homeFolder(); !home.empty()) {
         base = joinPath(joinPath(home, ".local"), "share");
     } else {
-        return {};  // never a shared folder such as /tmp, where others could plant files
+        return none;  // never a shared folder such as /tmp, where others could plant files
     }
     const std::string folder = joinPath(base, "noma");
-    if (!ensurePrivatePath(folder) || ::access(folder.c_str(), W_OK) != 0) return {};
+    if (!ensurePrivatePath(folder) || ::access(folder.c_str(), W_OK) != 0) return none;
     return folder;
 }
 

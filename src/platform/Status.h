@@ -53,6 +53,11 @@ class [[nodiscard]] Expected {
     const T* operator->() const { return &value(); }
     T& operator*() & { return value(); }
     const T& operator*() const& { return value(); }
+    // The value, or `fallback` when there is none (as std::optional and std::expected have it).
+    template <class U>
+    T value_or(U&& fallback) const& {
+        return ok() ? std::get<0>(state_) : static_cast<T>(std::forward<U>(fallback));
+    }
 
     const Failure& failure() const {
         NOMA_EXPECTS(!ok());

@@ -1,8 +1,11 @@
 #include "platform/Utf8.h"
 
+#include "platform/Contract.h"
+
 namespace noma {
 
 Utf8Sequence readUtf8(std::string_view text, size_t pos) {
+    NOMA_EXPECTS(pos < text.size());
     const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char lead = byte(pos);
     size_t extra = 0;

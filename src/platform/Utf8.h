@@ -20,8 +20,8 @@ struct Utf8Sequence {
 // The sequence at `pos` (pos < text.size()).
 Utf8Sequence readUtf8(std::string_view text, size_t pos);
 
-// Decodes the code point at `pos` and moves `pos` past it. A malformed sequence yields
-// kInvalidCodePoint and skips one byte, so decoding always makes progress.
+// Decodes the code point at `pos` (pos < text.size()) and moves `pos` past it. A malformed sequence
+// yields kInvalidCodePoint and skips one byte, so decoding always makes progress.
 char32_t nextCodePoint(std::string_view text, size_t& pos);
 
 // Decodes the whole text; each malformed sequence becomes one U+FFFD.

@@ -10,6 +10,8 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "platform/Contract.h"
+
 namespace noma::render {
 
 namespace {
@@ -285,6 +287,10 @@ KeptFigure* keptFigure(uint64_t key, int reach,
 }
 
 void stampKeptFigure(Canvas& canvas, KeptFigure& figure, int x, int y, Rgb ink) {
+    // The runs are stored without clipping.
+    NOMA_EXPECTS(x + figure.left >= 0 && y + figure.top >= 0 &&
+                 x + figure.left + figure.mask.width() <= canvas.width() &&
+                 y + figure.top + figure.mask.height() <= canvas.height());
     const int stride = canvas.width();
     if (figure.stride != stride) {
         figure.spans.clear();

@@ -75,13 +75,13 @@ std::string editorHelpText() {
            "Exit status: 0 success, 1 the score cannot be read, 2 usage error.\n";
 }
 
-std::optional<Failure> unreadableScore(const std::string& path) {
+Status unreadableScore(const std::string& path) {
     const std::string message = "ファイルを開けませんでした。\n" + path;
     if (directoryExists(path)) return Failure{message, "cannot open " + path + ": it is a folder"};
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return Failure{message, errnoText(("cannot open " + path).c_str())};
     std::fclose(file);
-    return std::nullopt;
+    return {};
 }
 
 std::optional<int> answerHelpOrVersion(int argc, char** argv) {
@@ -104,11 +104,12 @@ std::optional<int> takeScoreArgument(int argc, char** argv, std::optional<std::s
         return kExitUsage;
     }
     if (parsed.score) {
-        if (const auto failure = unreadableScore(*parsed.score)) {
-            std::string line = failure->message;
+        if (Status readable = unreadableScore(*parsed.score); !readable.ok()) {
+            const Failure& failure = readable.failure();
+            std::string line = failure.message;
             for (char& c : line) c = c == '\n' ? ' ' : c;
-            std::fprintf(stderr, "noma: %s\nnoma: (%s)\n", line.c_str(), failure->gloss.c_str());
-            QMessageBox::warning(nullptr, "確認", QString::fromStdString(failure->message));
+            std::fprintf(stderr, "noma: %s\nnoma: (%s)\n", line.c_str(), failure.gloss.c_str());
+            QMessageBox::warning(nullptr, "確認", QString::fromStdString(failure.message));
             return kExitFailure;
         }
     }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Failure.h"
+#include "platform/Status.h"
 
 namespace noma {
 
@@ -23,8 +23,8 @@ EditorCommandLine parseEditorCommandLine(const std::vector<std::string>& args);
 std::string editorHelpText();
 std::string editorUsageText();
 
-// Why the named score cannot be opened (missing, a folder, unreadable), or nullopt.
-std::optional<Failure> unreadableScore(const std::string& path);
+// Why the named score cannot be opened (missing, a folder, unreadable), if it cannot.
+Status unreadableScore(const std::string& path);
 
 // --help and --version, answered before Qt wants a display. The exit status, or nullopt.
 std::optional<int> answerHelpOrVersion(int argc, char** argv);

@@ -36,17 +36,18 @@ QtMidiPlayback::QtMidiPlayback(QWidget* owner)
           return MidiPlayer().play(path, stop);
       }) {}
 
-std::optional<Failure> QtMidiPlayback::play(const std::string& midiPath) {
-    if (playing_) return std::nullopt;
+Status QtMidiPlayback::play(const std::string& midiPath) {
+    // A second play while the music sounds is the same request, not a failure.
+    if (playing_) return {};
     stopRequested_ = false;
     playing_ = true;
     emit playingChanged(true);
     qApp->installEventFilter(this);
 
-    std::optional<Failure> failure;
+    Status status;
     QEventLoop loop;
-    std::thread worker([this, &failure, &loop, midiPath] {
-        failure = player_(midiPath, [this] { return stopRequested_.load(); });
+    std::thread worker([this, &status, &loop, midiPath] {
+        status = player_(midiPath, [this] { return stopRequested_.load(); });
         // Queued, so it reaches the loop even when the music ended before the loop began.
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
@@ -56,7 +57,7 @@ std::optional<Failure> QtMidiPlayback::play(const std::string& midiPath) {
     qApp->removeEventFilter(this);
     playing_ = false;
     emit playingChanged(false);
-    return failure;
+    return status;
 }
 
 bool QtMidiPlayback::eventFilter(QObject* watched, QEvent* event) {

@@ -19,12 +19,11 @@ class QtMidiPlayback : public QObject, public MidiPlayback {
     Q_OBJECT
   public:
     // What plays the file on the worker thread: the synthesizer unless a test replaces it.
-    using Player =
-        std::function<std::optional<Failure>(const std::string&, const MidiPlayer::StopRequest&)>;
+    using Player = std::function<Status(const std::string&, const MidiPlayer::StopRequest&)>;
 
     explicit QtMidiPlayback(QWidget* owner);
 
-    std::optional<Failure> play(const std::string& midiPath) override;
+    Status play(const std::string& midiPath) override;
     void requestStop() { stopRequested_ = true; }
     bool playing() const { return playing_; }
     void setPlayer(Player player) { player_ = std::move(player); }

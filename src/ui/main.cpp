@@ -51,14 +51,14 @@ int main(int argc, char** argv) {
         noma::QtDialogs dialogs;
         noma::AuxiliaryWindows windows;
         noma::QtFormHost forms(windows);
-        const std::string folder = noma::defaultProgramFolder();
-        if (folder.empty()) {
+        const noma::Expected<std::string> folder = noma::defaultProgramFolder();
+        if (!folder.ok()) {
             QMessageBox::critical(nullptr, "NOMA",
-                                  "設定ファイルなどを置くフォルダを用意できません。\n"
-                                  "環境変数 HOME を設定してください。");
+                                  QString::fromStdString(folder.failure().message +
+                                                         "\n環境変数 HOME を設定してください。"));
             return 1;
         }
-        noma::Workspace workspace(dialogs, forms, folder);
+        noma::Workspace workspace(dialogs, forms, *folder);
         workspace.startUp(score);
 
         noma::EditorWindows editor(workspace, windows);

@@ -83,7 +83,7 @@ TEST_F(PrintCommands, PrintingSendsTheOpenScore) {
     EXPECT_EQ(printer.pagesPrinted(), 3);
     EXPECT_EQ(printer.pageBreaks(), 2);
     const auto bytes = readWholeFile(file("out.pdf"));
-    ASSERT_TRUE(bytes.has_value());
+    ASSERT_TRUE(bytes.ok());
     EXPECT_NE(bytes->find("/Count 3"), std::string::npos);
     // Printing changes nothing in the score.
     EXPECT_FALSE(ws.document().dataChanged);

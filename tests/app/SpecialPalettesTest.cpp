@@ -21,9 +21,9 @@ class SpecialPalettesTest : public WorkspaceTest {
     const SymbolRecord& record(int i) { return ws.document().record(0, i); }
     int count() { return ws.document().symbolCount(0); }
     void saveSymbol(int number) {
-        ASSERT_EQ(writeUserSymbolFile(userSymbolPath(folder.path(), number),
-                                      {3, 3, {0, 0, 0, 0, 1, 0, 0, 0, 0}}),
-                  "");
+        ASSERT_TRUE(writeUserSymbolFile(userSymbolPath(folder.path(), number),
+                                        {3, 3, {0, 0, 0, 0, 1, 0, 0, 0, 0}})
+                        .ok());
     }
 };
 

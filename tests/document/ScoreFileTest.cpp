@@ -54,7 +54,7 @@ TEST(ScoreFileRoundTrip, EveryKindAndFieldValueSurvives) {
 
     const std::string bytes = formatScore(doc);
     ScoreDocument back;
-    ASSERT_FALSE(parseScore(bytes, back).has_value());
+    ASSERT_TRUE(parseScore(bytes, back).ok());
     EXPECT_EQ(back.header, doc.header);
     for (int p = 0; p < 3; ++p) {
         EXPECT_EQ(back.settings(p), doc.settings(p));
@@ -65,9 +65,9 @@ TEST(ScoreFileRoundTrip, EveryKindAndFieldValueSurvives) {
 
 TEST(ScoreFileReading, AcceptsAnyWhitespaceAndMissingTrailingBlank) {
     ScoreDocument doc;
-    ASSERT_FALSE(parseScore("1 8 0\n1 1 12 4 10 4\n6 10 4 0 0 0 0 0 0 0", doc).has_value());
+    ASSERT_TRUE(parseScore("1 8 0\n1 1 12 4 10 4\n6 10 4 0 0 0 0 0 0 0", doc).ok());
     EXPECT_EQ(doc.record(0, 0), rec({6, 10, 4}));
-    ASSERT_FALSE(parseScore("  1\t8\r\n0 1 1 12 4 10 4 6 10 4 0 0 0 0 0 0 0 \n\n", doc).has_value());
+    ASSERT_TRUE(parseScore("  1\t8\r\n0 1 1 12 4 10 4 6 10 4 0 0 0 0 0 0 0 \n\n", doc).ok());
     EXPECT_EQ(doc.symbolCount(0), 1);
 }
 
@@ -77,7 +77,7 @@ TEST(ScoreFileReading, ReplacesTheWholeDocument) {
     doc.header.pageCount = 3;
     doc.settings(2).symbolCount = 0;
     doc.append(2, rec({6, 1, 1}));
-    ASSERT_FALSE(parseScore("1 6 1 3 0 3 0 6 0", doc).has_value());
+    ASSERT_TRUE(parseScore("1 6 1 3 0 3 0 6 0", doc).ok());
     EXPECT_EQ(doc.header, (DocumentHeader{1, 6, 1}));
     EXPECT_EQ(doc.symbolCount(0), 0);
     EXPECT_EQ(doc.record(0, 0), SymbolRecord{});
@@ -98,10 +98,10 @@ TEST_P(ScoreFileRejection, LeavesTheDocumentExactlyAsItWas) {
     doc.dataChanged = true;
     const std::string before = formatScore(doc);
 
-    const auto failure = parseScore(GetParam().bytes, doc);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->message.find("ＮＭＧファイル"), std::string::npos);
-    EXPECT_FALSE(failure->gloss.empty());
+    const Status read = parseScore(GetParam().bytes, doc);
+    ASSERT_FALSE(read.ok());
+    EXPECT_NE(read.failure().message.find("ＮＭＧファイル"), std::string::npos);
+    EXPECT_FALSE(read.failure().gloss.empty());
     EXPECT_EQ(formatScore(doc), before);
     EXPECT_EQ(doc.currentFileName, "/scores/open.nmg");
     EXPECT_TRUE(doc.dataChanged);
@@ -128,8 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"Letters", "1 8 0 1 1 12 4 10 4 6 x 1 0 0 0 0 0 0 0"},
         BadFile{"Decimal", "1.0 8 0 1 0 12 4 10 4"},
         BadFile{"Overflow", "1 8 0 1 1 12 4 10 4 6 4294967296 1 0 0 0 0 0 0 0"},
-        BadFile{"TrailingData", "1 8 0 1 0 12 4 10 4 7"},
-        BadFile{"Binary", "\x89PNG\r\n\x1a\n"}),
+        BadFile{"TrailingData", "1 8 0 1 0 12 4 10 4 7"}, BadFile{"Binary", "\x89PNG\r\n\x1a\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ScoreFileIo, ReadSetsTheFileNameAndOpensOnPageZero) {
@@ -138,13 +137,13 @@ TEST(ScoreFileIo, ReadSetsTheFileNameAndOpensOnPageZero) {
     createNewScore(doc, {0, 1, 0, 8, 12, 10, 4});
     ASSERT_TRUE(insertPage(doc, 1, pageSetupDefaults(doc, 1)));
     const std::string path = dir.file("two.nmg");
-    ASSERT_FALSE(writeScoreFile(doc, path).has_value());
+    ASSERT_TRUE(writeScoreFile(doc, path).ok());
 
     ScoreDocument back;
     back.toolMode = 6;
     back.dataChanged = true;
     back.currentPage = 3;
-    ASSERT_FALSE(readScoreFile(path, back).has_value());
+    ASSERT_TRUE(readScoreFile(path, back).ok());
     EXPECT_EQ(back.currentFileName, path);
     EXPECT_EQ(back.currentPage, 0);
     EXPECT_EQ(back.toolMode, 0);
@@ -158,9 +157,9 @@ TEST(ScoreFileIo, UnreadableFileKeepsTheOpenDocumentAndName) {
     ScoreDocument doc;
     createNewScore(doc, {0, 1, 0, 8, 12, 10, 4});
     doc.currentFileName = "/kept.nmg";
-    const auto failure = readScoreFile(dir.file("absent.nmg"), doc);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->message.find("開けませんでした"), std::string::npos);
+    const Status read = readScoreFile(dir.file("absent.nmg"), doc);
+    ASSERT_FALSE(read.ok());
+    EXPECT_NE(read.failure().message.find("開けませんでした"), std::string::npos);
     EXPECT_EQ(doc.currentFileName, "/kept.nmg");
     EXPECT_EQ(doc.symbolCount(0), 24);
 }
@@ -169,13 +168,13 @@ TEST(ScoreFileIo, FailedWriteIsReportedAndKeepsTheOldFile) {
     test::TempFolder dir;
     ScoreDocument doc;
     createNewScore(doc, {0, 1, 0, 8, 12, 10, 4});
-    const auto failure = writeScoreFile(doc, dir.file("no/such/folder.nmg"));
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->message.find("保存できませんでした"), std::string::npos);
+    const Status written = writeScoreFile(doc, dir.file("no/such/folder.nmg"));
+    ASSERT_FALSE(written.ok());
+    EXPECT_NE(written.failure().message.find("保存できませんでした"), std::string::npos);
 
     const std::string path = dir.file("a.nmg");
     ASSERT_EQ(writeFileAtomically(path, "old"), "");
-    ASSERT_TRUE(writeScoreFile(doc, dir.path()).has_value());
+    ASSERT_FALSE(writeScoreFile(doc, dir.path()).ok());
     EXPECT_EQ(readWholeFile(path).value(), "old");
 }
 

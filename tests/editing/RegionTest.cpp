@@ -14,7 +14,7 @@ namespace {
 using test::EditorTest;
 
 class RegionTest : public EditorTest {
-protected:
+  protected:
     // Draws a region with the armed region tool from (x1, y1) to (x2, y2).
     void drawRegion(int x1, int y1, int x2, int y2) {
         editor.mouseMove(x1, y1);
@@ -162,7 +162,7 @@ TEST_F(RegionTest, ClipboardTextIsExact) {
     arm(kModeClipCopy);
     drawRegion(90, 320, 108, 360);  // L 15, T 40, R 18, B 45
     const auto text = readWholeFile(folder.file(kClipboardDataFile));
-    ASSERT_TRUE(text.has_value());
+    ASSERT_TRUE(text.ok());
     EXPECT_EQ(*text, "15 40 18 45 1\r\n6 16 11 0 0 0 0 0 0 0 \r\n");
     const auto picture = readJpegFile(folder.file(kClipboardPictureFile));
     ASSERT_TRUE(picture.has_value());
@@ -207,17 +207,23 @@ TEST_F(RegionTest, PasteRefusesMissingOrBrokenClipboards) {
     EXPECT_EQ(host.messages.back(), "クリップボードにデータがありません。");
     EXPECT_TRUE(host.selectedModes.empty());
 
-    ASSERT_EQ(writeFileAtomically(folder.file(kClipboardDataFile), "1 2 3 4 1\r\n6 1 1 0 0 0 0 0 0 0 \r\n"), "");
+    ASSERT_EQ(writeFileAtomically(folder.file(kClipboardDataFile),
+                                  "1 2 3 4 1\r\n6 1 1 0 0 0 0 0 0 0 \r\n"),
+              "");
     editor.clipPaste();  // no picture
     EXPECT_TRUE(host.selectedModes.empty());
     EXPECT_NE(host.messages.back().find("画像"), std::string::npos);
 
-    ASSERT_EQ(writeJpegFile(folder.file(kClipboardPictureFile), view, 0, 0, 12, 8), "");
-    ASSERT_EQ(writeFileAtomically(folder.file(kClipboardDataFile), "1 2 3 4 2\r\n6 1 1 0 0 0 0 0 0 0 \r\n"), "");
+    ASSERT_TRUE(writeJpegFile(folder.file(kClipboardPictureFile), view, 0, 0, 12, 8).ok());
+    ASSERT_EQ(writeFileAtomically(folder.file(kClipboardDataFile),
+                                  "1 2 3 4 2\r\n6 1 1 0 0 0 0 0 0 0 \r\n"),
+              "");
     editor.clipPaste();  // too few records
     EXPECT_TRUE(host.selectedModes.empty());
 
-    ASSERT_EQ(writeFileAtomically(folder.file(kClipboardDataFile), "1 2 3 4 1\r\n6 1 1 0 0 0 0 0 0 0 \r\n"), "");
+    ASSERT_EQ(writeFileAtomically(folder.file(kClipboardDataFile),
+                                  "1 2 3 4 1\r\n6 1 1 0 0 0 0 0 0 0 \r\n"),
+              "");
     editor.clipPaste();
     EXPECT_EQ(host.selectedModes.size(), 1u);
 }
@@ -237,8 +243,10 @@ TEST(ClipboardData, MoreThanFiveHundredRecordsAreTruncated) {
 TEST(ClipboardData, RegionsThatNoCopyCouldWriteAreRefused) {
     RegionSelection s;
     // Corners that would overflow the paste preview's pixel arithmetic.
-    EXPECT_EQ(parseClipboardData("1190325608 22 6 0 0", s).status, ClipboardRead::Status::Malformed);
-    EXPECT_EQ(parseClipboardData("0 0 6 -2147483648 0", s).status, ClipboardRead::Status::Malformed);
+    EXPECT_EQ(parseClipboardData("1190325608 22 6 0 0", s).status,
+              ClipboardRead::Status::Malformed);
+    EXPECT_EQ(parseClipboardData("0 0 6 -2147483648 0", s).status,
+              ClipboardRead::Status::Malformed);
     EXPECT_EQ(parseClipboardData("10 0 5 4 0", s).status, ClipboardRead::Status::Malformed);
     EXPECT_EQ(parseClipboardData("0 9 5 4 0", s).status, ClipboardRead::Status::Malformed);
     // Anything a copy writes still reads, a corner just off the page included.

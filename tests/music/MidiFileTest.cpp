@@ -110,12 +110,12 @@ TEST(MidiFile, WrittenAtomicallyAndFailuresReported) {
     auto doc = test::blankScore();
     put(*doc, 0, {kQuarterNoteUp, 20, test::kRowC4});
     const std::string path = dir.file("song.mid");
-    ASSERT_FALSE(writeMidiFile(*doc, everyPage(*doc), path).has_value());
+    ASSERT_TRUE(writeMidiFile(*doc, everyPage(*doc), path).ok());
     EXPECT_EQ(readWholeFile(path).value(), exportMidi(*doc, everyPage(*doc)));
 
-    const auto failure = writeMidiFile(*doc, everyPage(*doc), dir.file("missing/song.mid"));
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->message, "ＭＩＤＩファイルを書き込めませんでした。");
+    const Status written = writeMidiFile(*doc, everyPage(*doc), dir.file("missing/song.mid"));
+    ASSERT_FALSE(written.ok());
+    EXPECT_EQ(written.failure().message, "ＭＩＤＩファイルを書き込めませんでした。");
     EXPECT_FALSE(fileExists(dir.file("missing/song.mid")));
 }
 

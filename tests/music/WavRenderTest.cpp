@@ -44,7 +44,7 @@ uint32_t le(const std::string& b, size_t at, int n) {
 Wav readWav(const std::string& path) {
     Wav wav;
     const auto bytes = readWholeFile(path);
-    if (!bytes || bytes->size() < 12 || bytes->compare(0, 4, "RIFF") != 0 ||
+    if (!bytes.ok() || bytes->size() < 12 || bytes->compare(0, 4, "RIFF") != 0 ||
         bytes->compare(8, 4, "WAVE") != 0) {
         return wav;
     }
@@ -74,15 +74,14 @@ class WavRender : public ::testing::Test {
         auto doc = blankScore();
         put(*doc, 0, {kGClef, 9, 4});
         for (int i = 0; i < 4; ++i) put(*doc, 0, {kQuarterNoteUp, 20 + 4 * i, kRowC5 - i});
-        ASSERT_FALSE(
-            writeMidiFile(*doc, defaultMidiSettings(*doc), dir.file("in.mid")).has_value());
+        ASSERT_TRUE(writeMidiFile(*doc, defaultMidiSettings(*doc), dir.file("in.mid")).ok());
     }
     std::string midi() const { return readWholeFile(dir.file("in.mid")).value(); }
     TempFolder dir;
 };
 
 TEST_F(WavRender, SoundsAsLongAsTheMusicPlusAShortRelease) {
-    ASSERT_FALSE(MidiPlayer().renderToWav(midi(), dir.file("out.wav")).has_value());
+    ASSERT_TRUE(MidiPlayer().renderToWav(midi(), dir.file("out.wav")).ok());
     const Wav wav = readWav(dir.file("out.wav"));
     EXPECT_EQ(wav.channels, 2);
     EXPECT_EQ(wav.rate, 44100);
@@ -104,7 +103,7 @@ TEST_F(WavRender, SoundsAsLongAsTheMusicPlusAShortRelease) {
 
 TEST_F(WavRender, ReplacesAnExistingFileAndLeavesNoTemporaryBehind) {
     ASSERT_EQ(writeFileAtomically(dir.file("out.wav"), "old"), "");
-    ASSERT_FALSE(MidiPlayer().renderToWav(midi(), dir.file("out.wav")).has_value());
+    ASSERT_TRUE(MidiPlayer().renderToWav(midi(), dir.file("out.wav")).ok());
     EXPECT_NEAR(readWav(dir.file("out.wav")).seconds(), 2.5, 0.1);
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
@@ -115,18 +114,18 @@ TEST_F(WavRender, ReplacesAnExistingFileAndLeavesNoTemporaryBehind) {
 }
 
 TEST_F(WavRender, FailuresAreReportedAndWriteNothing) {
-    const auto missingFont =
+    const Status missingFont =
         MidiPlayer(dir.file("none.sf2")).renderToWav(midi(), dir.file("a.wav"));
-    ASSERT_TRUE(missingFont.has_value());
-    EXPECT_EQ(missingFont->message, kSoundFontMissingMessage);
+    ASSERT_FALSE(missingFont.ok());
+    EXPECT_EQ(missingFont.failure().message, kSoundFontMissingMessage);
 
-    const auto notMidi = MidiPlayer().renderToWav("not music", dir.file("b.wav"));
-    ASSERT_TRUE(notMidi.has_value());
-    EXPECT_EQ(notMidi->message, kMidiNotPlayableMessage);
+    const Status notMidi = MidiPlayer().renderToWav("not music", dir.file("b.wav"));
+    ASSERT_FALSE(notMidi.ok());
+    EXPECT_EQ(notMidi.failure().message, kMidiNotPlayableMessage);
 
-    const auto noFolder = MidiPlayer().renderToWav(midi(), dir.file("gone/c.wav"));
-    ASSERT_TRUE(noFolder.has_value());
-    EXPECT_EQ(noFolder->message, kWavWriteFailedMessage);
+    const Status noFolder = MidiPlayer().renderToWav(midi(), dir.file("gone/c.wav"));
+    ASSERT_FALSE(noFolder.ok());
+    EXPECT_EQ(noFolder.failure().message, kWavWriteFailedMessage);
 
     EXPECT_FALSE(fileExists(dir.file("a.wav")));
     EXPECT_FALSE(fileExists(dir.file("b.wav")));
@@ -139,17 +138,17 @@ TEST_F(WavRender, FailuresAreReportedAndWriteNothing) {
 }
 
 TEST_F(WavRender, PlaybackFinishesOrReportsTheMissingDeviceWithoutHanging) {
-    const auto missingFont = MidiPlayer(dir.file("none.sf2")).play(dir.file("in.mid"));
-    ASSERT_TRUE(missingFont.has_value());
-    EXPECT_EQ(missingFont->message, kSoundFontMissingMessage);
+    const Status missingFont = MidiPlayer(dir.file("none.sf2")).play(dir.file("in.mid"));
+    ASSERT_FALSE(missingFont.ok());
+    EXPECT_EQ(missingFont.failure().message, kSoundFontMissingMessage);
 
     // Asked to stop after a moment: returns well before the two seconds of music are over.
     const auto start = std::chrono::steady_clock::now();
     int polls = 0;
-    const auto result = MidiPlayer().play(dir.file("in.mid"), [&polls] { return ++polls > 20; });
+    const Status result = MidiPlayer().play(dir.file("in.mid"), [&polls] { return ++polls > 20; });
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
-    if (result) {
-        EXPECT_EQ(result->message, kAudioDeviceMessage) << result->gloss;
+    if (!result.ok()) {
+        EXPECT_EQ(result.failure().message, kAudioDeviceMessage) << result.failure().gloss;
     }
 }
 

@@ -67,7 +67,7 @@ TEST_F(PaletteCli, ReplayRefusesModesNoCellOffers) {
 TEST_F(PaletteCli, UserSymbolsAreDrawnFromTheFolderWhileTheirFileExists) {
     // Symbol 6: 21 x 11 black cells.
     UserSymbolBits bits{21, 11, std::vector<uint8_t>(21 * 11, 1)};
-    ASSERT_EQ(writeUserSymbolFile(userSymbolPath(dir.path(), 6), bits), "");
+    ASSERT_TRUE(writeUserSymbolFile(userSymbolPath(dir.path(), 6), bits).ok());
     script("u.txt", "mode 105\nclick 300 300\n");
     const auto replay = run("replay --new --pitch 10 --type 3 " + q("u.txt") + " -o " + q("u.nmg"));
     ASSERT_EQ(replay.status, 0) << replay.err;

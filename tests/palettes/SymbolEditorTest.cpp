@@ -52,8 +52,11 @@ class SymbolEditorTest : public ::testing::Test {
         editor.gridMouseDown(MouseButton::Left, 10 * c + 5, 10 * r + 5);
         editor.gridMouseUp();
     }
+    // The slot's file, or nothing when it was not written.
     std::optional<std::string> file(int number) {
-        return readWholeFile(userSymbolPath(folder.path(), number));
+        const Expected<std::string> bytes = readWholeFile(userSymbolPath(folder.path(), number));
+        if (!bytes.ok()) return std::nullopt;
+        return *bytes;
     }
 
     test::TempFolder folder;

@@ -50,9 +50,9 @@ TEST(UserSymbolFile, MalformedTextIsNoSymbol) {
 TEST(UserSymbolStore, RebuildsFromTheFilesAndSkipsBadOnes) {
     test::TempFolder folder;
     ensureDirectory(userSymbolFolder(folder.path()));
-    ASSERT_EQ(writeUserSymbolFile(userSymbolPath(folder.path(), 1), {2, 1, {1, 0}}), "");
+    ASSERT_TRUE(writeUserSymbolFile(userSymbolPath(folder.path(), 1), {2, 1, {1, 0}}).ok());
     ASSERT_EQ(writeFileAtomically(userSymbolPath(folder.path(), 2), "3 3\r\n1 1\r\n"), "");
-    ASSERT_EQ(writeUserSymbolFile(userSymbolPath(folder.path(), 96), {1, 1, {1}}), "");
+    ASSERT_TRUE(writeUserSymbolFile(userSymbolPath(folder.path(), 96), {1, 1, {1}}).ok());
 
     UserSymbolStore store;
     store.rebuild(folder.path());

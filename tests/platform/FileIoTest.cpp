@@ -2,13 +2,14 @@
 
 #include "platform/AtomicFile.h"
 
-#include <csignal>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
 
 #include "TempFolder.h"
 
@@ -68,7 +69,8 @@ TEST(AtomicWrite, KilledWriterLeavesTheOldOrTheNewFileWhole) {
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
         const std::string now = readWholeFile(path).value();
-        EXPECT_TRUE(now == oldBytes || now == newBytes) << "a torn file of " << now.size() << " bytes";
+        EXPECT_TRUE(now == oldBytes || now == newBytes)
+            << "a torn file of " << now.size() << " bytes";
     }
 }
 
@@ -123,8 +125,12 @@ TEST(AtomicWrite, KeepsThePermissionsOfTheReplacedFile) {
 
 TEST(FileHelpers, ReadMissingOrFolderGivesNothing) {
     test::TempFolder dir;
-    EXPECT_FALSE(readWholeFile(dir.file("none")).has_value());
-    EXPECT_FALSE(readWholeFile(dir.path()).has_value());
+    const Expected<std::string> none = readWholeFile(dir.file("none"));
+    ASSERT_FALSE(none.ok());
+    EXPECT_EQ(none.failure().gloss, reasonOf(ENOENT).gloss);
+    const Expected<std::string> folder = readWholeFile(dir.path());
+    ASSERT_FALSE(folder.ok());
+    EXPECT_EQ(folder.failure().gloss, reasonOf(EISDIR).gloss);
     EXPECT_FALSE(fileExists(dir.path()));
     EXPECT_TRUE(ensureDirectory(dir.file("NMK")));
     EXPECT_TRUE(directoryExists(dir.file("NMK")));
@@ -138,23 +144,26 @@ TEST(FileHelpers, ReadMissingOrFolderGivesNothing) {
 TEST(FileHelpers, FilesMadeBesideATargetAreNewFilesThereWithTheUsualPermissions) {
     test::TempFolder dir;
     const mode_t before = ::umask(022);
-    std::string first, second;
-    const int a = createFileBeside(dir.file("out.pdf"), ".tmp-", first);
-    const int b = createFileBeside(dir.file("out.pdf"), ".tmp-", second);
+    const Expected<CreatedFile> a = createFileBeside(dir.file("out.pdf"), ".tmp-");
+    const Expected<CreatedFile> b = createFileBeside(dir.file("out.pdf"), ".tmp-");
     ::umask(before);
-    ASSERT_GE(a, 0);
-    ASSERT_GE(b, 0);
-    ::close(a);
-    ::close(b);
+    ASSERT_TRUE(a.ok());
+    ASSERT_TRUE(b.ok());
+    ::close(a->fd);
+    ::close(b->fd);
+    const std::string& first = a->path;
+    const std::string& second = b->path;
     EXPECT_NE(first, second);
     EXPECT_EQ(folderOf(first), dir.path());
     EXPECT_EQ(std::filesystem::path(first).filename().string().rfind(".tmp-", 0), 0u);
     EXPECT_EQ(std::filesystem::status(first).permissions(), std::filesystem::perms(0644));
     EXPECT_EQ(std::filesystem::file_size(first), 0u);
 
-    std::string none = "unchanged";
-    EXPECT_LT(createFileBeside(dir.file("missing/out.pdf"), ".tmp-", none), 0);
-    EXPECT_EQ(none, "");
+    const Expected<CreatedFile> none = createFileBeside(dir.file("missing/out.pdf"), ".tmp-");
+    ASSERT_FALSE(none.ok());
+    EXPECT_EQ(none.failure().message, reasonOf(ENOENT).text);
+    EXPECT_EQ(none.failure().gloss,
+              "cannot create a file in the folder: No such file or directory");
     EXPECT_NE(errnoText("cannot create").find("cannot create: "), std::string::npos);
 }
 

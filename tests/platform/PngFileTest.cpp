@@ -16,9 +16,9 @@ TEST(PngFile, RoundTripKeepsEveryPixel) {
         for (int x = 0; x < 37; ++x) c.setPixel(x, y, rgb(x * 7, y * 11, (x * y) % 256));
     test::TempFolder dir;
     const std::string path = dir.file("page.png");
-    ASSERT_EQ(writePngFile(c, path), "");
+    ASSERT_TRUE(writePngFile(c, path).ok());
     const auto bytes = readWholeFile(path);
-    ASSERT_TRUE(bytes);
+    ASSERT_TRUE(bytes.ok());
     EXPECT_EQ(bytes->substr(1, 3), "PNG");
     const auto back = readPngFile(path);
     ASSERT_TRUE(back);
@@ -30,8 +30,14 @@ TEST(PngFile, RoundTripKeepsEveryPixel) {
 TEST(PngFile, FailuresAreReportedNotHidden) {
     test::TempFolder dir;
     const Canvas c(4, 4);
-    EXPECT_NE(writePngFile(c, dir.file("missing/page.png")), "");
-    EXPECT_NE(writePngFile(Canvas(), dir.file("empty.png")), "");
+    const Status noFolder = writePngFile(c, dir.file("missing/page.png"));
+    ASSERT_FALSE(noFolder.ok());
+    EXPECT_EQ(noFolder.failure().message,
+              "ファイルに保存できませんでした。\n" + dir.file("missing/page.png"));
+    const Status empty = writePngFile(Canvas(), dir.file("empty.png"));
+    ASSERT_FALSE(empty.ok());
+    EXPECT_EQ(empty.failure().gloss,
+              "cannot write " + dir.file("empty.png") + ": the image cannot be encoded as PNG");
     ASSERT_EQ(writeFileAtomically(dir.file("text.png"), "not a picture"), "");
     EXPECT_FALSE(readPngFile(dir.file("text.png")));
     EXPECT_FALSE(readPngFile(dir.file("absent.png")));

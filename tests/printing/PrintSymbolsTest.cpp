@@ -224,7 +224,7 @@ TEST(PrintSymbols, UserSymbolsPrintWhileTheirFileExists) {
     test::TempFolder folder;
     ensureDirectory(userSymbolFolder(folder.path()));
     UserSymbolBits bits{3, 3, {1, 1, 1, 0, 0, 0, 1, 0, 1}};
-    ASSERT_EQ(writeUserSymbolFile(userSymbolPath(folder.path(), 5), bits), "");
+    ASSERT_TRUE(writeUserSymbolFile(userSymbolPath(folder.path(), 5), bits).ok());
     UserSymbolStore store;
     store.rebuild(folder.path());
 

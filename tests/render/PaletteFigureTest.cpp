@@ -172,7 +172,7 @@ class UserSymbols : public ::testing::Test {
   protected:
     UserSymbols() { ensureDirectory(userSymbolFolder(folder.path())); }
     void save(int number, const UserSymbolBits& bits) {
-        ASSERT_EQ(writeUserSymbolFile(userSymbolPath(folder.path(), number), bits), "");
+        ASSERT_TRUE(writeUserSymbolFile(userSymbolPath(folder.path(), number), bits).ok());
     }
     static UserSymbolBits solid(int w, int h, bool border = true) {
         UserSymbolBits b{w, h, std::vector<uint8_t>(static_cast<size_t>(w * h), 0)};

@@ -41,13 +41,14 @@ TEST(EditorCommandLine, HelpAndVersionWinOverEverythingElse) {
 TEST(EditorCommandLine, NamesWhyAScoreCannotBeOpened) {
     test::TempFolder folder;
     const std::string missing = folder.file("missing.nmg");
-    const auto failure = unreadableScore(missing);
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->message, "ファイルを開けませんでした。\n" + missing);
-    EXPECT_EQ(failure->gloss, "cannot open " + missing + ": No such file or directory");
-    EXPECT_EQ(unreadableScore(folder.path())->gloss,
+    const Status missingScore = unreadableScore(missing);
+    ASSERT_FALSE(missingScore.ok());
+    EXPECT_EQ(missingScore.failure().message, "ファイルを開けませんでした。\n" + missing);
+    EXPECT_EQ(missingScore.failure().gloss,
+              "cannot open " + missing + ": No such file or directory");
+    EXPECT_EQ(unreadableScore(folder.path()).failure().gloss,
               "cannot open " + folder.path() + ": it is a folder");
-    EXPECT_FALSE(unreadableScore(std::string(NOMA_EXAMPLE_SCORE)));
+    EXPECT_TRUE(unreadableScore(std::string(NOMA_EXAMPLE_SCORE)).ok());
 }
 
 }  // namespace

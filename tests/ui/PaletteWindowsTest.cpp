@@ -43,7 +43,6 @@ class PaletteWindowsTest : public test::EditorWindowsTest {
     void click(PaletteImage* image, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(image, button, {}, QPoint(x, y));
     }
-
 };
 
 TEST_F(PaletteWindowsTest, PianoPaletteArmsReleasesTheMainButtonAndDisarmsOnClose) {
@@ -100,7 +99,7 @@ TEST_F(PaletteWindowsTest, EditorSavesADrawingThatThePaletteThenOffers) {
     click(kigou->grid(), 205, 205);
     kigou->findChild<QSpinBox*>("UpDown1")->setValue(9);
     kigou->findChild<QPushButton*>("HozonB")->click();
-    EXPECT_EQ(readWholeFile(userSymbolPath(folder.path(), 9)),
+    EXPECT_EQ(readWholeFile(userSymbolPath(folder.path(), 9)).value_or(""),
               "3 3\r\n0 0 0 \r\n0 1 0 \r\n0 0 0 \r\n");
     // Slot 8: the list's first cell of its second row.
     EXPECT_EQ(kigou->list()->image().pixel(24, 74), qRgb(0, 0, 0));
