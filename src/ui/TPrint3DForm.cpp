@@ -14,8 +14,8 @@
 #include <QSpinBox>
 
 #include "app/Workspace.h"
-#include "platform/Dialogs.h"
 #include "platform/AtomicFile.h"
+#include "platform/Dialogs.h"
 #include "platform/FileIo.h"
 #include "ui/QtPrinter.h"
 
@@ -155,9 +155,10 @@ void TPrint3DForm::build() {
 // Setters go in as lambdas: member-function pointers captured in these slots were read from a
 // stale stack address in the sanitized GCC 12 build.
 void TPrint3DForm::forwardValue(QSpinBox* box, std::function<void(PrintForm&, int)> set) {
-    connect(box, qOverload<int>(&QSpinBox::valueChanged), this, [this, set = std::move(set)](int v) {
-        if (form_ != nullptr && !refreshing_) set(*form_, v);
-    });
+    connect(box, qOverload<int>(&QSpinBox::valueChanged), this,
+            [this, set = std::move(set)](int v) {
+                if (form_ != nullptr && !refreshing_) set(*form_, v);
+            });
 }
 
 bool TPrint3DForm::runFor(PrintForm& form) {
@@ -251,8 +252,8 @@ bool TPrint3DForm::choosePdfFile() {
     if (!QString::fromStdString(path).endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
     // A device, a FIFO or a read-only file is never printed over.
     if (const auto problem = outputProblem(path)) {
-        dialogs.message("ファイルに保存できませんでした。\n" + path + "\n" + problem->text, kConfirmTitle,
-                        Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        dialogs.message("ファイルに保存できませんでした。\n" + path + "\n" + problem->text,
+                        kConfirmTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
         return false;
     }
     if (fileExists(path) &&
@@ -288,7 +289,7 @@ void TPrint3DForm::printClicked() {
         });
     printing_ = false;
     progress.close();
-    if (!lastResult_.failure.empty()) {
+    if (!lastResult_.status.ok()) {
         // The printer refused the job: say so and let the user choose another.
         QMessageBox::warning(this, kConfirmTitle, "印刷できませんでした。");
         return;
