@@ -65,9 +65,9 @@ int runPrint(Args& args) {
     ScoreDocument doc;
     loadScore(args.inputFile(), doc);
     // A job that would print nothing: a file without a page is of no use.
-    const auto [first, last] = pageRange(args, doc.header.pageCount,
-                                         {"印刷するページがありません。",
-                                          "nothing to print: the first page comes after the last"});
+    const auto [first, last] = pageRange(
+        args, doc.header.pageCount,
+        {"印刷するページがありません。", "nothing to print: the first page comes after the last"});
     UserSymbolStore userSymbols;
     userSymbols.rebuild(args.folder());
     FilePrinter printer(out, format, settings.dpi, paper);
@@ -76,10 +76,8 @@ int runPrint(Args& args) {
                                                        : kOrientationPortrait);
     FixedControls controls(copies, first, last);
     const PrintJobResult result = runPrintJob(doc, settings, &userSymbols, controls, printer);
-    if (!result.failure.empty()) {
-        throw Refused{{"ファイルに保存できませんでした。\n" + out,
-                       "cannot write " + out + ": " + result.failure}};
-    }
+    // The file printer's failure names the file and says why.
+    if (!result.status.ok()) throw Refused{result.status.failure()};
     return kExitOk;
 }
 

@@ -118,14 +118,14 @@ std::unique_ptr<std::vector<ShapeRow>> ellipseShape(int64_t w, int64_t h) {
     return rows;
 }
 
-// Shapes are kept per thread for the sizes a page draws again and again (dots, heads, marks);
+// Shapes are kept for the sizes a page draws again and again (dots, heads, marks);
 // bigger ones and any beyond the count limit are worked out row by row each time.
 constexpr int64_t kMaxKeptSide = 256;
 constexpr size_t kMaxKeptShapes = 4096;
 
 const std::vector<ShapeRow>* keptShape(int64_t w, int64_t h) {
     if (w > kMaxKeptSide || h > kMaxKeptSide) return nullptr;
-    thread_local std::unordered_map<int64_t, std::unique_ptr<std::vector<ShapeRow>>> shapes;
+    static std::unordered_map<int64_t, std::unique_ptr<std::vector<ShapeRow>>> shapes;
     const int64_t key = w * (kMaxKeptSide + 1) + h;
     const auto found = shapes.find(key);
     if (found != shapes.end()) return found->second.get();

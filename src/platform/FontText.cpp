@@ -6,14 +6,12 @@
 
 #include <cstdint>
 #include <map>
-#include <mutex>
 
 #include "platform/Utf8.h"
 
 namespace noma {
 
 namespace {
-
 
 struct Glyph {
     int advance = 0;
@@ -55,8 +53,8 @@ std::string findJapaneseFace() {
     return fallback;
 }
 
-// The one face, loaded on first use and shared by every canvas; text is drawn from the
-// user-interface thread and by the command-line tool, so a lock is all the sharing needs.
+// The one face, loaded on first use and shared by every canvas. Text is drawn only on the
+// thread that draws pages (the MIDI player's thread never draws), so nothing here is locked.
 class Face {
   public:
     static Face& instance() {
@@ -67,7 +65,6 @@ class Face {
     const std::string& path() const { return path_; }
 
     TextLayout layout(const std::u32string& text, int pointSize, int dpi) {
-        std::lock_guard lock(mutex_);
         TextLayout out;
         if (face_ == nullptr || !select(pointSize, dpi)) {
             const int pixels = std::max(1, pointSize * dpi / 72);
@@ -121,6 +118,10 @@ class Face {
     const Glyph& glyph(char32_t c, int pointSize, int dpi) {
         const auto key = std::make_pair(sizeKey(pointSize, dpi), c);
         if (const auto found = glyphs_.find(key); found != glyphs_.end()) return found->second;
+        // Every size and character stays, up to a bound that only a long session of prints
+        // at ever new resolutions reaches.
+        constexpr size_t kMaxGlyphs = 16384;
+        if (glyphs_.size() >= kMaxGlyphs) glyphs_.clear();
         Glyph& g = glyphs_[key];
         if (FT_Load_Char(face_, c, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME) != 0)
             return g;
@@ -155,7 +156,6 @@ class Face {
     uint64_t selected_ = 0;
     std::map<uint64_t, LineMetrics> metrics_;
     std::map<std::pair<uint64_t, char32_t>, Glyph> glyphs_;
-    std::mutex mutex_;
 };
 
 }  // namespace

@@ -102,26 +102,33 @@ bool deflateRgb(const Canvas& picture, std::string& out) {
 }  // namespace
 
 PdfWriter::PdfWriter(const std::string& path, std::string title)
-    : file_(path, ".noma-print-"), title_(std::move(title)) {
+    : path_(path), file_(path, ".noma-print-"), title_(std::move(title)) {
     open();
 }
 
 PdfWriter::~PdfWriter() = default;
 
-bool PdfWriter::open() {
-    if (!file_.ok()) return fail(file_.failure());
+void PdfWriter::open() {
+    if (!file_.ok()) {
+        fail(file_.failure());
+        return;
+    }
     write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
     beginObject();  // the catalog
     write("<< /Type /Catalog /Pages 2 0 R >>\nendobj\n");
     objectOffsets_.push_back(0);  // the page tree comes last, when the pages are known
     beginObject();                // the document information
     write("<< /Title " + pdfText(title_) + " /Producer (NOMA) >>\nendobj\n");
-    return failure_.empty();
 }
 
-bool PdfWriter::fail(const std::string& reason) {
-    if (failure_.empty()) failure_ = reason;
-    return false;
+void PdfWriter::fail(const std::string& reason) {
+    if (reason_.empty()) reason_ = reason;
+}
+
+Status PdfWriter::status() const {
+    if (reason_.empty()) return {};
+    return Failure{"ファイルに保存できませんでした。\n" + path_,
+                   "cannot write " + path_ + ": " + reason_};
 }
 
 int PdfWriter::beginObject() {
@@ -136,7 +143,7 @@ void PdfWriter::write(const std::string& text) {
 }
 
 void PdfWriter::writeBytes(const void* data, size_t size) {
-    if (!failure_.empty()) return;
+    if (!reason_.empty()) return;
     if (!file_.write(std::string_view(static_cast<const char*>(data), size))) {
         fail(file_.failure());
         return;
@@ -144,16 +151,20 @@ void PdfWriter::writeBytes(const void* data, size_t size) {
     offset_ += size;
 }
 
-bool PdfWriter::addPage(const Canvas& picture, int dpi) {
-    if (!failure_.empty()) return false;
-    if (finished_) return fail("the document is finished");
-    if (picture.width() <= 0 || picture.height() <= 0 || dpi <= 0) return fail("empty page");
+Status PdfWriter::addPage(const Canvas& picture, int dpi) {
+    if (!reason_.empty()) return status();
+    if (finished_) fail("the document is finished");
+    if (picture.width() <= 0 || picture.height() <= 0 || dpi <= 0) fail("empty page");
+    if (!reason_.empty()) return status();
     // Print pages are grey; a picture with colour goes through the general compressor.
     std::string samples;
     const bool grey = deflateGreyRuns(picture, samples);
     if (!grey) {
         samples.clear();
-        if (!deflateRgb(picture, samples)) return fail("the page cannot be compressed");
+        if (!deflateRgb(picture, samples)) {
+            fail("the page cannot be compressed");
+            return status();
+        }
     }
 
     const int image = beginObject();
@@ -178,19 +189,20 @@ bool PdfWriter::addPage(const Canvas& picture, int dpi) {
           "] /Resources << /XObject << /Im0 " + std::to_string(image) + " 0 R >> >> /Contents " +
           std::to_string(contents) + " 0 R >>\nendobj\n");
     pageObjects_.push_back(page);
-    return failure_.empty();
+    return status();
 }
 
-bool PdfWriter::finish() {
-    if (!failure_.empty()) {
+Status PdfWriter::finish() {
+    if (!reason_.empty()) {
         file_.abandon();
-        return fail("the document cannot be written");
+        return status();
     }
-    if (finished_) return true;
+    if (finished_) return {};
     // Readers refuse a document without pages; there is nothing to show anyway.
     if (pageObjects_.empty()) {
         file_.abandon();
-        return fail("no page was printed");
+        fail("no page was printed");
+        return status();
     }
     objectOffsets_[kPagesObject - 1] = offset_;
     std::string kids;
@@ -210,13 +222,13 @@ bool PdfWriter::finish() {
           std::to_string(kCatalogObject) + " 0 R /Info " + std::to_string(kInfoObject) +
           " 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n");
 
-    if (failure_.empty() && !file_.commit()) fail(file_.failure());
-    if (!failure_.empty()) {
+    if (reason_.empty() && !file_.commit()) fail(file_.failure());
+    if (!reason_.empty()) {
         file_.abandon();
-        return false;
+        return status();
     }
     finished_ = true;
-    return true;
+    return {};
 }
 
 }  // namespace noma

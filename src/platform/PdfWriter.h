@@ -7,6 +7,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Canvas.h"
+#include "platform/Status.h"
 
 namespace noma {
 
@@ -22,28 +23,29 @@ class PdfWriter {
     PdfWriter& operator=(const PdfWriter&) = delete;
 
     // Appends a page the size of `picture` at `dpi` dots per inch, showing it whole.
-    bool addPage(const Canvas& picture, int dpi);
+    Status addPage(const Canvas& picture, int dpi);
     // Writes the page tree and the cross-reference table and puts the file in place; a
     // document without pages is not written.
-    bool finish();
+    Status finish();
 
     int pageCount() const { return static_cast<int>(pageObjects_.size()); }
-    // Why the last call failed (English); empty while everything went well.
-    const std::string& failure() const { return failure_; }
+    // How the writer stands: the first failure (opening the file included) stays.
+    Status status() const;
 
   private:
-    bool open();
-    bool fail(const std::string& reason);
+    void open();
+    void fail(const std::string& reason);
     int beginObject();
     void write(const std::string& text);
     void writeBytes(const void* data, size_t size);
 
+    std::string path_;
     AtomicFile file_;
     std::string title_;
     uint64_t offset_ = 0;
     std::vector<uint64_t> objectOffsets_;  // object n at index n - 1; 0 while not written
     std::vector<int> pageObjects_;
-    std::string failure_;
+    std::string reason_;  // why it failed (English); empty while all goes well
     bool finished_ = false;
 };
 

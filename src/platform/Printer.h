@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/Canvas.h"
+#include "platform/Status.h"
 
 namespace noma {
 
@@ -24,17 +25,16 @@ class Printer {
     virtual bool runSetupDialog() = 0;
     virtual void setJobTitle(const std::string& title) = 0;
 
-    // The job: begin, then pages separated by newPage, then end. False, with failure() telling
-    // why, when the printer refuses.
-    virtual bool beginDocument() = 0;
+    // The job: begin, then pages separated by newPage, then end. Each step fails with the
+    // printer's reason when the printer refuses.
+    virtual Status beginDocument() = 0;
     // The printable area of the current page in printer pixels, known once the job has begun.
     virtual int pageWidth() const = 0;
     virtual int pageHeight() const = 0;
     // Puts the picture on the current page, its (0, 0) at the printable area's corner.
-    virtual bool printPage(const Canvas& picture) = 0;
-    virtual bool newPage() = 0;
-    virtual bool endDocument() = 0;
-    virtual std::string failure() const = 0;
+    virtual Status printPage(const Canvas& picture) = 0;
+    virtual Status newPage() = 0;
+    virtual Status endDocument() = 0;
 };
 
 }  // namespace noma

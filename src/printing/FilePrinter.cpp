@@ -7,7 +7,10 @@
 namespace noma {
 
 FilePrinter::FilePrinter(std::string path, Format format, int dpi, int paperCode)
-    : path_(std::move(path)), format_(format), dpi_(dpi), paperCode_(paperCode) {}
+    : FilePrinter(std::move(path), format, dpi, paperCode, paperSize(paperCode)) {}
+
+FilePrinter::FilePrinter(std::string path, Format format, int dpi, int paperCode, PaperSize sheet)
+    : path_(std::move(path)), format_(format), dpi_(dpi), paperCode_(paperCode), sheet_(sheet) {}
 
 void FilePrinter::setOrientation(int orientation) {
     if (orientation == kOrientationPortrait || orientation == kOrientationLandscape)
@@ -15,57 +18,64 @@ void FilePrinter::setOrientation(int orientation) {
 }
 
 int FilePrinter::pageWidth() const {
-    const PaperSize paper = paperSize(paperCode_);
     return millimetresToPixels(
-        orientation_ == kOrientationLandscape ? paper.heightMm : paper.widthMm, dpi_);
+        orientation_ == kOrientationLandscape ? sheet_.heightMm : sheet_.widthMm, dpi_);
 }
 
 int FilePrinter::pageHeight() const {
-    const PaperSize paper = paperSize(paperCode_);
     return millimetresToPixels(
-        orientation_ == kOrientationLandscape ? paper.widthMm : paper.heightMm, dpi_);
+        orientation_ == kOrientationLandscape ? sheet_.widthMm : sheet_.heightMm, dpi_);
 }
 
-bool FilePrinter::fail(const std::string& reason) {
-    if (failure_.empty()) failure_ = reason;
-    return false;
+Status FilePrinter::fail(const std::string& reason) {
+    return fail(Failure{"ファイルに保存できませんでした。\n" + path_,
+                        "cannot write " + path_ + ": " + reason});
 }
 
-bool FilePrinter::beginDocument() {
+Status FilePrinter::fail(const Status& status) {
+    if (state_.ok()) state_ = status;
+    return state_;
+}
+
+Status FilePrinter::beginDocument() {
     if (dpi_ <= 0) return fail("no resolution");
     if (format_ == Format::Pdf) {
         pdf_ = std::make_unique<PdfWriter>(path_, title_);
-        if (!pdf_->failure().empty()) return fail(pdf_->failure());
+        if (Status opened = pdf_->status(); !opened.ok()) return fail(opened);
     }
     pageOpen_ = true;
-    return true;
+    return {};
 }
 
-bool FilePrinter::printPage(const Canvas& picture) {
+Status FilePrinter::printPage(const Canvas& picture) {
     if (!pageOpen_) return fail("no page to print on");
     ++pages_;
-    if (format_ == Format::Pdf) return pdf_->addPage(picture, dpi_) || fail(pdf_->failure());
+    if (format_ == Format::Pdf) {
+        Status added = pdf_->addPage(picture, dpi_);
+        return added.ok() ? added : fail(added);
+    }
     if (pages_ == 1) {
         png_ = encodePng(picture);
         if (png_.empty()) return fail("the page cannot be encoded as PNG");
     }
-    return true;
+    return {};
 }
 
-bool FilePrinter::newPage() {
+Status FilePrinter::newPage() {
     ++breaks_;
-    return true;
+    return {};
 }
 
-bool FilePrinter::endDocument() {
+Status FilePrinter::endDocument() {
     pageOpen_ = false;
     if (format_ == Format::Pdf) {
         if (!pdf_) return fail("the document was not begun");
-        return pdf_->finish() || fail(pdf_->failure());
+        Status finished = pdf_->finish();
+        return finished.ok() ? finished : fail(finished);
     }
     if (pages_ == 0) return fail("no page was printed");
     const std::string reason = writeFileAtomically(path_, png_);
-    return reason.empty() || fail(reason);
+    return reason.empty() ? Status() : fail(reason);
 }
 
 }  // namespace noma

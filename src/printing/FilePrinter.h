@@ -5,17 +5,21 @@
 
 #include "platform/PdfWriter.h"
 #include "platform/Printer.h"
+#include "printing/PaperSize.h"
 
 namespace noma {
 
 // A printer that prints into a file at a chosen resolution and paper: a PDF of every page,
-// or a PNG of the first page only. The printable area is the whole sheet. noma-cli prints
-// through it, and tests see exactly what a printer would be sent.
+// or a PNG of the first page only. The printable area is the whole sheet. noma-cli and the
+// editor's print to a PDF file go through it, so the same job gives the same file; tests see
+// exactly what a printer would be sent.
 class FilePrinter final : public Printer {
   public:
     enum class Format { Pdf, Png };
 
     FilePrinter(std::string path, Format format, int dpi, int paperCode);
+    // A sheet of any size; `paperCode` is what the printer reports for it.
+    FilePrinter(std::string path, Format format, int dpi, int paperCode, PaperSize sheet);
 
     std::string deviceName() const override { return path_; }
     int dpi() const override { return dpi_; }
@@ -25,25 +29,27 @@ class FilePrinter final : public Printer {
     bool runSetupDialog() override { return false; }
     void setJobTitle(const std::string& title) override { title_ = title; }
 
-    bool beginDocument() override;
+    Status beginDocument() override;
     int pageWidth() const override;
     int pageHeight() const override;
-    bool printPage(const Canvas& picture) override;
-    bool newPage() override;
-    bool endDocument() override;
-    std::string failure() const override { return failure_; }
+    Status printPage(const Canvas& picture) override;
+    Status newPage() override;
+    Status endDocument() override;
 
     // What the job did, for tests: pages printed and page breaks.
     int pagesPrinted() const { return pages_; }
     int pageBreaks() const { return breaks_; }
 
   private:
-    bool fail(const std::string& reason);
+    // The first failure stays the job's failure.
+    Status fail(const std::string& reason);
+    Status fail(const Status& status);
 
     std::string path_;
     Format format_;
     int dpi_;
     int paperCode_;
+    PaperSize sheet_;
     int orientation_ = 1;
     std::string title_;
     std::unique_ptr<PdfWriter> pdf_;
@@ -51,7 +57,7 @@ class FilePrinter final : public Printer {
     int pages_ = 0;
     int breaks_ = 0;
     bool pageOpen_ = false;
-    std::string failure_;
+    Status state_;
 };
 
 }  // namespace noma

@@ -20,10 +20,8 @@ PrintJobResult runPrintJob(const ScoreDocument& doc, const PrintSettings& settin
     const int pageCount = std::clamp(doc.header.pageCount, 0, kMaxPages);
 
     printer.setJobTitle(kPrintJobTitle);
-    if (!printer.beginDocument()) {
-        result.failure = printer.failure();
-        return result;
-    }
+    result.status = printer.beginDocument();
+    if (!result.status.ok()) return result;
     // One picture for every page, so memory does not grow with the length of the job.
     Canvas picture;
     bool stop = false;
@@ -39,8 +37,8 @@ PrintJobResult runPrintJob(const ScoreDocument& doc, const PrintSettings& settin
             }
             drawPrintPage(picture, doc, page, raster, options);
             if (translated) drawTranslatedText(picture, doc, page, raster, options);
-            if (!printer.printPage(picture)) {
-                result.failure = printer.failure();
+            result.status = printer.printPage(picture);
+            if (!result.status.ok()) {
                 stop = true;
                 break;
             }
@@ -52,13 +50,15 @@ PrintJobResult runPrintJob(const ScoreDocument& doc, const PrintSettings& settin
             }
             const bool last =
                 copy >= controls.copies() && page >= std::min(controls.lastPage(), pageCount) - 1;
-            if (!last && !printer.newPage()) {
-                result.failure = printer.failure();
-                stop = true;
+            if (!last) {
+                result.status = printer.newPage();
+                stop = !result.status.ok();
             }
         }
     }
-    if (!printer.endDocument() && result.failure.empty()) result.failure = printer.failure();
+    // The job's failure is the first one; ending is still tried after it.
+    Status ended = printer.endDocument();
+    if (result.status.ok()) result.status = std::move(ended);
     return result;
 }
 

@@ -4,6 +4,7 @@
 
 #include "document/ScoreDocument.h"
 #include "platform/Printer.h"
+#include "platform/Status.h"
 #include "printing/PrintPage.h"
 #include "printing/PrintRaster.h"
 
@@ -42,7 +43,7 @@ class JobControls {
 struct PrintJobResult {
     int pages = 0;           // pages sent to the printer
     bool cancelled = false;  // stopped by pagePrinted
-    std::string failure;     // the printer's reason when it refused; empty when all went well
+    Status status;           // the printer's refusal, when it refused
 };
 
 // The print job: every copy is the whole range in page order (collated), each page drawn

@@ -1,11 +1,9 @@
 #include "render/Templates.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <span>
 #include <tuple>
 #include <unordered_map>
@@ -166,25 +164,15 @@ Mask scaleMask(const Mask& mask, int width, int height) {
 }
 
 const Mask& scaledTemplate(TemplateId id, int width, int height) {
-    // A screen page uses a handful of sizes; printing adds a few more per job. Masks stay for
-    // the program's life, so each thread remembers the last size of every template it stamped
-    // and takes the lock only when the size changes.
-    struct Recent {
-        int width = -1;
-        int height = -1;
-        const Mask* mask = nullptr;
-    };
-    thread_local std::array<Recent, kTemplateCount> recent;
-    Recent& last = recent[static_cast<size_t>(id)];
-    if (last.mask != nullptr && last.width == width && last.height == height) return *last.mask;
-
-    static std::mutex mutex;
-    static std::map<std::tuple<int, int, int>, std::unique_ptr<Mask>> cache;
-    std::lock_guard lock(mutex);
-    auto& slot = cache[{static_cast<int>(id), width, height}];
-    if (!slot) slot = std::make_unique<Mask>(scaleMask(templateMask(id), width, height));
-    last = {width, height, slot.get()};
-    return *slot;
+    // A screen page uses a handful of sizes and printing a few more per job, and enlarging a
+    // template for print costs more than stamping it, so each size is made once. Sessions
+    // that print at ever new sizes start the masks afresh instead of growing without end.
+    constexpr size_t kMaxMasks = 1024;
+    static std::map<std::tuple<int, int, int>, Mask> masks;
+    const std::tuple<int, int, int> key{static_cast<int>(id), width, height};
+    if (const auto found = masks.find(key); found != masks.end()) return found->second;
+    if (masks.size() >= kMaxMasks) masks.clear();
+    return masks.emplace(key, scaleMask(templateMask(id), width, height)).first->second;
 }
 
 void stampMask(Canvas& canvas, const Mask& mask, int x0, int y0, Rgb ink) {
@@ -208,36 +196,19 @@ void stampMask(Canvas& canvas, const Mask& mask, int x0, int y0, Rgb ink) {
 
 namespace {
 
-// The figures kept on this thread; they stay for the thread's life, so pointers to them do.
+// The figures kept so far; they stay for the program's life, so pointers to them do.
 std::unordered_map<uint64_t, std::unique_ptr<KeptFigure>>& keptFigures() {
-    thread_local std::unordered_map<uint64_t, std::unique_ptr<KeptFigure>> figures;
+    static std::unordered_map<uint64_t, std::unique_ptr<KeptFigure>> figures;
     return figures;
-}
-
-// The last figure found per slot, in front of the map: every figure drawn asks.
-struct RecentKept {
-    bool used = false;
-    uint64_t key = 0;
-    KeptFigure* figure = nullptr;
-};
-constexpr size_t kRecentSlots = 256;
-
-RecentKept& recentSlot(uint64_t key) {
-    thread_local std::array<RecentKept, kRecentSlots> recent;
-    return recent[static_cast<size_t>((key * 0x9E3779B97F4A7C15u) >> 56) % kRecentSlots];
 }
 
 }  // namespace
 
 bool findKeptFigure(uint64_t key, KeptFigure*& figure) {
-    RecentKept& slot = recentSlot(key);
-    if (!slot.used || slot.key != key) {
-        auto& figures = keptFigures();
-        const auto found = figures.find(key);
-        if (found == figures.end()) return false;
-        slot = {true, key, found->second.get()};
-    }
-    figure = slot.figure;
+    const auto& figures = keptFigures();
+    const auto found = figures.find(key);
+    if (found == figures.end()) return false;
+    figure = found->second.get();
     return true;
 }
 

@@ -52,7 +52,8 @@ const Mask& templateMask(TemplateId id);
 // source pixel (i * w / width, j * h / height), as a stretching copy between canvases does.
 Mask scaleMask(const Mask& mask, int width, int height);
 
-// The template scaled to width x height; scaled versions are made once and kept.
+// The template scaled to width x height; scaled versions are made once and kept. The mask
+// holds until the next call: use it or copy it at once.
 const Mask& scaledTemplate(TemplateId id, int width, int height);
 
 // Sets every canvas pixel under the mask's ink, placed with its top-left at (x0, y0), to `ink`;
@@ -81,12 +82,12 @@ struct KeptFigure {
 // image.
 void stampKeptFigure(Canvas& canvas, KeptFigure& figure, int x, int y, Rgb ink);
 
-// Whether `key` was asked for before on this thread, and if so what keptFigure answered
+// Whether `key` was asked for before, and if so what keptFigure answered
 // (`figure`, null for a figure that may not be kept); cheaper than keptFigure itself, which
 // stays for the first time.
 bool findKeptFigure(uint64_t key, KeptFigure*& figure);
 
-// The figure kept under `key` for this thread. The first time, `draw(scratch, origin)` draws
+// The figure kept under `key`. The first time, `draw(scratch, origin)` draws
 // it in black on a white scratch picture with its anchor at (origin, origin) and at most
 // `reach` pixels away from it, and answers whether the figure may be kept. Null when it may
 // not, or when it reaches the scratch picture's edge.

@@ -6,7 +6,6 @@
 #include <QPrintDialog>
 #include <QPushButton>
 
-#include "printing/PaperSize.h"
 #include "ui/CanvasImage.h"
 
 namespace noma {
@@ -85,7 +84,22 @@ bool QtPrinter::runSetupDialog() {
 }
 
 void QtPrinter::setJobTitle(const std::string& title) {
+    title_ = title;
     printer_.setDocName(QString::fromStdString(title));
+}
+
+PaperSize QtPrinter::sheet() const {
+    const int code = paperCode();
+    // The papers noma-cli prints on take its sizes; any other is taken as Qt gives it.
+    if (code == kPaperA3 || code == kPaperA4 || code == kPaperB4 || code == kPaperB5)
+        return paperSize(code);
+    const QSizeF mm = printer_.pageLayout().pageSize().size(QPageSize::Millimeter);
+    return {mm.width(), mm.height()};
+}
+
+Status QtPrinter::fail(const std::string& reason) {
+    if (state_.ok()) state_ = Failure{"印刷できませんでした。", reason};
+    return state_;
 }
 
 bool QtPrinter::printsToFile() const {
@@ -101,35 +115,45 @@ void QtPrinter::setOutputFile(const std::string& path) {
     settleResolution();
 }
 
-bool QtPrinter::beginDocument() {
-    failure_.clear();
+Status QtPrinter::beginDocument() {
+    state_ = Status();
+    file_.reset();
+    if (printsToFile()) {
+        file_ = std::make_unique<FilePrinter>(outputFile(), FilePrinter::Format::Pdf, dpi(),
+                                              paperCode(), sheet());
+        file_->setOrientation(orientation());
+        file_->setJobTitle(title_);
+        return file_->beginDocument();
+    }
     // The copies are the job's own: each is printed as pages of the job.
     printer_.setCopyCount(1);
     printer_.setFullPage(false);
     // Every print is grey: the printer gets the levels, not colours to mix them from.
     printer_.setColorMode(QPrinter::GrayScale);
     begun_ = true;
-    return true;
+    return {};
 }
 
 int QtPrinter::pageWidth() const {
+    if (file_) return file_->pageWidth();
     return printer_.pageLayout().paintRectPixels(printer_.resolution()).width();
 }
 
 int QtPrinter::pageHeight() const {
+    if (file_) return file_->pageHeight();
     return printer_.pageLayout().paintRectPixels(printer_.resolution()).height();
 }
 
-bool QtPrinter::printPage(const Canvas& picture) {
-    if (!begun_) return false;
+Status QtPrinter::printPage(const Canvas& picture) {
+    if (file_) return file_->printPage(picture);
+    if (!begun_) return fail("the document was not begun");
     // The device is opened with the first page, so that a job without pages sends nothing.
     if (!painter_) {
         painter_ = std::make_unique<QPainter>();
         if (!painter_->begin(&printer_)) {
             painter_.reset();
             begun_ = false;
-            failure_ = "the printer cannot be opened";
-            return false;
+            return fail("the printer cannot be opened");
         }
     }
     painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -137,24 +161,26 @@ bool QtPrinter::printPage(const Canvas& picture) {
     // Print pictures are grey: sent as grey, each level stays the level it was printed in.
     painter_->drawImage(QPoint(0, 0),
                         wrapCanvas(picture).convertToFormat(QImage::Format_Grayscale8));
-    return true;
+    return {};
 }
 
-bool QtPrinter::newPage() {
-    if (painter_ && !printer_.newPage()) {
-        failure_ = "the printer cannot start a new page";
-        return false;
+Status QtPrinter::newPage() {
+    if (file_) return file_->newPage();
+    if (painter_ && !printer_.newPage()) return fail("the printer cannot start a new page");
+    return {};
+}
+
+Status QtPrinter::endDocument() {
+    if (file_) {
+        const std::unique_ptr<FilePrinter> job = std::move(file_);
+        return job->endDocument();
     }
-    return true;
-}
-
-bool QtPrinter::endDocument() {
     begun_ = false;
-    if (!painter_) return failure_.empty();
+    if (!painter_) return state_;
     const bool ended = painter_->end();
     painter_.reset();
-    if (!ended && failure_.empty()) failure_ = "the printer did not take the job";
-    return ended && failure_.empty();
+    if (!ended) return fail("the printer did not take the job");
+    return state_;
 }
 
 }  // namespace noma

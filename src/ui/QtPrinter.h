@@ -5,14 +5,16 @@
 #include <memory>
 
 #include "platform/Printer.h"
+#include "printing/FilePrinter.h"
 
 class QWidget;
 
 namespace noma {
 
-// The system's printers (CUPS) and print-to-PDF through QPrinter. Page pictures are drawn
+// The system's printers (CUPS) through QPrinter, and print-to-PDF. Page pictures are drawn
 // one printer pixel to one device pixel, without smoothing or lossy compression, so that
-// every grey reaches the embosser as it was printed.
+// every grey reaches the embosser as it was printed. A PDF file is written as noma-cli writes
+// it, so that the same job gives the same file.
 class QtPrinter final : public Printer {
   public:
     // `dialogParent`: the window the printer set-up dialog belongs to.
@@ -27,13 +29,12 @@ class QtPrinter final : public Printer {
     bool runSetupDialog() override;
     void setJobTitle(const std::string& title) override;
 
-    bool beginDocument() override;
+    Status beginDocument() override;
     int pageWidth() const override;
     int pageHeight() const override;
-    bool printPage(const Canvas& picture) override;
-    bool newPage() override;
-    bool endDocument() override;
-    std::string failure() const override { return failure_; }
+    Status printPage(const Canvas& picture) override;
+    Status newPage() override;
+    Status endDocument() override;
 
     // Printing to a PDF file: the file it goes to ("" when none is chosen yet).
     bool printsToFile() const;
@@ -44,12 +45,18 @@ class QtPrinter final : public Printer {
   private:
     // A PDF "printer" gets a fixed resolution that keeps pages small enough to hold.
     void settleResolution();
+    // The chosen paper's portrait size.
+    PaperSize sheet() const;
+    // The first failure stays the job's failure.
+    Status fail(const std::string& reason);
 
     QWidget* parent_;
     QPrinter printer_;
+    std::string title_;
+    std::unique_ptr<FilePrinter> file_;  // the job, while it goes to a PDF file
     std::unique_ptr<QPainter> painter_;
     bool begun_ = false;
-    std::string failure_;
+    Status state_;
 };
 
 }  // namespace noma

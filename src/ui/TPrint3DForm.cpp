@@ -289,7 +289,7 @@ void TPrint3DForm::printClicked() {
         });
     printing_ = false;
     progress.close();
-    if (!lastResult_.failure.empty()) {
+    if (!lastResult_.status.ok()) {
         // The printer refused the job: say so and let the user choose another.
         QMessageBox::warning(this, kConfirmTitle, "印刷できませんでした。");
         return;

@@ -126,9 +126,9 @@ TEST(PdfWriter, PagesHoldTheirPicturesLosslessly) {
     second.fillRect(10, 10, 200, 100);
     {
         PdfWriter pdf(path, "NOMA Printing");
-        ASSERT_TRUE(pdf.addPage(first, 75));
-        ASSERT_TRUE(pdf.addPage(second, 75));
-        ASSERT_TRUE(pdf.finish());
+        ASSERT_TRUE(pdf.addPage(first, 75).ok());
+        ASSERT_TRUE(pdf.addPage(second, 75).ok());
+        ASSERT_TRUE(pdf.finish().ok());
         EXPECT_EQ(pdf.pageCount(), 2);
     }
     const std::string bytes = *readWholeFile(path);
@@ -174,7 +174,7 @@ TEST(PdfWriter, PagesHoldTheirPicturesLosslessly) {
 TEST(PdfWriter, NoPagesWritesNoFile) {
     test::TempFolder folder;
     PdfWriter pdf(folder.file("none.pdf"), "NOMA Printing");
-    EXPECT_FALSE(pdf.finish());
+    EXPECT_FALSE(pdf.finish().ok());
     EXPECT_FALSE(fileExists(folder.file("none.pdf")));
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
@@ -185,7 +185,7 @@ TEST(PdfWriter, NothingAppearsUntilFinishedAndNothingStaysWhenGivenUp) {
     ASSERT_EQ(writeFileAtomically(path, "earlier"), "");
     {
         PdfWriter pdf(path, "NOMA Printing");
-        ASSERT_TRUE(pdf.addPage(Canvas(50, 50, kWhite), 72));
+        ASSERT_TRUE(pdf.addPage(Canvas(50, 50, kWhite), 72).ok());
         EXPECT_EQ(*readWholeFile(path), "earlier");
     }
     EXPECT_EQ(*readWholeFile(path), "earlier");
@@ -197,16 +197,20 @@ TEST(PdfWriter, NothingAppearsUntilFinishedAndNothingStaysWhenGivenUp) {
 
 TEST(PdfWriter, UnwritableFolderIsAFailure) {
     PdfWriter pdf("/nonexistent-folder/job.pdf", "NOMA Printing");
-    EXPECT_FALSE(pdf.addPage(Canvas(10, 10, kWhite), 72));
-    EXPECT_FALSE(pdf.finish());
-    EXPECT_FALSE(pdf.failure().empty());
+    EXPECT_FALSE(pdf.addPage(Canvas(10, 10, kWhite), 72).ok());
+    EXPECT_FALSE(pdf.finish().ok());
+    ASSERT_FALSE(pdf.status().ok());
+    EXPECT_EQ(pdf.status().failure().message,
+              "ファイルに保存できませんでした。\n/nonexistent-folder/job.pdf");
+    EXPECT_EQ(pdf.status().failure().gloss.rfind("cannot write /nonexistent-folder/job.pdf: ", 0),
+              0u);
 }
 
 TEST(PdfWriter, NonAsciiTitleIsUtf16) {
     test::TempFolder folder;
     PdfWriter pdf(folder.file("t.pdf"), "印刷");
-    ASSERT_TRUE(pdf.addPage(Canvas(10, 10, kWhite), 72));
-    ASSERT_TRUE(pdf.finish());
+    ASSERT_TRUE(pdf.addPage(Canvas(10, 10, kWhite), 72).ok());
+    ASSERT_TRUE(pdf.finish().ok());
     EXPECT_NE(readWholeFile(folder.file("t.pdf"))->find("/Title <FEFF53705237>"),
               std::string::npos);
 }

@@ -66,7 +66,7 @@ TEST_F(PrintJob, CopiesAreCollatedWithBreaksBetweenPagesOnly) {
     boxes.last = 3;
     const PrintJobResult result = run(boxes);
     EXPECT_EQ(result.pages, 6);
-    EXPECT_TRUE(result.failure.empty());
+    EXPECT_TRUE(result.status.ok());
     EXPECT_EQ(printedPages(), (std::vector<int>{1, 2, 3, 1, 2, 3}));
     EXPECT_EQ(std::count(printer.events.begin(), printer.events.end(), "break"), 5);
     EXPECT_EQ(printer.events.front(), "begin");
@@ -125,7 +125,8 @@ TEST_F(PrintJob, PrinterRefusalIsReported) {
     printer.refuseBegin = true;
     Boxes boxes;
     const PrintJobResult result = run(boxes);
-    EXPECT_EQ(result.failure, "no printer");
+    ASSERT_FALSE(result.status.ok());
+    EXPECT_EQ(result.status.failure().gloss, "no printer");
     EXPECT_EQ(result.pages, 0);
     EXPECT_TRUE(printer.events.empty());
 }

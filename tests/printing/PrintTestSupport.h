@@ -160,10 +160,10 @@ class RecordingPrinter final : public Printer {
         return setupConfirms;
     }
     void setJobTitle(const std::string& t) override { title = t; }
-    bool beginDocument() override {
-        if (refuseBegin) return false;
+    Status beginDocument() override {
+        if (refuseBegin) return Failure{"印刷できませんでした。", "no printer"};
         events.push_back("begin");
-        return true;
+        return {};
     }
     int pageWidth() const override {
         return millimetresToPixels(orient == kOrientationLandscape ? 297 : 210, resolution);
@@ -171,22 +171,21 @@ class RecordingPrinter final : public Printer {
     int pageHeight() const override {
         return millimetresToPixels(orient == kOrientationLandscape ? 210 : 297, resolution);
     }
-    bool printPage(const Canvas& picture) override {
+    Status printPage(const Canvas& picture) override {
         events.push_back("page");
         pages.emplace_back(picture.data(), picture.data() + static_cast<size_t>(picture.width()) *
                                                                 picture.height());
         pictureData.push_back(picture.data());
-        return true;
+        return {};
     }
-    bool newPage() override {
+    Status newPage() override {
         events.push_back("break");
-        return true;
+        return {};
     }
-    bool endDocument() override {
+    Status endDocument() override {
         events.push_back("end");
-        return true;
+        return {};
     }
-    std::string failure() const override { return refuseBegin ? "no printer" : ""; }
 };
 
 }  // namespace noma::test

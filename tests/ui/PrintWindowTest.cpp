@@ -16,6 +16,7 @@
 #include "TempFolder.h"
 #include "app/ScriptedDialogs.h"
 #include "app/Workspace.h"
+#include "cli/CliRunner.h"
 #include "document/Settings.h"
 #include "platform/FileIo.h"
 #include "ui/EditorWindows.h"
@@ -81,7 +82,6 @@ class PrintWindowTest : public test::EditorWindowsTest {
         item(menu)->trigger();
         EXPECT_TRUE(ran);
     }
-
 };
 
 TEST_F(PrintWindowTest, TactileDialogShowsTheStrengthAndHidesInkChoices) {
@@ -160,7 +160,7 @@ TEST_F(PrintWindowTest, PrintingWritesEveryPageLosslesslyAndCloses) {
         in<QPushButton>("PrintB")->click();
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(dialog.lastResult().pages, 4);
-        EXPECT_TRUE(dialog.lastResult().failure.empty());
+        EXPECT_TRUE(dialog.lastResult().status.ok());
     });
     ASSERT_TRUE(fileExists(folder.file("out.pdf")));
     const std::string quoted = "'" + folder.file("out.pdf") + "'";
@@ -172,8 +172,48 @@ TEST_F(PrintWindowTest, PrintingWritesEveryPageLosslesslyAndCloses) {
     EXPECT_EQ(pictures, 4) << list;
     EXPECT_EQ(list.find("jpeg"), std::string::npos) << list;
     EXPECT_NE(list.find(" image "), std::string::npos) << list;
-    // The pictures are the landscape sheet at 600 dpi (A4 in whole points: 842 x 595).
-    EXPECT_NE(list.find("7017  4958"), std::string::npos) << list;
+    // The pictures are the whole landscape A4 sheet at 600 dpi.
+    EXPECT_NE(list.find("7016  4961"), std::string::npos) << list;
+}
+
+TEST_F(PrintWindowTest, PdfFilesAreTheFilesNomaCliPrints) {
+    ws.settings().printStrength = 5;
+    dialogs.queueFileName(folder.file("editor-3d.pdf"));
+    withDialog("TotuPrintM", [&](TPrint3DForm&) {
+        in<QSpinBox>("BusuUD")->setValue(2);
+        in<QPushButton>("PrintB")->click();
+    });
+    dialogs.queueFileName(folder.file("editor-ink.pdf"));
+    withDialog("SumiPrintM", [&](TPrint3DForm&) {
+        in<QSpinBox>("BusuUD")->setValue(1);
+        in<QSpinBox>("SumijiPrintBairituUD")->setValue(150);
+        in<QComboBox>("SumiHyoujiCB")->setCurrentIndex(0);
+        in<QComboBox>("FontSizeCB")->setCurrentIndex(2);
+        in<QPushButton>("PrintB")->click();
+    });
+    const std::string score =
+        "print '" + folder.file("score.nmg") + "' --folder '" + folder.path() + "' ";
+    ASSERT_EQ(test::runCli(score + "--mode tactile --strength 5 --copies 2 -o '" +
+                               folder.file("cli-3d.pdf") + "'",
+                           folder.path())
+                  .status,
+              0);
+    ASSERT_EQ(test::runCli(score +
+                               "--mode ink --magnification 150 --braille kana --font-size 10 "
+                               "-o '" +
+                               folder.file("cli-ink.pdf") + "'",
+                           folder.path())
+                  .status,
+              0);
+    for (const char* kind : {"3d", "ink"}) {
+        const std::string editor =
+            readWholeFile(folder.file("editor-" + std::string(kind) + ".pdf")).value();
+        const std::string cli =
+            readWholeFile(folder.file("cli-" + std::string(kind) + ".pdf")).value();
+        EXPECT_GT(cli.size(), 1000u) << kind;
+        EXPECT_TRUE(editor == cli) << kind << ": " << editor.size() << " bytes from the editor, "
+                                   << cli.size() << " from noma-cli";
+    }
 }
 
 TEST_F(PrintWindowTest, EveryPdfPrintAsksForItsFileAndReplacesOnlyWhenTold) {
