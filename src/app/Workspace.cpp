@@ -46,7 +46,9 @@ Workspace::Workspace(Dialogs& dialogs, FormHost& forms, std::string programFolde
     doc_.currentFileName = defaultFileName();
 }
 
-std::string Workspace::defaultFileName() const { return joinPath(programFolder_, "NewNOMA.nmg"); }
+std::string Workspace::defaultFileName() const {
+    return joinPath(programFolder_, "NewNOMA.nmg");
+}
 
 // ---- start-up and shutdown ----
 
@@ -71,14 +73,16 @@ void Workspace::firstActivation() {
 
 bool Workspace::exitCommand() {
     if (doc_.dataChanged) {
-        switch (dialogs_.message(kSaveQuestion, kConfirmTitle, Buttons::YesNoCancel, Icon::Question)) {
+        switch (
+            dialogs_.message(kSaveQuestion, kConfirmTitle, Buttons::YesNoCancel, Icon::Question)) {
             case Answer::Yes:
                 if (saveAs() != SaveOutcome::Saved) return false;
                 break;
             case Answer::No:
                 doc_.dataChanged = false;
                 break;
-            default: return false;
+            default:
+                return false;
         }
     }
     return true;
@@ -95,7 +99,8 @@ bool Workspace::closeWindow() {
 
 bool Workspace::saveFirst() {
     if (!doc_.dataChanged) return true;
-    if (dialogs_.message(kSaveQuestion, kConfirmTitle, Buttons::YesNo, Icon::Question) != Answer::Yes) {
+    if (dialogs_.message(kSaveQuestion, kConfirmTitle, Buttons::YesNo, Icon::Question) !=
+        Answer::Yes) {
         return true;
     }
     const SaveOutcome outcome = saveAs();
@@ -128,8 +133,8 @@ Workspace::SaveOutcome Workspace::saveAs() {
         if (!chosen) return SaveOutcome::Cancelled;
         const std::string path = withNmgExtension(*chosen);
         if (fileExists(path)) {
-            const Answer a =
-                dialogs_.message(kOverwriteQuestion, kConfirmTitle, Buttons::YesNoCancel, Icon::Question);
+            const Answer a = dialogs_.message(kOverwriteQuestion, kConfirmTitle,
+                                              Buttons::YesNoCancel, Icon::Question);
             if (a == Answer::No) continue;
             if (a != Answer::Yes) return SaveOutcome::Cancelled;
         }
@@ -144,7 +149,8 @@ Workspace::SaveOutcome Workspace::overwriteSave() {
         dialogs_.message(kNoData, kConfirmTitle, Buttons::Ok, Icon::None);
         return SaveOutcome::NothingToSave;
     }
-    return writeTo(withNmgExtension(doc_.currentFileName)) ? SaveOutcome::Saved : SaveOutcome::Failed;
+    return writeTo(withNmgExtension(doc_.currentFileName)) ? SaveOutcome::Saved
+                                                           : SaveOutcome::Failed;
 }
 
 // ---- opening and closing ----
@@ -188,7 +194,8 @@ void Workspace::openRecent(int n) {
         openScore(path);
         return;
     }
-    if (dialogs_.message(kMissingRecent, kConfirmTitle, Buttons::YesNo, Icon::Exclamation) == Answer::Yes) {
+    if (dialogs_.message(kMissingRecent, kConfirmTitle, Buttons::YesNo, Icon::Exclamation) ==
+        Answer::Yes) {
         settings_.recentFiles.remove(n);
     }
 }
@@ -263,7 +270,8 @@ void Workspace::pageInsert() {
 
 void Workspace::pageDelete() {
     if (!documentOpen()) return;
-    if (dialogs_.message(kDeletePageQuestion, kConfirmTitle, Buttons::YesNo, Icon::Question) != Answer::Yes) {
+    if (dialogs_.message(kDeletePageQuestion, kConfirmTitle, Buttons::YesNo, Icon::Question) !=
+        Answer::Yes) {
         return;
     }
     deletePage(doc_, doc_.currentPage);
@@ -336,8 +344,8 @@ void Workspace::selectMode(int mode) {
     view_.brailleCursor = {1, 0};
     // Clear the strips along the left and top edges of the view.
     viewImage_.setBrushColour(kWhite);
-    viewImage_.fillRect(0, 0, 33, viewImage_.height());
-    viewImage_.fillRect(0, 0, viewImage_.width(), 33);
+    viewImage_.fillRect({0, 0, 33, viewImage_.height()});
+    viewImage_.fillRect({0, 0, viewImage_.width(), 33});
     window_.focusKeySink = true;
 }
 
@@ -394,21 +402,35 @@ bool Workspace::applyOptionKeys(const std::array<std::string, 6>& boxes) {
 
 // ---- the page image and keys ----
 
-void Workspace::pageMouseDown(MouseButton button, int x, int y) { editor_.mouseDown(button, x, y); }
-void Workspace::pageMouseMove(int x, int y) { editor_.mouseMove(x, y); }
-void Workspace::pageMouseUp(MouseButton button, int x, int y) { editor_.mouseUp(button, x, y); }
-bool Workspace::keyDown(EditKey key) { return editor_.keyDown(key); }
-void Workspace::undo() { editor_.undo(); }
-void Workspace::clipPaste() { editor_.clipPaste(); }
+void Workspace::pageMouseDown(MouseButton button, int x, int y) {
+    editor_.mouseDown(button, x, y);
+}
+void Workspace::pageMouseMove(int x, int y) {
+    editor_.mouseMove(x, y);
+}
+void Workspace::pageMouseUp(MouseButton button, int x, int y) {
+    editor_.mouseUp(button, x, y);
+}
+bool Workspace::keyDown(EditKey key) {
+    return editor_.keyDown(key);
+}
+void Workspace::undo() {
+    editor_.undo();
+}
+void Workspace::clipPaste() {
+    editor_.clipPaste();
+}
 
 void Workspace::showMessage(const std::string& text, EditHost::MessageIcon icon) {
-    const Icon shown = icon == EditHost::MessageIcon::Information ? Icon::Information
+    const Icon shown = icon == EditHost::MessageIcon::Information   ? Icon::Information
                        : icon == EditHost::MessageIcon::Exclamation ? Icon::Exclamation
-                                                              : Icon::None;
+                                                                    : Icon::None;
     dialogs_.message(text, kConfirmTitle, Buttons::Ok, shown);
 }
 
-void Workspace::setModeText(std::string_view text) { window_.modeText = std::string(text); }
+void Workspace::setModeText(std::string_view text) {
+    window_.modeText = std::string(text);
+}
 
 void Workspace::movePointerBy(int dx, int dy) {
     window_.pointerJumpX += dx;
@@ -427,7 +449,8 @@ void Workspace::inform(const std::string& text, bool warning) {
 // ---- thumbnails ----
 
 render::ThumbnailLayout Workspace::drawThumbnails(Canvas& out) {
-    const render::ThumbnailLayout layout = render::thumbnailLayout(doc_.header.orientation, doc_.header.pageCount);
+    const render::ThumbnailLayout layout =
+        render::thumbnailLayout(doc_.header.orientation, doc_.header.pageCount);
     if (!documentOpen()) return layout;
     view_.toolMode = doc_.toolMode;
     view_.interactionState = doc_.interactionState;
@@ -491,7 +514,9 @@ void Workspace::toggleSearch() {
 
 // ---- images ----
 
-void Workspace::enableDocumentMenus(bool enabled) { window_.documentMenus = enabled; }
+void Workspace::enableDocumentMenus(bool enabled) {
+    window_.documentMenus = enabled;
+}
 
 void Workspace::recreateImages() {
     const int orientation = documentOpen() ? doc_.header.orientation : 0;

@@ -52,13 +52,15 @@ ClipboardRead parseClipboardData(std::string_view text, RegionSelection& selecti
         e.index = -1;
         for (int f = 0; f < kFieldCount; ++f) {
             if (reader.nextInt(e.record[f]) != TokenReader::IntStatus::Ok) {
-                return {ClipboardRead::Status::Malformed, "record " + std::to_string(i + 1) + " is incomplete"};
+                return {ClipboardRead::Status::Malformed,
+                        "record " + std::to_string(i + 1) + " is incomplete"};
             }
         }
         read.entries.push_back(e);
     }
     selection = std::move(read);
-    return {wanted > kMaxSelection ? ClipboardRead::Status::Truncated : ClipboardRead::Status::Ok, {}};
+    return {wanted > kMaxSelection ? ClipboardRead::Status::Truncated : ClipboardRead::Status::Ok,
+            {}};
 }
 
 std::optional<Failure> writeClipboard(const std::string& folder, const RegionSelection& s,
@@ -69,9 +71,11 @@ std::optional<Failure> writeClipboard(const std::string& folder, const RegionSel
     const std::string picture = joinPath(folder, kClipboardPictureFile);
     std::string reason =
         writeJpegFile(picture, page, columnToX(s.left), pitch * s.top, width, height);
-    if (reason.empty()) reason = writeFileAtomically(joinPath(folder, kClipboardDataFile), formatClipboardData(s));
+    if (reason.empty())
+        reason = writeFileAtomically(joinPath(folder, kClipboardDataFile), formatClipboardData(s));
     if (reason.empty()) return std::nullopt;
-    return Failure{"クリップボードへ書き込めませんでした。\n" + folder, "cannot write the clipboard files: " + reason};
+    return Failure{"クリップボードへ書き込めませんでした。\n" + folder,
+                   "cannot write the clipboard files: " + reason};
 }
 
 std::optional<std::string> readClipboard(const std::string& folder, RegionSelection& selection,
@@ -84,12 +88,13 @@ std::optional<std::string> readClipboard(const std::string& folder, RegionSelect
         return std::string("クリップボードのデータが正しくないため、貼り付けできません。");
     }
     const auto picture = readJpegFile(joinPath(folder, kClipboardPictureFile));
-    if (!picture) return std::string("クリップボードの画像が読み込めないため、貼り付けできません。");
+    if (!picture)
+        return std::string("クリップボードの画像が読み込めないため、貼り付けできません。");
     selection = std::move(read);
     truncated = result.status == ClipboardRead::Status::Truncated;
     buffer.clear(kWhite);
-    buffer.copyRect(0, 0, picture->width(), picture->height(), *picture, 0, 0, picture->width(),
-                    picture->height());
+    buffer.copyRect({0, 0, picture->width(), picture->height()}, *picture,
+                    {0, 0, picture->width(), picture->height()});
     return std::nullopt;
 }
 

@@ -20,7 +20,9 @@ constexpr const char* kNothingSelected = "対象となるデータがありま�
 constexpr const char* kCopied = "クリップボードへのコピーを実行しました。";
 constexpr const char* kCut = "切り取ってクリップボードへコピーしました。";
 
-bool isRegionTool(int mode) { return mode >= kModeRegionCopy && mode <= kModeClipCut; }
+bool isRegionTool(int mode) {
+    return mode >= kModeRegionCopy && mode <= kModeClipCut;
+}
 bool isTwoClickEndX(int mode) {
     return placementOf(mode) == Placement::TwoClicksEndX;
 }
@@ -55,9 +57,15 @@ Editor::Editor(ScoreDocument& doc, EditHost& host, Canvas& view, Canvas& back, C
       staves_(staves),
       programFolder_(std::move(programFolder)) {}
 
-int Editor::pitch() const { return doc_.header.verticalPitch; }
-int Editor::topMargin() const { return doc_.settings(doc_.currentPage).topMargin; }
-int Editor::rowOf(int y) const { return y / pitch() - 2 * topMargin(); }
+int Editor::pitch() const {
+    return doc_.header.verticalPitch;
+}
+int Editor::topMargin() const {
+    return doc_.settings(doc_.currentPage).topMargin;
+}
+int Editor::rowOf(int y) const {
+    return y / pitch() - 2 * topMargin();
+}
 
 bool Editor::append(const SymbolRecord& record) {
     if (doc_.append(doc_.currentPage, record)) return true;
@@ -128,11 +136,10 @@ void Editor::mouseDown(MouseButton button, int x, int y) {
         } else if (button == MouseButton::Right) {
             if (isSlur(mode)) {
                 host_.redraw();
-                const PixelPoint snapped{(x / kColumnWidth) * kColumnWidth,
-                                         (y / pitch()) * pitch()};
+                const Point snapped{(x / kColumnWidth) * kColumnWidth, (y / pitch()) * pitch()};
                 view_.setPenColour(rgb(255, 0, 0));
-                view_.moveTo(state_.slurP1.x, state_.slurP1.y);
-                view_.lineTo(snapped.x, snapped.y);
+                view_.moveTo(state_.slurP1);
+                view_.lineTo(snapped);
                 state_.slurP2 = snapped;
                 doc_.interactionState = kFirstPoint;
             } else if (mode == kModeRegionCopy || mode == kModeRegionMove) {
@@ -250,7 +257,8 @@ void Editor::writeSlur(int x, int y) {
 void Editor::selectRegionNow() {
     eraseXorRectangle();
     const int page = doc_.currentPage;
-    const bool complete = selectRegion(doc_, page, state_.regionCorner1, state_.regionCorner2, state_.selection);
+    const bool complete =
+        selectRegion(doc_, page, state_.regionCorner1, state_.regionCorner2, state_.selection);
     if (state_.selection.count() == 0) {
         host_.showMessage(kNothingSelected, EditHost::MessageIcon::None);
         host_.redraw();
@@ -263,12 +271,13 @@ void Editor::selectRegionNow() {
     const int p = pitch();
     switch (doc_.toolMode) {
         case kModeRegionCopy:
-        case kModeRegionMove:
-            view_.copyRect(columnToX(s.left), p * s.top, columnToX(s.right), p * s.bottom, back_,
-                           columnToX(s.left), p * s.top, columnToX(s.right), p * s.bottom);
+        case kModeRegionMove: {
+            const Rect region{columnToX(s.left), p * s.top, columnToX(s.right), p * s.bottom};
+            view_.copyRect(region, back_, region);
             state_.regionTarget = {s.left, s.top};
             doc_.interactionState = kSecondPoint;
             break;
+        }
         case kModeRegionErase:
             removeSelected(doc_, page, s);
             state_.lastEditKind = kRegionRemoved;
@@ -303,7 +312,8 @@ void Editor::selectRegionNow() {
             finishClipboardTool();
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -334,7 +344,8 @@ void Editor::drop() {
 
 void Editor::paste() {
     const RegionSelection& s = state_.selection;
-    if (applySelection(doc_, doc_.currentPage, s, state_.regionTarget.x - s.left, state_.regionTarget.y - s.top)) {
+    if (applySelection(doc_, doc_.currentPage, s, state_.regionTarget.x - s.left,
+                       state_.regionTarget.y - s.top)) {
         state_.lastEditKind = kRegionAppended;
     } else {
         host_.showMessage(kPageFullMessage, EditHost::MessageIcon::Exclamation);
@@ -440,7 +451,8 @@ void Editor::undo() {
             state_.lastEditKind = kAppended;
             host_.redraw();
             break;
-        default: break;
+        default:
+            break;
     }
     doc_.dataChanged = true;
 }

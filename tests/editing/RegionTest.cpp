@@ -14,7 +14,7 @@ namespace {
 using test::EditorTest;
 
 class RegionTest : public EditorTest {
-protected:
+  protected:
     // Draws a region with the armed region tool from (x1, y1) to (x2, y2).
     void drawRegion(int x1, int y1, int x2, int y2) {
         editor.mouseMove(x1, y1);
@@ -88,7 +88,7 @@ TEST_F(RegionTest, CopyDropsRepeatedlyAndUndoRemovesTheLastCopy) {
     drawRegion(110, 150, 140, 175);  // L 18, T 18, R 23, B 21
     EXPECT_EQ(doc.interactionState, kSecondPoint);
     editor.mouseMove(300, 400);  // target column 50 - 2, row 50 - 1
-    EXPECT_EQ(editor.state().regionTarget, (PixelPoint{48, 49}));
+    EXPECT_EQ(editor.state().regionTarget, (Point{48, 49}));
     editor.mouseDown(MouseButton::Left, 300, 400);
     ASSERT_EQ(count(), 4);
     EXPECT_EQ(rec(2)[1], 50);
@@ -185,13 +185,13 @@ TEST_F(RegionTest, CutThenPasteOnAPageWithALargerTopMargin) {
     doc.currentPage = 1;  // top margin 12
     editor.clipPaste();
     EXPECT_EQ(host.selectedModes.back(), kModeClipPaste);
-    EXPECT_EQ(editor.state().regionTarget, (PixelPoint{0, 0}));
+    EXPECT_EQ(editor.state().regionTarget, (Point{0, 0}));
     editor.mouseMove(122, 160);
     editor.mouseDown(MouseButton::Left, 122, 160);
     ASSERT_EQ(count(), 1);
     // Region T 19, target row 20: one row down. Rows shift by the drop offset alone, so on
     // this page the note sits at page row 1 + 24 = 25, 4 rows below where the picture showed it.
-    EXPECT_EQ(editor.state().regionTarget, (PixelPoint{19, 20}));
+    EXPECT_EQ(editor.state().regionTarget, (Point{19, 20}));
     EXPECT_EQ(rec(0)[2], 1);
     EXPECT_EQ(doc.interactionState, kIdle);
     EXPECT_EQ(doc.toolMode, 0);
@@ -207,17 +207,23 @@ TEST_F(RegionTest, PasteRefusesMissingOrBrokenClipboards) {
     EXPECT_EQ(host.messages.back(), "クリップボードにデータがありません。");
     EXPECT_TRUE(host.selectedModes.empty());
 
-    ASSERT_EQ(writeFileAtomically(folder.file(kClipboardDataFile), "1 2 3 4 1\r\n6 1 1 0 0 0 0 0 0 0 \r\n"), "");
+    ASSERT_EQ(writeFileAtomically(folder.file(kClipboardDataFile),
+                                  "1 2 3 4 1\r\n6 1 1 0 0 0 0 0 0 0 \r\n"),
+              "");
     editor.clipPaste();  // no picture
     EXPECT_TRUE(host.selectedModes.empty());
     EXPECT_NE(host.messages.back().find("画像"), std::string::npos);
 
     ASSERT_EQ(writeJpegFile(folder.file(kClipboardPictureFile), view, 0, 0, 12, 8), "");
-    ASSERT_EQ(writeFileAtomically(folder.file(kClipboardDataFile), "1 2 3 4 2\r\n6 1 1 0 0 0 0 0 0 0 \r\n"), "");
+    ASSERT_EQ(writeFileAtomically(folder.file(kClipboardDataFile),
+                                  "1 2 3 4 2\r\n6 1 1 0 0 0 0 0 0 0 \r\n"),
+              "");
     editor.clipPaste();  // too few records
     EXPECT_TRUE(host.selectedModes.empty());
 
-    ASSERT_EQ(writeFileAtomically(folder.file(kClipboardDataFile), "1 2 3 4 1\r\n6 1 1 0 0 0 0 0 0 0 \r\n"), "");
+    ASSERT_EQ(writeFileAtomically(folder.file(kClipboardDataFile),
+                                  "1 2 3 4 1\r\n6 1 1 0 0 0 0 0 0 0 \r\n"),
+              "");
     editor.clipPaste();
     EXPECT_EQ(host.selectedModes.size(), 1u);
 }
@@ -237,8 +243,10 @@ TEST(ClipboardData, MoreThanFiveHundredRecordsAreTruncated) {
 TEST(ClipboardData, RegionsThatNoCopyCouldWriteAreRefused) {
     RegionSelection s;
     // Corners that would overflow the paste preview's pixel arithmetic.
-    EXPECT_EQ(parseClipboardData("1190325608 22 6 0 0", s).status, ClipboardRead::Status::Malformed);
-    EXPECT_EQ(parseClipboardData("0 0 6 -2147483648 0", s).status, ClipboardRead::Status::Malformed);
+    EXPECT_EQ(parseClipboardData("1190325608 22 6 0 0", s).status,
+              ClipboardRead::Status::Malformed);
+    EXPECT_EQ(parseClipboardData("0 0 6 -2147483648 0", s).status,
+              ClipboardRead::Status::Malformed);
     EXPECT_EQ(parseClipboardData("10 0 5 4 0", s).status, ClipboardRead::Status::Malformed);
     EXPECT_EQ(parseClipboardData("0 9 5 4 0", s).status, ClipboardRead::Status::Malformed);
     // Anything a copy writes still reads, a corner just off the page included.
