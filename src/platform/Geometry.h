@@ -27,7 +27,6 @@ struct Rect {
     static constexpr Rect around(Point centre, int half) {
         return {centre.x - half, centre.y - half, centre.x + half, centre.y + half};
     }
-    constexpr Rect moved(int dx, int dy) const { return {x1 + dx, y1 + dy, x2 + dx, y2 + dy}; }
     bool operator==(const Rect&) const = default;
 };
 
