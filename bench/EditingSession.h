@@ -30,7 +30,7 @@ class CountingHost : public EditHost {
         doc_.interactionState = kReady;
     }
     void openBrailleWindow(int, int) override {}
-    PixelPoint brailleCursor() const override { return {1, 0}; }
+    Point brailleCursor() const override { return {1, 0}; }
     int renders = 0;
 
   private:
@@ -65,7 +65,7 @@ struct EditingSession {
     void sweepMove(int step) { editor.mouseMove(40 + (step * 7) % 540, 80 + (step * 13) % 780); }
 
     // Arms the kind of the page's last record and returns the record's hot position.
-    PixelPoint armLastRecord() {
+    Point armLastRecord() {
         const SymbolRecord target = doc.record(0, doc.symbolCount(0) - 1);
         doc.toolMode = target.kind();
         doc.interactionState = kReady;
@@ -75,7 +75,7 @@ struct EditingSession {
     }
 
     // Picks the symbol up at its hot position, drags it ten pixels and drops it back.
-    void pickUpDragAndRelease(PixelPoint hot) {
+    void pickUpDragAndRelease(Point hot) {
         editor.mouseMove(hot.x, hot.y);
         editor.mouseDown(MouseButton::Left, hot.x, hot.y);
         for (int step = 1; step <= 10; ++step) editor.mouseMove(hot.x + step, hot.y);
@@ -98,7 +98,7 @@ inline void measurePointerMoves(benchmark::State& state, const ScoreDocument& pa
 // Picking up the page's last record, dragging it and dropping it back.
 inline void measurePickUpDragAndRelease(benchmark::State& state, const ScoreDocument& page) {
     EditingSession s(page);
-    const PixelPoint hot = s.armLastRecord();
+    const Point hot = s.armLastRecord();
     for (auto _ : state) s.pickUpDragAndRelease(hot);
     state.counters["renders_per_gesture"] =
         benchmark::Counter(s.host.renders, benchmark::Counter::kAvgIterations);

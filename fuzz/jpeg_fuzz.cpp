@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Canvas page(630, 940);
     page.clear(kWhite);
     const int w = picture->width(), h = picture->height();
-    page.copyRect(0, 0, w, h, *picture, 0, 0, w, h);
-    page.copyRect(600, 900, 600 + w, 900 + h, *picture, 0, 0, w, h);
-    page.copyRect(-w / 2, -h / 2, w + w / 2, h / 2, *picture, 0, 0, w, h);
+    page.copyRect({0, 0, w, h}, *picture, {0, 0, w, h});
+    page.copyRect({600, 900, 600 + w, 900 + h}, *picture, {0, 0, w, h});
+    page.copyRect({-w / 2, -h / 2, w + w / 2, h / 2}, *picture, {0, 0, w, h});
     return 0;
 }

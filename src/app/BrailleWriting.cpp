@@ -14,20 +14,27 @@ namespace noma {
 
 namespace {
 
-bool isArrow(int key) { return key >= BrailleWriting::kKeyLeft && key <= BrailleWriting::kKeyDown; }
+bool isArrow(int key) {
+    return key >= BrailleWriting::kKeyLeft && key <= BrailleWriting::kKeyDown;
+}
 
 CursorKey cursorKey(int key) {
     switch (key) {
-        case BrailleWriting::kKeyLeft: return CursorKey::Left;
-        case BrailleWriting::kKeyUp: return CursorKey::Up;
-        case BrailleWriting::kKeyRight: return CursorKey::Right;
-        default: return CursorKey::Down;
+        case BrailleWriting::kKeyLeft:
+            return CursorKey::Left;
+        case BrailleWriting::kKeyUp:
+            return CursorKey::Up;
+        case BrailleWriting::kKeyRight:
+            return CursorKey::Right;
+        default:
+            return CursorKey::Down;
     }
 }
 
 }  // namespace
 
-BrailleWriting::BrailleWriting(Workspace& workspace) : ws_(workspace), chord_(workspace.settings().sixKeyMap) {}
+BrailleWriting::BrailleWriting(Workspace& workspace)
+    : ws_(workspace), chord_(workspace.settings().sixKeyMap) {}
 
 void BrailleWriting::open() {
     if (!ws_.window().brailleWindowVisible) shown();
@@ -50,7 +57,9 @@ void BrailleWriting::setEntryMode(int item) {
     clearFields();
 }
 
-void BrailleWriting::setDisplayMode(int item) { ws_.setDisplayMode(item < 0 ? 0 : item); }
+void BrailleWriting::setDisplayMode(int item) {
+    ws_.setDisplayMode(item < 0 ? 0 : item);
+}
 
 void BrailleWriting::clearFields() {
     fieldText_.clear();
@@ -148,8 +157,8 @@ void BrailleWriting::drawPendingCell(size_t index) {
     const int y = cursor.y + 9;
     view.setPenColour(render::kPreviewRed);
     view.setBrushColour(render::kPreviewRed);
-    for (const DotPoint& d : raisedDotCentres(pending_.cells()[index], displayDot1(x, y))) {
-        view.ellipse(d.x - 2, d.y - 2, d.x + 2, d.y + 2);
+    for (const Point& d : raisedDotCentres(pending_.cells()[index], displayDot1(x, y))) {
+        view.ellipse(Rect::around(d, 2));
     }
 }
 
@@ -196,7 +205,8 @@ bool BrailleWriting::keyDown(int key, bool shift) {
         clearFields();
         BrailleCursor cursor{ws_.view().brailleCursor.x, ws_.view().brailleCursor.y};
         const int orientation = ws_.document().header.orientation;
-        moveBrailleCursor(cursor, cursorKey(key), shift, lineStep_, pageWidth(orientation), pageHeight(orientation));
+        moveBrailleCursor(cursor, cursorKey(key), shift, lineStep_, pageWidth(orientation),
+                          pageHeight(orientation));
         ws_.view().brailleCursor = {cursor.x, cursor.y};
         ws_.redraw();
         return true;

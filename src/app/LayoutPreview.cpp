@@ -23,16 +23,19 @@ struct PreviewLayout {
     int staves;
 };
 
-int half(int v) { return v / 2; }
+int half(int v) {
+    return v / 2;
+}
 
 void stretchTemplate(Canvas& canvas, TemplateId id, int x, int y, int width, int height) {
     const Canvas picture = render::templatePicture(id, kBlack);
-    canvas.copyRect(x, y, x + width, y + height, picture, 0, 0, picture.width(), picture.height());
+    canvas.copyRect({x, y, x + width, y + height}, picture,
+                    {0, 0, picture.width(), picture.height()});
 }
 
 void line(Canvas& c, int x1, int y1, int x2, int y2) {
-    c.moveTo(x1, y1);
-    c.lineTo(x2, y2);
+    c.moveTo({x1, y1});
+    c.lineTo({x2, y2});
 }
 
 // The staves of the layout at half scale. The add-page dialog's variant starts its lines at
@@ -48,11 +51,11 @@ void drawStaves(Canvas& c, const PreviewLayout& l, bool addPageVariant) {
         const int r = rowsToStave(i);
         const bool treble = clefKindOfStave(l.scoreType, i) == 41;
         if (treble) {
-            stretchTemplate(c, TemplateId::TrebleClef, clefLeft, half(r * p - (p + 5)), clefRight - clefLeft,
-                            half(78 * p / 6));
+            stretchTemplate(c, TemplateId::TrebleClef, clefLeft, half(r * p - (p + 5)),
+                            clefRight - clefLeft, half(78 * p / 6));
         } else {
-            stretchTemplate(c, TemplateId::BassClef, clefLeft, half(r * p - (p - 6)), clefRight - clefLeft,
-                            half(40 * p / 6));
+            stretchTemplate(c, TemplateId::BassClef, clefLeft, half(r * p - (p - 6)),
+                            clefRight - clefLeft, half(40 * p / 6));
         }
         const int d = treble ? 0 : 2;
         for (int n = 1; n <= accidentalCount(l.keyIndex); ++n) {
@@ -65,8 +68,10 @@ void drawStaves(Canvas& c, const PreviewLayout& l, bool addPageVariant) {
             }
         }
         const int lineLeft = addPageVariant ? 20 : half(16 * o + 40);
-        const int lineRight = addPageVariant ? half((310 * o + 588) / 6 * 6) : half((275 * o + 588) / 6 * 6);
-        for (int j = 0; j < 5; ++j) line(c, lineLeft, half((2 * j + r) * p), lineRight, half((2 * j + r) * p));
+        const int lineRight = addPageVariant ? half((310 * o + 588) / kColumnWidth * kColumnWidth)
+                                             : half((275 * o + 588) / kColumnWidth * kColumnWidth);
+        for (int j = 0; j < 5; ++j)
+            line(c, lineLeft, half((2 * j + r) * p), lineRight, half((2 * j + r) * p));
     }
     const int braceX = half(16 * o + 40);
     if (l.scoreType == kGrandStaff) {
@@ -93,12 +98,14 @@ void drawNewScorePreview(const NewScoreForm& form, Canvas& preview) {
     preview.setPenColour(kSilver);
     preview.setBrushColour(kWhite);
     if (s.orientation == 1) {
-        preview.rectangle(27, 16, (w - 77) / 2, (h - 33) / 2);
+        preview.rectangle({27, 16, (w - 77) / 2, (h - 33) / 2});
     } else {
-        preview.rectangle(16, 25, (w - 33) / 2, (h - 74) / 2);
+        preview.rectangle({16, 25, (w - 33) / 2, (h - 74) / 2});
     }
     if (s.scoreType == kBlank) return;
-    drawStaves(preview, {s.orientation, s.verticalPitch, s.scoreType, s.keyIndex, s.topMargin, s.staveInterval, s.staveCount},
+    drawStaves(preview,
+               {s.orientation, s.verticalPitch, s.scoreType, s.keyIndex, s.topMargin,
+                s.staveInterval, s.staveCount},
                false);
 }
 
@@ -106,7 +113,9 @@ void drawPageFormPreview(const PageForm& form, Canvas& preview) {
     const PageSetup& s = form.setup();
     preview.clear(kWhite);
     if (s.scoreType == kBlank) return;
-    drawStaves(preview, {form.orientation(), form.pitch(), s.scoreType, s.keyIndex, s.topMargin, s.staveInterval, s.staveCount},
+    drawStaves(preview,
+               {form.orientation(), form.pitch(), s.scoreType, s.keyIndex, s.topMargin,
+                s.staveInterval, s.staveCount},
                true);
 }
 

@@ -120,7 +120,7 @@ void SpecialPalettes::drawUserSymbols(Canvas& c) {
     drawUserSymbolList(c, store_, kBlack);
     const int mode = ws_.document().toolMode;
     if (mode >= kUserSymbolFirst && mode <= kUserSymbolLast) {
-        const CellBox b = userSymbolCell(mode - kUserSymbolFirst);
+        const Rect b = userSymbolCell(mode - kUserSymbolFirst);
         recolourCell(c, b.x1, b.y1, b.x2, b.y2, kWhite, kPaletteYellow);
     }
 }

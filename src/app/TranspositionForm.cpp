@@ -63,13 +63,13 @@ void TranspositionForm::drawPreview(Canvas& preview) const {
     preview.clear(kWhite);
     for (const PreviewCopy& copy : key.copies) {
         const Canvas glyph = render::templatePicture(templateOf(copy.glyph), kBlack);
-        preview.copyRect(copy.left, copy.top, copy.right, copy.bottom, glyph, 0, 0,
-                         copy.sourceWidth, copy.sourceHeight);
+        preview.copyRect({copy.left, copy.top, copy.right, copy.bottom}, glyph,
+                         {0, 0, copy.sourceWidth, copy.sourceHeight});
     }
     preview.setPenColour(kBlack);
     for (const int y : KeyPreview::kLineYs) {
-        preview.moveTo(0, y);
-        preview.lineTo(KeyPreview::kWidth, y);
+        preview.moveTo({0, y});
+        preview.lineTo({KeyPreview::kWidth, y});
     }
 }
 

@@ -346,8 +346,8 @@ void Workspace::selectMode(int mode) {
     view_.brailleCursor = {1, 0};
     // Clear the strips along the left and top edges of the view.
     viewImage_.setBrushColour(kWhite);
-    viewImage_.fillRect(0, 0, 33, viewImage_.height());
-    viewImage_.fillRect(0, 0, viewImage_.width(), 33);
+    viewImage_.fillRect({0, 0, 33, viewImage_.height()});
+    viewImage_.fillRect({0, 0, viewImage_.width(), 33});
     window_.focusKeySink = true;
 }
 

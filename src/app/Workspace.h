@@ -15,8 +15,8 @@
 #include "editing/EditHost.h"
 #include "editing/Editor.h"
 #include "music/MidiExport.h"
-#include "printing/PrintForm.h"
 #include "platform/Canvas.h"
+#include "printing/PrintForm.h"
 #include "render/StaveTable.h"
 #include "render/Thumbnails.h"
 #include "render/ViewState.h"
@@ -31,7 +31,7 @@ class MidiPlayback;
 // flags, the tool state, the settings and the program folder, and every command of the main
 // window as one function. Windows call a command and then refresh from `window()`.
 class Workspace : private EditHost {
-public:
+  public:
     Workspace(Dialogs& dialogs, FormHost& forms, std::string programFolder);
 
     // Start-up: settings, default file name, the "NMK" folder, white portrait images. A score
@@ -134,13 +134,13 @@ public:
     static constexpr const char* kSaveQuestion =
         "データに変更がありました。現在の画面をＮＭＧファイルに保存しますか？";
 
-private:
+  private:
     // What the editing code asks of the program.
     void showMessage(const std::string& text, EditHost::MessageIcon icon) override;
     void setModeText(std::string_view text) override;
     void movePointerBy(int dx, int dy) override;
     void openBrailleWindow(int cursorX, int cursorY) override;
-    PixelPoint brailleCursor() const override { return {view_.brailleCursor.x, view_.brailleCursor.y}; }
+    Point brailleCursor() const override { return view_.brailleCursor; }
 
     // Asks the save question when the document changed; false when the command must stop
     // because the user wanted to save and the save did not happen.

@@ -38,8 +38,8 @@ std::string sixPositionText(BrailleCell cell) {
     return text + " )";
 }
 
-std::vector<DotPoint> raisedDotCentres(BrailleCell cell, DotPoint dot1) {
-    std::vector<DotPoint> centres;
+std::vector<Point> raisedDotCentres(BrailleCell cell, Point dot1) {
+    std::vector<Point> centres;
     for (int dot = 1; dot <= kDotCount; ++dot)
         if (hasDot(cell, dot)) centres.push_back(dotCentre(dot, dot1));
     return centres;

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Geometry.h"
+
 namespace noma {
 
 // One six-dot cell: bit n-1 is dot n. Dots 1-2-3 run down the left column, 4-5-6 the right.
@@ -45,22 +47,16 @@ std::string dotNumbers(const std::vector<BrailleCell>& cells);
 // The six-position form of the symbol list: "( -2--56 )".
 std::string sixPositionText(BrailleCell cell);
 
-struct DotPoint {
-    int x = 0;
-    int y = 0;
-    bool operator==(const DotPoint&) const = default;
-};
-
 // Centre of dot n when dot 1 sits at `dot1`: columns 7 pixels apart, rows 8 apart.
-constexpr DotPoint dotCentre(int dot, DotPoint dot1) {
+constexpr Point dotCentre(int dot, Point dot1) {
     return {dot1.x + ((dot - 1) / 3) * 7, dot1.y + ((dot - 1) % 3) * 8};
 }
 
 // Centres of the raised dots of `cell`, in dot order.
-std::vector<DotPoint> raisedDotCentres(BrailleCell cell, DotPoint dot1);
+std::vector<Point> raisedDotCentres(BrailleCell cell, Point dot1);
 
 // Where the braille display puts dot 1 of the cell whose reference point is (x, y).
-constexpr DotPoint displayDot1(int x, int y) {
+constexpr Point displayDot1(int x, int y) {
     return {x - 4, y - 5};
 }
 

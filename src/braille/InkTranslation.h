@@ -26,7 +26,7 @@ struct InkItem {
     BrailleCell cell = kBlankCell;  // Dots: the cell
 
     // Dots: centres of the raised dots.
-    std::vector<DotPoint> dots() const { return raisedDotCentres(cell, {x, y}); }
+    std::vector<Point> dots() const { return raisedDotCentres(cell, {x, y}); }
     bool operator==(const InkItem&) const = default;
 };
 

@@ -100,8 +100,8 @@ Status readClipboard(const std::string& folder, RegionSelection& selection, Canv
     selection = std::move(read);
     truncated = result.status == ClipboardRead::Status::Truncated;
     buffer.clear(kWhite);
-    buffer.copyRect(0, 0, picture->width(), picture->height(), *picture, 0, 0, picture->width(),
-                    picture->height());
+    buffer.copyRect({0, 0, picture->width(), picture->height()}, *picture,
+                    {0, 0, picture->width(), picture->height()});
     return {};
 }
 

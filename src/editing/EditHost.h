@@ -9,7 +9,7 @@ namespace noma {
 
 // What the editing code asks of the program around it.
 class EditHost {
-public:
+  public:
     enum class MessageIcon { None, Information, Exclamation };
     virtual ~EditHost() = default;
     // Redraws the current page (the full rendering pass).
@@ -22,7 +22,7 @@ public:
     // Arms a mode as the palette buttons and the Edit menu do.
     virtual void selectMode(int mode) = 0;
     // Top-left of where the next braille cell goes (the writing cursor).
-    virtual PixelPoint brailleCursor() const = 0;
+    virtual Point brailleCursor() const = 0;
     // The braille tool's press: the writing cursor moves to (x, y) and the writing window opens.
     virtual void openBrailleWindow(int cursorX, int cursorY) = 0;
 };

@@ -4,14 +4,9 @@
 #include <vector>
 
 #include "document/ScoreDocument.h"
+#include "platform/Geometry.h"
 
 namespace noma {
-
-struct PixelPoint {
-    int x = 0;
-    int y = 0;
-    bool operator==(const PixelPoint&) const = default;
-};
 
 constexpr int kMaxSelection = 500;
 
@@ -23,10 +18,10 @@ struct RegionSelection {
         int index = 0;
     };
     std::vector<Entry> entries;  // at most kMaxSelection
-    int left = 0;    // L, grid columns
-    int top = 0;     // T, grid rows from the page's top edge
-    int right = 0;   // R
-    int bottom = 0;  // B
+    int left = 0;                // L, grid columns
+    int top = 0;                 // T, grid rows from the page's top edge
+    int right = 0;               // R
+    int bottom = 0;              // B
     int count() const { return static_cast<int>(entries.size()); }
 };
 
@@ -37,16 +32,16 @@ enum LastEdit : int {
     kRegionAppended = 3,  // the selection was appended at the drop offset
     kRegionMoved = 4,     // appended at the drop offset and the sources removed
     kRecordRemoved = 5,   // one record removed; its copy is removedRecord
-    kRecordMoved = 6,     // the record at pickedIndex moved in place; removedRecord is its old state
+    kRecordMoved = 6,  // the record at pickedIndex moved in place; removedRecord is its old state
 };
 
 // The gesture variables of the pointer, the region tools and the one step of edit history.
 struct EditState {
-    PixelPoint pointerPoint;
+    Point pointerPoint;
     int rubberDx = 0;
     int rubberDy = 0;
-    PixelPoint slurP1;
-    PixelPoint slurP2;
+    Point slurP1;
+    Point slurP2;
     int pickedIndex = 0;
     int pickedKind = 0;
     int savedMode = 0;
@@ -54,9 +49,9 @@ struct EditState {
     SymbolRecord removedRecord;
     int lastEditKind = kAppended;
 
-    PixelPoint regionCorner1;
-    PixelPoint regionCorner2;
-    PixelPoint regionTarget;  // column and page row of the region's top-left corner
+    Point regionCorner1;
+    Point regionCorner2;
+    Point regionTarget;  // column and page row of the region's top-left corner
     RegionSelection selection;
 };
 

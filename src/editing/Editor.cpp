@@ -136,11 +136,10 @@ void Editor::mouseDown(MouseButton button, int x, int y) {
         } else if (button == MouseButton::Right) {
             if (isSlur(mode)) {
                 host_.redraw();
-                const PixelPoint snapped{(x / kColumnWidth) * kColumnWidth,
-                                         (y / pitch()) * pitch()};
+                const Point snapped{(x / kColumnWidth) * kColumnWidth, (y / pitch()) * pitch()};
                 view_.setPenColour(rgb(255, 0, 0));
-                view_.moveTo(state_.slurP1.x, state_.slurP1.y);
-                view_.lineTo(snapped.x, snapped.y);
+                view_.moveTo(state_.slurP1);
+                view_.lineTo(snapped);
                 state_.slurP2 = snapped;
                 doc_.interactionState = kFirstPoint;
             } else if (mode == kModeRegionCopy || mode == kModeRegionMove) {
@@ -272,12 +271,13 @@ void Editor::selectRegionNow() {
     const int p = pitch();
     switch (doc_.toolMode) {
         case kModeRegionCopy:
-        case kModeRegionMove:
-            view_.copyRect(columnToX(s.left), p * s.top, columnToX(s.right), p * s.bottom, back_,
-                           columnToX(s.left), p * s.top, columnToX(s.right), p * s.bottom);
+        case kModeRegionMove: {
+            const Rect region{columnToX(s.left), p * s.top, columnToX(s.right), p * s.bottom};
+            view_.copyRect(region, back_, region);
             state_.regionTarget = {s.left, s.top};
             doc_.interactionState = kSecondPoint;
             break;
+        }
         case kModeRegionErase:
             removeSelected(doc_, page, s);
             state_.lastEditKind = kRegionRemoved;

@@ -23,7 +23,7 @@ enum class EditKey { BackSpace, Left, Up, Right, Down, Other };
 // current page. The preview of pointer moves draws into the view image only and restores from
 // the back image; everything else changes the document and asks the host to redraw.
 class Editor {
-public:
+  public:
     Editor(ScoreDocument& doc, EditHost& host, Canvas& view, Canvas& back, Canvas& pasteBuffer,
            const render::StaveTable& staves, std::string programFolder);
 
@@ -43,7 +43,7 @@ public:
     EditState& state() { return state_; }
     const EditState& state() const { return state_; }
 
-private:
+  private:
     int pitch() const;
     int topMargin() const;
     int rowOf(int y) const;
@@ -62,9 +62,9 @@ private:
 
     // Preview (drawn on the view image only).
     void eraseXorRectangle();
-    void drawXorRectangle(PixelPoint corner);
+    void drawXorRectangle(Point corner);
     void restoreColumns(int left, int right);
-    void restoreRect(int x1, int y1, int x2, int y2);
+    void restoreRect(Rect box);
     void eraseStrip();
     void drawPreviewFigure(const SymbolRecord& record, int x, int y);
     void gesturePreview(int x, int y, int xs, int ys);

@@ -48,12 +48,12 @@ void drawBraillePointer(Canvas& view, int x0, int y0) {
 
 void Editor::restoreColumns(int left, int right) {
     if (right <= left) return;
-    view_.copyRect(left, 0, right, view_.height(), back_, left, 0, right, back_.height());
+    view_.copyRect({left, 0, right, view_.height()}, back_, {left, 0, right, back_.height()});
 }
 
-void Editor::restoreRect(int x1, int y1, int x2, int y2) {
-    if (x2 <= x1 || y2 <= y1) return;
-    view_.copyRect(x1, y1, x2, y2, back_, x1, y1, x2, y2);
+void Editor::restoreRect(Rect box) {
+    if (box.x2 <= box.x1 || box.y2 <= box.y1) return;
+    view_.copyRect(box, back_, box);
 }
 
 void Editor::eraseStrip() {
@@ -61,19 +61,21 @@ void Editor::eraseStrip() {
     stripLeft_ = stripRight_ = 0;
 }
 
-void Editor::drawXorRectangle(PixelPoint c) {
-    const PixelPoint a = state_.regionCorner1;
+void Editor::drawXorRectangle(Point c) {
+    const Point a = state_.regionCorner1;
     view_.setPenMode(Canvas::PenMode::Xor);
     view_.setPenColour(kRubberGreen);
-    view_.moveTo(a.x, a.y);
-    view_.lineTo(c.x, a.y);
-    view_.lineTo(c.x, c.y);
-    view_.lineTo(a.x, c.y);
-    view_.lineTo(a.x, a.y);
+    view_.moveTo(a);
+    view_.lineTo({c.x, a.y});
+    view_.lineTo(c);
+    view_.lineTo({a.x, c.y});
+    view_.lineTo(a);
     view_.setPenMode(Canvas::PenMode::Copy);
 }
 
-void Editor::eraseXorRectangle() { drawXorRectangle(state_.regionCorner2); }
+void Editor::eraseXorRectangle() {
+    drawXorRectangle(state_.regionCorner2);
+}
 
 void Editor::drawPreviewFigure(const SymbolRecord& record, int x, int y) {
     const int p = pitch();
@@ -106,13 +108,12 @@ void Editor::mouseMove(int x, int y) {
     const int regionHeight = (s.bottom - s.top) * p;
 
     if (mode == kModeClipPaste && st == kReady) {
-        const PixelPoint old = state_.regionTarget;
-        restoreRect(columnToX(old.x), p * old.y, columnToX(old.x) + regionWidth,
-                    p * old.y + regionHeight);
+        const Point old = state_.regionTarget;
+        restoreRect(Rect::sized({columnToX(old.x), p * old.y}, regionWidth, regionHeight));
         state_.regionTarget = regionTargetAt(s, x, y, p);
-        const PixelPoint t = state_.regionTarget;
-        view_.copyRect(columnToX(t.x), p * t.y, columnToX(t.x) + regionWidth,
-                       p * t.y + regionHeight, pasteBuffer_, 0, 0, regionWidth, regionHeight);
+        const Point t = state_.regionTarget;
+        view_.copyRect(Rect::sized({columnToX(t.x), p * t.y}, regionWidth, regionHeight),
+                       pasteBuffer_, {0, 0, regionWidth, regionHeight});
         return;
     }
     if (mode >= kModeRegionCopy && mode <= kModeClipCut) {
@@ -121,32 +122,31 @@ void Editor::mouseMove(int x, int y) {
             drawXorRectangle({x, y});
             state_.regionCorner2 = {x, y};
         } else if (st == kSecondPoint) {
-            const PixelPoint old = state_.regionTarget;
-            restoreRect(columnToX(old.x), p * old.y, columnToX(old.x) + regionWidth,
-                        p * old.y + regionHeight);
+            const Point old = state_.regionTarget;
+            restoreRect(Rect::sized({columnToX(old.x), p * old.y}, regionWidth, regionHeight));
             state_.regionTarget = regionTargetAt(s, x, y, p);
-            const PixelPoint t = state_.regionTarget;
-            view_.copyRect(columnToX(t.x), p * t.y, columnToX(t.x) + regionWidth,
-                           p * t.y + regionHeight, back_, columnToX(s.left), p * s.top,
-                           columnToX(s.right), p * s.bottom);
+            const Point t = state_.regionTarget;
+            view_.copyRect(Rect::sized({columnToX(t.x), p * t.y}, regionWidth, regionHeight), back_,
+                           {columnToX(s.left), p * s.top, columnToX(s.right), p * s.bottom});
         }
         return;
     }
     if (mode == kBraille && st == kReady) {
-        const PixelPoint old = state_.pointerPoint;
-        restoreRect(old.x - 6, old.y - 8, old.x + 6, old.y + 12);
+        const Point old = state_.pointerPoint;
+        restoreRect({old.x - 6, old.y - 8, old.x + 6, old.y + 12});
         drawBraillePointer(view_, xs - 6, ys - 8);
         state_.pointerPoint = {xs, ys};
-        const PixelPoint cursor = host_.brailleCursor();
+        const Point cursor = host_.brailleCursor();
         view_.setBrushColour(kPreviewRed);
-        view_.fillRect(cursor.x - 1, cursor.y + 26, cursor.x + 13, cursor.y + 29);
+        view_.fillRect({cursor.x - 1, cursor.y + 26, cursor.x + 13, cursor.y + 29});
         return;
     }
 
     const bool dragged = mode == kModeMoveCopyErase && st == kFirstPoint && state_.dragging;
     if ((st == kReady && mode != 0 && mode != kModeMoveCopyErase) || dragged) {
         const int kind = dragged ? state_.pickedKind : mode;
-        if (placementOf(kind) == Placement::None || placementOf(kind) == Placement::Generated) return;
+        if (placementOf(kind) == Placement::None || placementOf(kind) == Placement::Generated)
+            return;
         eraseStrip();
         const int ax = isPixelField(kind, 1) ? x : xs;
         state_.pointerPoint = {ax, ys};
@@ -173,7 +173,7 @@ void Editor::mouseMove(int x, int y) {
 void Editor::gesturePreview(int x, int y, int xs, int ys) {
     const int mode = doc_.toolMode;
     const int st = doc_.interactionState;
-    const PixelPoint anchor = state_.pointerPoint;
+    const Point anchor = state_.pointerPoint;
     const int p = pitch();
     SymbolRecord r = placedRecord(mode, 0, 0);
     if (st == kFirstPoint && isHairpin(mode)) {
@@ -211,8 +211,8 @@ void Editor::gesturePreview(int x, int y, int xs, int ys) {
         eraseStrip();
         state_.slurP2 = {xs, ys};
         view_.setPenColour(kPreviewRed);
-        view_.moveTo(state_.slurP1.x, state_.slurP1.y);
-        view_.lineTo(xs, ys);
+        view_.moveTo(state_.slurP1);
+        view_.lineTo({xs, ys});
         stripLeft_ = state_.slurP1.x - 4;
         stripRight_ = xs + 4;
     } else if (st == kSecondPoint && (mode == kSlur || mode == kSlurReversed)) {
@@ -221,8 +221,8 @@ void Editor::gesturePreview(int x, int y, int xs, int ys) {
 }
 
 bool Editor::inBulgeZone(int xs, int ys) const {
-    const PixelPoint a = state_.slurP1;
-    const PixelPoint b = state_.slurP2;
+    const Point a = state_.slurP1;
+    const Point b = state_.slurP2;
     if (!(a.x < xs && xs < b.x)) return false;
     const int c = (b.y - a.y) * (xs - a.x) / (b.x - a.x) + a.y;
     if (doc_.toolMode == kSlur ? !(ys > c + 2) : !(ys < c - 2)) return false;
@@ -234,8 +234,8 @@ bool Editor::inBulgeZone(int xs, int ys) const {
 }
 
 void Editor::slurBulgePreview(int xs, int ys) {
-    const PixelPoint a = state_.slurP1;
-    const PixelPoint b = state_.slurP2;
+    const Point a = state_.slurP1;
+    const Point b = state_.slurP2;
     eraseStrip();
     restoreColumns(a.x - 30, b.x + 30);
     stripLeft_ = a.x - 30;

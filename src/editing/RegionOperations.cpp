@@ -10,7 +10,7 @@
 
 namespace noma {
 
-bool selectRegion(const ScoreDocument& doc, int page, PixelPoint c1, PixelPoint c2,
+bool selectRegion(const ScoreDocument& doc, int page, Point c1, Point c2,
                   RegionSelection& selection) {
     const int p = doc.header.verticalPitch;
     const int t = doc.settings(page).topMargin;
@@ -67,14 +67,15 @@ SymbolRecord droppedCopy(const SymbolRecord& r, int dc, int dr, int pitch) {
     return out;
 }
 
-bool applySelection(ScoreDocument& doc, int page, const RegionSelection& selection, int dc, int dr) {
+bool applySelection(ScoreDocument& doc, int page, const RegionSelection& selection, int dc,
+                    int dr) {
     if (doc.symbolCount(page) + selection.count() > kMaxRecords) return false;
     for (const auto& e : selection.entries)
         doc.append(page, droppedCopy(e.record, dc, dr, doc.header.verticalPitch));
     return true;
 }
 
-PixelPoint regionTargetAt(const RegionSelection& s, int x, int y, int pitch) {
+Point regionTargetAt(const RegionSelection& s, int x, int y, int pitch) {
     return {x / kColumnWidth - (s.right - s.left) / 2, y / pitch - (s.bottom - s.top) / 2};
 }
 

@@ -9,7 +9,7 @@ class ScoreDocument;
 // Sets the selection's rectangle from two raw corners and selects every record of the page
 // whose hot position lies inside, bounds included. Returns false when more than 500 records
 // qualified (only the first 500 are kept).
-bool selectRegion(const ScoreDocument& doc, int page, PixelPoint corner1, PixelPoint corner2,
+bool selectRegion(const ScoreDocument& doc, int page, Point corner1, Point corner2,
                   RegionSelection& selection);
 
 // Removes the selected records (by their stored indices) and compacts the page in one pass.
@@ -23,6 +23,6 @@ SymbolRecord droppedCopy(const SymbolRecord& record, int dc, int dr, int pitch);
 bool applySelection(ScoreDocument& doc, int page, const RegionSelection& selection, int dc, int dr);
 
 // The column and page row that put the region's middle under the pointer.
-PixelPoint regionTargetAt(const RegionSelection& selection, int x, int y, int pitch);
+Point regionTargetAt(const RegionSelection& selection, int x, int y, int pitch);
 
 }  // namespace noma

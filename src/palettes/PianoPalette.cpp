@@ -47,12 +47,12 @@ void drawFingerCell(Canvas& c, const PianoCell& cell) {
     c.setBrushColour(kBlack);
     for (int k = 0; k < 5; ++k) {
         const int y = cell.y1 + 9 + 8 * k;
-        c.ellipse(x - 2, y - 1, x + 2, y + 2);
+        c.ellipse({x - 2, y - 1, x + 2, y + 2});
         if (((pattern >> k) & 1) == 0) continue;
         if (left) {
-            c.fillRect(x - 9, y - 2, x + 3, y + 2);
+            c.fillRect({x - 9, y - 2, x + 3, y + 2});
         } else {
-            c.fillRect(x - 3, y - 2, x + 9, y + 2);
+            c.fillRect({x - 3, y - 2, x + 9, y + 2});
         }
     }
 }

@@ -32,7 +32,7 @@ bool registerBreak(int cell) {
 }
 
 void outline(Canvas& c, int x1, int y1, int x2, int y2) {
-    c.arc(x1, y1, x2, y2, x2, (y1 + y2) / 2, x2, (y1 + y2) / 2);
+    c.arc({x1, y1, x2, y2}, {x2, (y1 + y2) / 2}, {x2, (y1 + y2) / 2});
 }
 
 void head(Canvas& c, int left, int y) {
@@ -41,24 +41,24 @@ void head(Canvas& c, int left, int y) {
 
 void sharp(Canvas& c, int left, int y) {
     for (int x : {left + 12, left + 15}) {
-        c.moveTo(x, y - 5);
-        c.lineTo(x, y + 6);
+        c.moveTo({x, y - 5});
+        c.lineTo({x, y + 6});
     }
     for (int dy : {-1, 3}) {
-        c.moveTo(left + 10, y + dy);
-        c.lineTo(left + 18, y + dy - 2);
+        c.moveTo({left + 10, y + dy});
+        c.lineTo({left + 18, y + dy - 2});
     }
 }
 
 void drawPitch(Canvas& c, int cell) {
     const int left = kCellWidth * cell;
     if (registerBreak(cell)) {
-        c.fillRect(left - 2, 1, left + 2, 76);
+        c.fillRect({left - 2, 1, left + 2, 76});
         return;
     }
     for (int y = 20; y <= 44; y += 6) {
-        c.moveTo(left + 5, y);
-        c.lineTo(left + 35, y);
+        c.moveTo({left + 5, y});
+        c.lineTo({left + 35, y});
     }
     const int upper = 50 - 3 * kStaffSteps[static_cast<size_t>(cell)];
     const int lower = upper + 12;
@@ -76,7 +76,7 @@ void drawChart(Canvas& c, int cell, int layout) {
     const int step = layout == kRecorderHanging ? 15 : -15;
     const auto hole = [&](bool closed, int x1, int y1, int x2, int y2) {
         if (closed) {
-            c.ellipse(x1, y1, x2, y2);
+            c.ellipse({x1, y1, x2, y2});
         } else {
             outline(c, x1, y1, x2, y2);
         }
@@ -85,8 +85,8 @@ void drawChart(Canvas& c, int cell, int layout) {
     const int ty = base;
     hole(e[0] == 2, x - 9, ty - 4, x - 1, ty + 4);
     if (e[0] == 1) {
-        c.moveTo(x, ty - 5);
-        c.lineTo(x - 11, ty + 6);
+        c.moveTo({x, ty - 5});
+        c.lineTo({x - 11, ty + 6});
     }
     for (int i = 1; i <= 5; ++i) {
         const int r = i == 5 ? 4 : 5;

@@ -50,18 +50,18 @@ bool SymbolEditor::confirmDiscard() {
 
 void SymbolEditor::clearGrid() {
     grid_.setBrushColour(kWhite);
-    grid_.fillRect(0, 0, 500, 500);
+    grid_.fillRect({0, 0, 500, 500});
     grid_.setPenColour(kBlack);
     for (int v = 0; v <= 500; v += kCell) {
-        grid_.moveTo(v, 0);
-        grid_.lineTo(v, 501);
-        grid_.moveTo(0, v);
-        grid_.lineTo(501, v);
+        grid_.moveTo({v, 0});
+        grid_.lineTo({v, 501});
+        grid_.moveTo({0, v});
+        grid_.lineTo({501, v});
     }
     grid_.setPenColour(kGuideRed);
     for (int g : kGuides) {
-        grid_.moveTo(0, g);
-        grid_.lineTo(500, g);
+        grid_.moveTo({0, g});
+        grid_.lineTo({500, g});
     }
 }
 
@@ -71,7 +71,7 @@ bool SymbolEditor::blackCell(int column, int row) const {
 
 void SymbolEditor::paintCell(int column, int row) {
     grid_.setBrushColour(kBlack);
-    grid_.fillRect(kCell * column, kCell * row, kCell * column + kCell, kCell * row + kCell);
+    grid_.fillRect({kCell * column, kCell * row, kCell * column + kCell, kCell * row + kCell});
 }
 
 void SymbolEditor::clearCell(int column, int row) {
@@ -79,12 +79,12 @@ void SymbolEditor::clearCell(int column, int row) {
     const int y = kCell * row;
     grid_.setPenColour(kBlack);
     grid_.setBrushColour(kWhite);
-    grid_.rectangle(x, y, x + kCell + 1, y + kCell + 1);
+    grid_.rectangle({x, y, x + kCell + 1, y + kCell + 1});
     grid_.setPenColour(kGuideRed);
     for (int edge : {y, y + kCell}) {
         if (!isGuide(edge)) continue;
-        grid_.moveTo(x, edge);
-        grid_.lineTo(x + kCell, edge);
+        grid_.moveTo({x, edge});
+        grid_.lineTo({x + kCell, edge});
     }
 }
 
@@ -146,7 +146,7 @@ void SymbolEditor::repaintList() {
     // The selection survives the repaint while its symbol is still there.
     if (selectedSlot_ >= 0 && !store_.slot(selectedSlot_).exists) selectedSlot_ = -1;
     if (selectedSlot_ >= 0) {
-        const CellBox b = userSymbolCell(selectedSlot_);
+        const Rect b = userSymbolCell(selectedSlot_);
         recolourCell(list_, b.x1, b.y1, b.x2, b.y2, kWhite, kPaletteYellow);
     }
 }
@@ -155,11 +155,11 @@ void SymbolEditor::listMouseDown(int x, int y) {
     const auto slot = userSymbolSlotAt(store_, x, y);
     if (!slot) return;
     if (selectedSlot_ >= 0) {
-        const CellBox old = userSymbolCell(selectedSlot_);
+        const Rect old = userSymbolCell(selectedSlot_);
         recolourCell(list_, old.x1, old.y1, old.x2, old.y2, kPaletteYellow, kWhite);
     }
     selectedSlot_ = *slot;
-    const CellBox b = userSymbolCell(selectedSlot_);
+    const Rect b = userSymbolCell(selectedSlot_);
     recolourCell(list_, b.x1, b.y1, b.x2, b.y2, kWhite, kPaletteYellow);
 }
 

@@ -4,7 +4,7 @@
 
 namespace noma {
 
-CellBox userSymbolCell(int slot) {
+Rect userSymbolCell(int slot) {
     const int x = kUserSymbolCell * (slot % 8);
     const int y = kUserSymbolCell * (slot / 8);
     return {x, y, x + kUserSymbolCell, y + kUserSymbolCell};
@@ -13,7 +13,7 @@ CellBox userSymbolCell(int slot) {
 std::optional<int> userSymbolSlotAt(const UserSymbolStore& store, int x, int y) {
     for (int k = 0; k < kUserSymbolCount; ++k) {
         if (!store.slot(k).exists) continue;
-        const CellBox b = userSymbolCell(k);
+        const Rect b = userSymbolCell(k);
         if (b.x1 < x && x < b.x2 && b.y1 < y && y < b.y2) return k;
     }
     return std::nullopt;
@@ -25,11 +25,11 @@ void drawUserSymbolList(Canvas& c, const UserSymbolStore& store, Rgb frame) {
     for (int k = 0; k < kUserSymbolCount; ++k) {
         const UserSymbolStore::Slot& s = store.slot(k);
         if (!s.exists) continue;
-        const CellBox b = userSymbolCell(k);
+        const Rect b = userSymbolCell(k);
         drawCellFrame(c, b.x1, b.y1, b.x2, b.y2, frame);
         const int x = b.x1 + (kUserSymbolCell - s.width) / 2;
         const int y = b.y1 + (kUserSymbolCell - s.height) / 2;
-        c.copyRect(x, y, x + s.width, y + s.height, s.black, 0, 0, s.width, s.height);
+        c.copyRect({x, y, x + s.width, y + s.height}, s.black, {0, 0, s.width, s.height});
         drawLabel(c, b.x1 + 1, b.y1 + 1, k + 1);
     }
 }

@@ -13,10 +13,7 @@ constexpr int kUserSymbolListWidth = 400;
 constexpr int kUserSymbolListHeight = 600;
 constexpr int kUserSymbolCell = 50;
 
-struct CellBox {
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
-CellBox userSymbolCell(int slot);
+Rect userSymbolCell(int slot);
 
 // The first existing slot whose cell holds (x, y) strictly inside.
 std::optional<int> userSymbolSlotAt(const UserSymbolStore& store, int x, int y);

@@ -94,13 +94,12 @@ void Canvas::modeSpanRaw(int x1, int x2, int y, Rgb colour) {
     }
 }
 
-void Canvas::lineTo(int x, int y) {
-    const int64_t x0 = bounded(curX_);
-    const int64_t y0 = bounded(curY_);
-    curX_ = x;
-    curY_ = y;
-    const int64_t x1 = bounded(x);
-    const int64_t y1 = bounded(y);
+void Canvas::lineTo(Point to) {
+    const int64_t x0 = bounded(current_.x);
+    const int64_t y0 = bounded(current_.y);
+    current_ = to;
+    const int64_t x1 = bounded(to.x);
+    const int64_t y1 = bounded(to.y);
     if (width_ == 0 || height_ == 0 || (x0 == x1 && y0 == y1)) return;
 
     if (y0 == y1) {
@@ -211,7 +210,8 @@ void Canvas::lineTo(int x, int y) {
     }
 }
 
-void Canvas::fillRect(int x1, int y1, int x2, int y2) {
+void Canvas::fillRect(Rect box) {
+    auto [x1, y1, x2, y2] = box;
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     const int top = std::max(y1, 0);
@@ -223,8 +223,8 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2) {
     for (int y = top; y < bottom; ++y) fillPixels(pixels_.data() + index(x1, y), n, brush_);
 }
 
-void Canvas::rectangle(int x1, int y1, int x2, int y2) {
-    int64_t l = bounded(x1), t = bounded(y1), r = bounded(x2), b = bounded(y2);
+void Canvas::rectangle(Rect box) {
+    int64_t l = bounded(box.x1), t = bounded(box.y1), r = bounded(box.x2), b = bounded(box.y2);
     if (l > r) std::swap(l, r);
     if (t > b) std::swap(t, b);
     if (l == r || t == b) return;
@@ -241,15 +241,15 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2) {
     }
 }
 
-void Canvas::copyRect(int dx1, int dy1, int dx2, int dy2, const Canvas& source, int sx1, int sy1,
-                      int sx2, int sy2, Stretch stretch) {
+void Canvas::copyRect(Rect to, const Canvas& source, Rect from, Stretch stretch) {
     if (&source == this) {
         const Canvas copy = *this;
-        copyRect(dx1, dy1, dx2, dy2, copy, sx1, sy1, sx2, sy2, stretch);
+        copyRect(to, copy, from, stretch);
         return;
     }
-    int64_t dl = bounded(dx1), dt = bounded(dy1), dr = bounded(dx2), db = bounded(dy2);
-    int64_t sl = bounded(sx1), st = bounded(sy1), sr = bounded(sx2), sb = bounded(sy2);
+    int64_t dl = bounded(to.x1), dt = bounded(to.y1), dr = bounded(to.x2), db = bounded(to.y2);
+    int64_t sl = bounded(from.x1), st = bounded(from.y1), sr = bounded(from.x2),
+            sb = bounded(from.y2);
     if (dl > dr) std::swap(dl, dr);
     if (dt > db) std::swap(dt, db);
     if (sl > sr) std::swap(sl, sr);

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Geometry.h"
+
 namespace noma {
 
 // A pixel as 0xFFRRGGBB, the layout a QImage of Format_RGB32 reads directly.
@@ -77,28 +79,24 @@ class Canvas {
     void setPenMode(PenMode mode) { mode_ = mode; }
     PenMode penMode() const { return mode_; }
 
-    void moveTo(int x, int y) {
-        curX_ = x;
-        curY_ = y;
-    }
-    // Pen line from the current point up to, not including, (x, y), which becomes current.
-    void lineTo(int x, int y);
-    int currentX() const { return curX_; }
-    int currentY() const { return curY_; }
+    void moveTo(Point p) { current_ = p; }
+    // Pen line from the current point up to, not including, `to`, which becomes current.
+    void lineTo(Point to);
+    Point current() const { return current_; }
 
-    // Brush over x1 <= x < x2, y1 <= y < y2; swapped corners cover the same area.
+    // Brush over the box; swapped corners cover the same area.
     // Always copies: the pen mode does not apply.
-    void fillRect(int x1, int y1, int x2, int y2);
-    // Outline in the pen along the edge of the box (right/bottom exclusive), inside in the brush.
-    void rectangle(int x1, int y1, int x2, int y2);
-    // The ellipse inscribed in the box (right/bottom exclusive): brush inside, pen outline.
-    void ellipse(int x1, int y1, int x2, int y2);
-    // Outline of the box's ellipse counter-clockwise on screen from the ray through (xs, ys)
-    // to the ray through (xe, ye); both on one ray gives the whole outline.
-    void arc(int x1, int y1, int x2, int y2, int xs, int ys, int xe, int ye);
+    void fillRect(Rect box);
+    // Outline in the pen along the edge of the box, inside in the brush.
+    void rectangle(Rect box);
+    // The ellipse inscribed in the box: brush inside, pen outline.
+    void ellipse(Rect box);
+    // Outline of the box's ellipse counter-clockwise on screen from the ray through `start`
+    // to the ray through `end`; both on one ray gives the whole outline.
+    void arc(Rect box, Point start, Point end);
     // Whether the box's ellipse (and its arcs) keeps its pixels when the box is moved: so for
     // all but a few sizes, where rounding at some positions tips a pixel.
-    static bool ellipseMovesExactly(int x1, int y1, int x2, int y2);
+    static bool ellipseMovesExactly(Rect box);
 
     void setPixel(int x, int y, Rgb colour) {
         if (contains(x, y)) pixels_[index(x, y)] = colour;
@@ -106,11 +104,9 @@ class Canvas {
     Rgb getPixel(int x, int y) const { return contains(x, y) ? pixels_[index(x, y)] : kNoPixel; }
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
-    // Copies the source box (sx1, sy1)-(sx2, sy2) of `source` into this canvas's box
-    // (dx1, dy1)-(dx2, dy2), both right/bottom exclusive, scaling when the sizes differ.
-    // `source` may be this canvas.
-    void copyRect(int dx1, int dy1, int dx2, int dy2, const Canvas& source, int sx1, int sy1,
-                  int sx2, int sy2, Stretch stretch = Stretch::Nearest);
+    // Copies the box `from` of `source` into this canvas's box `to`, scaling when the sizes
+    // differ. `source` may be this canvas.
+    void copyRect(Rect to, const Canvas& source, Rect from, Stretch stretch = Stretch::Nearest);
 
     // Text through the system's Japanese face at `pointSize` points on a `dpi` device.
     void setFont(int pointSize, int dpi = 96) {
@@ -121,8 +117,8 @@ class Canvas {
     // Opaque text stands on a box in the brush colour; transparent text only sets its ink.
     void setTextOpaque(bool opaque) { textOpaque_ = opaque; }
     TextExtent textExtent(std::string_view utf8) const;
-    // UTF-8 text with the top-left of its box at (x, y).
-    void textOut(int x, int y, std::string_view utf8);
+    // UTF-8 text with the top-left of its box at `topLeft`.
+    void textOut(Point topLeft, std::string_view utf8);
 
     // A horizontal run x1 <= x < x2 of row y in `colour`, clipped; copy mode.
     void fillSpan(int x1, int x2, int y, Rgb colour);
@@ -162,7 +158,7 @@ class Canvas {
         p = mode_ == PenMode::Copy ? pen_ : p ^ (pen_ & 0x00FFFFFFu);
     }
     struct ArcSector;
-    void ellipseRows(int x1, int y1, int x2, int y2, bool fill, bool outline, const ArcSector* arc);
+    void ellipseRows(Rect box, bool fill, bool outline, const ArcSector* arc);
 
     int width_ = 0;
     int height_ = 0;
@@ -170,8 +166,7 @@ class Canvas {
     Rgb pen_ = kBlack;
     Rgb brush_ = kWhite;
     PenMode mode_ = PenMode::Copy;
-    int curX_ = 0;
-    int curY_ = 0;
+    Point current_;
     int fontPoints_ = 10;
     int fontDpi_ = 96;
     Rgb fontColour_ = kBlack;

@@ -135,14 +135,14 @@ const std::vector<ShapeRow>* keptShape(int64_t w, int64_t h) {
 
 }  // namespace
 
-bool Canvas::ellipseMovesExactly(int x1, int y1, int x2, int y2) {
-    const int64_t w = std::llabs(bounded(x2) - bounded(x1));
-    const int64_t h = std::llabs(bounded(y2) - bounded(y1));
+bool Canvas::ellipseMovesExactly(Rect box) {
+    const int64_t w = std::llabs(bounded(box.x2) - bounded(box.x1));
+    const int64_t h = std::llabs(bounded(box.y2) - bounded(box.y1));
     return w == 0 || h == 0 || keptShape(w, h) != nullptr;
 }
 
-void Canvas::ellipse(int x1, int y1, int x2, int y2) {
-    ellipseRows(x1, y1, x2, y2, true, true, nullptr);
+void Canvas::ellipse(Rect box) {
+    ellipseRows(box, true, true, nullptr);
 }
 
 // The part of the plane swept counter-clockwise on screen from the ray through `start` to the
@@ -234,21 +234,20 @@ struct Canvas::ArcSector {
     };
 };
 
-void Canvas::arc(int x1, int y1, int x2, int y2, int xs, int ys, int xe, int ye) {
-    int64_t l = bounded(x1), t = bounded(y1), r = bounded(x2), b = bounded(y2);
+void Canvas::arc(Rect box, Point start, Point end) {
+    int64_t l = bounded(box.x1), t = bounded(box.y1), r = bounded(box.x2), b = bounded(box.y2);
     if (l > r) std::swap(l, r);
     if (t > b) std::swap(t, b);
     const double cx = static_cast<double>(l + r) / 2;
     const double cy = static_cast<double>(t + b) / 2;
-    const ArcSector sector(static_cast<double>(xs) - cx, static_cast<double>(ys) - cy,
-                           static_cast<double>(xe) - cx, static_cast<double>(ye) - cy);
-    ellipseRows(x1, y1, x2, y2, false, true, &sector);
+    const ArcSector sector(static_cast<double>(start.x) - cx, static_cast<double>(start.y) - cy,
+                           static_cast<double>(end.x) - cx, static_cast<double>(end.y) - cy);
+    ellipseRows(box, false, true, &sector);
 }
 
 // With `arc`, only the outline pixels inside its sector are drawn.
-void Canvas::ellipseRows(int x1, int y1, int x2, int y2, bool fill, bool outline,
-                         const ArcSector* arc) {
-    int64_t l = bounded(x1), t = bounded(y1), r = bounded(x2), b = bounded(y2);
+void Canvas::ellipseRows(Rect box, bool fill, bool outline, const ArcSector* arc) {
+    int64_t l = bounded(box.x1), t = bounded(box.y1), r = bounded(box.x2), b = bounded(box.y2);
     if (l > r) std::swap(l, r);
     if (t > b) std::swap(t, b);
     if (l == r || t == b || width_ == 0 || height_ == 0) return;

@@ -9,11 +9,11 @@ TextExtent Canvas::textExtent(std::string_view utf8) const {
     return {layout.width, layout.height};
 }
 
-void Canvas::textOut(int x, int y, std::string_view utf8) {
+void Canvas::textOut(Point topLeft, std::string_view utf8) {
     const TextLayout layout = layoutText(utf8, fontPoints_, fontDpi_);
-    x = clampCoordinate(x);
-    y = clampCoordinate(y);
-    if (textOpaque_) fillRect(x, y, x + layout.width, y + layout.height);
+    const int x = clampCoordinate(topLeft.x);
+    const int y = clampCoordinate(topLeft.y);
+    if (textOpaque_) fillRect(Rect::sized({x, y}, layout.width, layout.height));
     for (const InkRun& run : layout.ink)
         fillSpan(x + run.x, x + run.x + run.length, y + run.y, fontColour_);
 }

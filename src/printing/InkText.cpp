@@ -28,8 +28,9 @@ void drawTranslatedText(Canvas& out, const ScoreDocument& doc, int page, const P
         if (item.kind == InkItem::Kind::Text) {
             // Each character stands on an opaque white box over the cell's white box.
             out.setBrushColour(kWhite);
-            out.textOut(render::toDevice(raster.marginX + item.x * unit),
-                        render::toDevice(raster.marginY + item.y * unit), item.text);
+            out.textOut({render::toDevice(raster.marginX + item.x * unit),
+                         render::toDevice(raster.marginY + item.y * unit)},
+                        item.text);
         } else {
             // A cell without a reading keeps its dots, two page pixels further left.
             printing::printBrailleDots(pen, item.cell,

@@ -1,5 +1,6 @@
 // Articulations, dynamics, slurs, bar lines, accidentals, endings, brackets, beams and braille
 // cells at printer scale, each with the thickness and grey its relief needs.
+#include "document/PageGeometry.h"
 #include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "printing/PrintFigures.h"
@@ -50,8 +51,9 @@ void slur(PrintPen& pen, const PrintPage& page, const SymbolRecord& r, const Pri
     const double unit = pen.unit();
     const double rowOrigin = 2.0 * page.topMargin;
     const SlurView v = slurOf(r);
-    const double x2 = 6.0 * v.end.column * unit, y2 = (v.end.row + rowOrigin) * page.pitch * unit;
-    const double x3 = 6.0 * v.bulge.column * unit;
+    const double x2 = kColumnWidth * static_cast<double>(v.end.column) * unit,
+                 y2 = (v.end.row + rowOrigin) * page.pitch * unit;
+    const double x3 = kColumnWidth * static_cast<double>(v.bulge.column) * unit;
     const double y3 = (v.bulge.row + rowOrigin) * page.pitch * unit;
     const PrintRaster& raster = pen.raster();
     pen.strong();
@@ -93,7 +95,7 @@ void ending(PrintPen& pen, int kind, double x0, double y0) {
     if (kind == kThirdEnding) pen.ellipse(x0, y0 - 5 * s, x0 + 4 * s, y0 - 1 * s);
 }
 
-// Triplet brackets, beams and slashes reach 6 F3 page pixels across and F4 rows down.
+// Triplet brackets, beams and slashes reach F3 columns across and F4 rows down.
 struct Reach {
     double x1, y1, xm, ym;
 };
@@ -103,8 +105,8 @@ Reach reachOf(const PrintPen& pen, const PrintPage& page, const SymbolRecord& r,
     const double unit = pen.unit();
     const BracketView bracket = bracketOf(r);
     const double down = static_cast<double>(bracket.rows) * page.pitch * unit;
-    return {x0 + 6.0 * bracket.columns * unit, y0 + down, x0 + 3.0 * bracket.columns * unit,
-            y0 + down / 2};
+    return {x0 + kColumnWidth * static_cast<double>(bracket.columns) * unit, y0 + down,
+            x0 + 3.0 * bracket.columns * unit, y0 + down / 2};
 }
 
 void triplet(PrintPen& pen, const Reach& e, bool below, double x0, double y0) {
@@ -114,10 +116,10 @@ void triplet(PrintPen& pen, const Reach& e, bool below, double x0, double y0) {
     const double sign = below ? 1 : -1;
     forOffsets(0, pen.strokeUnit(), [&](int d) {
         Canvas& c = pen.canvas();
-        c.moveTo(render::toDevice(x0 + d), render::toDevice(y0));
-        c.lineTo(render::toDevice(x0 + d), render::toDevice(y0 + sign * (6 * s - d)));
-        c.lineTo(render::toDevice(e.x1 - d), render::toDevice(e.y1 + sign * (6 * s - d)));
-        c.lineTo(render::toDevice(e.x1 - d), render::toDevice(e.y1));
+        c.moveTo({render::toDevice(x0 + d), render::toDevice(y0)});
+        c.lineTo({render::toDevice(x0 + d), render::toDevice(y0 + sign * (6 * s - d))});
+        c.lineTo({render::toDevice(e.x1 - d), render::toDevice(e.y1 + sign * (6 * s - d))});
+        c.lineTo({render::toDevice(e.x1 - d), render::toDevice(e.y1)});
     });
     pen.base();
     const double top = below ? e.ym + 10 * s : e.ym - 14 * s;

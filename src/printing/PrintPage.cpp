@@ -34,21 +34,16 @@ Page pageOf(const ScoreDocument& doc, int page) {
 }
 
 PrintAnchor anchorOf(const SymbolRecord& r, const Page& page, const PrintRaster& raster) {
-    const render::PagePoint p = render::recordAnchor(r, page.topMargin, page.pitch);
+    const Point p = render::recordAnchor(r, page.topMargin, page.pitch);
     const double a = p.x * static_cast<double>(raster.printUnit);
     const double b = p.y * static_cast<double>(raster.printUnit);
     return {raster.marginX + a, raster.marginY + b, a, b};
 }
 
-// A box of printer pixels, right and bottom exclusive.
-struct PixelBox {
-    int x1, y1, x2, y2;
-};
-
 // Kind-46 lines as their horizontal and vertical parts, each a stroke unit thick; a negative
 // extent prints nothing. The boxes the strokes lie in are added to `inked`.
 void printLine(PrintPen& pen, const SymbolRecord& r, const PrintAnchor& at,
-               std::vector<PixelBox>& inked) {
+               std::vector<Rect>& inked) {
     const double unit = pen.unit();
     const LineLengths length = lineLengthsOf(r);
     const OffsetRange range = centredStroke(pen.strokeUnit());
@@ -58,8 +53,8 @@ void printLine(PrintPen& pen, const SymbolRecord& r, const PrintAnchor& at,
     }
     // A pixel of slack on every side covers the truncation of the ends.
     const auto box = [](double x1, double y1, double x2, double y2) {
-        return PixelBox{render::toDevice(x1) - 1, render::toDevice(y1) - 1,
-                        render::toDevice(x2) + 2, render::toDevice(y2) + 2};
+        return Rect{render::toDevice(x1) - 1, render::toDevice(y1) - 1, render::toDevice(x2) + 2,
+                    render::toDevice(y2) + 2};
     };
     if (length.across > 0)
         inked.push_back(
@@ -73,7 +68,7 @@ void printLine(PrintPen& pen, const SymbolRecord& r, const PrintAnchor& at,
 // white-out, and a square behind the guitar ring. Only the lines are on the page yet, so
 // only where a line lies is there anything to whiten; the rest of a rectangle is skipped.
 void clearAround(PrintPen& pen, const SymbolRecord& r, const PrintAnchor& at,
-                 const std::vector<PixelBox>& inked) {
+                 const std::vector<Rect>& inked) {
     render::FigureRect rects[2];
     int n = render::whiteOutRects(pen.metrics(), r.kind(), at.x0, at.y0, rects);
     if (r.kind() == kOpenString) {
@@ -86,10 +81,10 @@ void clearAround(PrintPen& pen, const SymbolRecord& r, const PrintAnchor& at,
         int x2 = render::toDevice(rects[i].x2), y2 = render::toDevice(rects[i].y2);
         if (x1 > x2) std::swap(x1, x2);
         if (y1 > y2) std::swap(y1, y2);
-        for (const PixelBox& b : inked) {
+        for (const Rect& b : inked) {
             const int cx1 = std::max(x1, b.x1), cx2 = std::min(x2, b.x2);
             const int cy1 = std::max(y1, b.y1), cy2 = std::min(y2, b.y2);
-            if (cx1 < cx2 && cy1 < cy2) pen.canvas().fillRect(cx1, cy1, cx2, cy2);
+            if (cx1 < cx2 && cy1 < cy2) pen.canvas().fillRect({cx1, cy1, cx2, cy2});
         }
     }
 }
@@ -110,7 +105,7 @@ void drawPrintPage(Canvas& out, const ScoreDocument& doc, int page, const PrintR
         options.userSymbols};
 
     pen.base();
-    std::vector<PixelBox> inked;
+    std::vector<Rect> inked;
     for (int i = 0; i < p.count; ++i) {
         if (p.records[i].kind() == kStraightLine)
             printLine(pen, p.records[i], anchorOf(p.records[i], p, raster), inked);

@@ -7,22 +7,22 @@ namespace noma::printing {
 using render::toDevice;
 
 void PrintPen::line(double x1, double y1, double x2, double y2) {
-    canvas_.moveTo(toDevice(x1), toDevice(y1));
-    canvas_.lineTo(toDevice(x2), toDevice(y2));
+    canvas_.moveTo({toDevice(x1), toDevice(y1)});
+    canvas_.lineTo({toDevice(x2), toDevice(y2)});
 }
 
 void PrintPen::fill(double x1, double y1, double x2, double y2) {
-    canvas_.fillRect(toDevice(x1), toDevice(y1), toDevice(x2), toDevice(y2));
+    canvas_.fillRect({toDevice(x1), toDevice(y1), toDevice(x2), toDevice(y2)});
 }
 
 void PrintPen::ellipse(double x1, double y1, double x2, double y2) {
-    canvas_.ellipse(toDevice(x1), toDevice(y1), toDevice(x2), toDevice(y2));
+    canvas_.ellipse({toDevice(x1), toDevice(y1), toDevice(x2), toDevice(y2)});
 }
 
 void PrintPen::arc(double x1, double y1, double x2, double y2, double xs, double ys, double xe,
                    double ye) {
-    canvas_.arc(toDevice(x1), toDevice(y1), toDevice(x2), toDevice(y2), toDevice(xs), toDevice(ys),
-                toDevice(xe), toDevice(ye));
+    canvas_.arc({toDevice(x1), toDevice(y1), toDevice(x2), toDevice(y2)},
+                {toDevice(xs), toDevice(ys)}, {toDevice(xe), toDevice(ye)});
 }
 
 void PrintPen::stamp(const render::Mask& mask, double x, double y, Rgb ink) {

@@ -5,18 +5,19 @@
 namespace noma::render {
 
 void drawBrailleTranslation(Canvas& canvas, const ScoreDocument& doc, int page, int displayMode) {
-    const auto items = translateBraillePage(doc, page, displayMode == 0 ? kDisplayKana : kDisplayAlphabet);
+    const auto items =
+        translateBraillePage(doc, page, displayMode == 0 ? kDisplayKana : kDisplayAlphabet);
     canvas.setFont(kInkTextPoints);
     canvas.setFontColour(kBlack);
     canvas.setTextOpaque(true);
     for (const InkItem& item : items) {
         if (item.kind == InkItem::Kind::Text) {
             canvas.setBrushColour(kWhite);
-            canvas.textOut(item.x, item.y, item.text);
+            canvas.textOut({item.x, item.y}, item.text);
         } else {
             canvas.setPenColour(kBlack);
             canvas.setBrushColour(kBlack);
-            for (const DotPoint& d : item.dots()) canvas.ellipse(d.x - 2, d.y - 2, d.x + 2, d.y + 2);
+            for (const Point& d : item.dots()) canvas.ellipse(Rect::around(d, 2));
         }
     }
     canvas.setBrushColour(kBlack);

@@ -40,33 +40,33 @@ class FigurePen {
     static int device(double v) { return toDevice(v); }
 
     void line(double x1, double y1, double x2, double y2) {
-        canvas_.moveTo(device(x1), device(y1));
-        canvas_.lineTo(device(x2), device(y2));
+        canvas_.moveTo({device(x1), device(y1)});
+        canvas_.lineTo({device(x2), device(y2)});
     }
     void polyline(std::initializer_list<FigurePoint> points, double dx = 0, double dy = 0) {
         bool first = true;
         for (const FigurePoint& p : points) {
             if (first) {
-                canvas_.moveTo(device(p.x + dx), device(p.y + dy));
+                canvas_.moveTo({device(p.x + dx), device(p.y + dy)});
             } else {
-                canvas_.lineTo(device(p.x + dx), device(p.y + dy));
+                canvas_.lineTo({device(p.x + dx), device(p.y + dy)});
             }
             first = false;
         }
     }
     void fill(double x1, double y1, double x2, double y2) {
-        canvas_.fillRect(device(x1), device(y1), device(x2), device(y2));
+        canvas_.fillRect({device(x1), device(y1), device(x2), device(y2)});
     }
     void ellipse(double x1, double y1, double x2, double y2) {
         const int l = device(x1), t = device(y1), r = device(x2), b = device(y2);
-        if (keeping_ && !Canvas::ellipseMovesExactly(l, t, r, b)) movable_ = false;
-        canvas_.ellipse(l, t, r, b);
+        if (keeping_ && !Canvas::ellipseMovesExactly({l, t, r, b})) movable_ = false;
+        canvas_.ellipse({l, t, r, b});
     }
     void arc(double x1, double y1, double x2, double y2, double xs, double ys, double xe,
              double ye) {
         const int l = device(x1), t = device(y1), r = device(x2), b = device(y2);
-        if (keeping_ && !Canvas::ellipseMovesExactly(l, t, r, b)) movable_ = false;
-        canvas_.arc(l, t, r, b, device(xs), device(ys), device(xe), device(ye));
+        if (keeping_ && !Canvas::ellipseMovesExactly({l, t, r, b})) movable_ = false;
+        canvas_.arc({l, t, r, b}, {device(xs), device(ys)}, {device(xe), device(ye)});
     }
     // The template scaled to width x height with its top-left at (x0, y0).
     void stamp(TemplateId id, double x0, double y0, double width, double height) {
@@ -112,7 +112,7 @@ class FigurePen {
             return;
         }
         stampKeptFigure(canvas_, *kept, ax, ay, ink_);
-        if (kept->movesPen) canvas_.moveTo(ax + kept->endX, ay + kept->endY);
+        if (kept->movesPen) canvas_.moveTo({ax + kept->endX, ay + kept->endY});
     }
 
   private:

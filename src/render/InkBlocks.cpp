@@ -57,7 +57,7 @@ void InkBlocks::fillWhite(Canvas& canvas, int x1, int y1, int x2, int y2) const 
     if (!tracked_ || canvas.width() != width_ || canvas.height() != height_) {
         const Rgb brush = canvas.brushColour();
         canvas.setBrushColour(kWhite);
-        canvas.fillRect(x1, y1, x2, y2);
+        canvas.fillRect({x1, y1, x2, y2});
         canvas.setBrushColour(brush);
         return;
     }

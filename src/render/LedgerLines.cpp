@@ -24,8 +24,8 @@ void drawOn(Canvas& canvas, const StaveTable& staves, const LedgerPage& page, in
     canvas.setPenColour(ink);
     auto line = [&](int64_t row) {
         const int ly = static_cast<int>(row * p);
-        canvas.moveTo(x - half, ly);
-        canvas.lineTo(x + half, ly);
+        canvas.moveTo({x - half, ly});
+        canvas.lineTo({x + half, ly});
     };
     const int count = std::clamp(staves.staveCount, 0, kMaxDetectedStaves);
     for (int s = 0; s < count; ++s) {

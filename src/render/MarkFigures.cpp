@@ -1,6 +1,7 @@
 // Articulations, dynamics, slurs, bar lines, repeats, accidentals, brackets and lines.
 #include <cmath>
 
+#include "document/PageGeometry.h"
 #include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "render/FigurePen.h"
@@ -70,7 +71,7 @@ void drawOffsetFigure(FigurePen& pen, const SymbolRecord& r, double x, double y,
                       const FigureContext& context) {
     const auto u = [&](int k) { return pen.u(k); };
     const BracketView bracket = bracketOf(r);
-    const double dx = pen.px(6.0 * bracket.columns);
+    const double dx = pen.px(kColumnWidth * static_cast<double>(bracket.columns));
     const double dy = pen.px(static_cast<double>(bracket.rows) * context.pitch);
     const double mx = x + std::trunc(dx / 2);
     const double my = y + std::trunc(dy / 2);
@@ -191,9 +192,9 @@ void drawMarkFigure(FigurePen& pen, const SymbolRecord& r, double x, double y,
         case kSlurReversed: {
             const double rowOrigin = 2.0 * context.topMargin;
             const SlurView slur = slurOf(r);
-            const double x2 = m.x(6.0 * slur.end.column);
+            const double x2 = m.x(kColumnWidth * static_cast<double>(slur.end.column));
             const double y2 = m.y((slur.end.row + rowOrigin) * context.pitch);
-            const double x3 = m.x(6.0 * slur.bulge.column);
+            const double x3 = m.x(kColumnWidth * static_cast<double>(slur.bulge.column));
             const double y3 = m.y((slur.bulge.row + rowOrigin) * context.pitch);
             drawSlur(pen.canvas(), x, y, x2, y2, x3, y3, r.kind() == kSlurReversed);
             break;
@@ -229,8 +230,8 @@ void drawSlur(Canvas& canvas, double x1, double y1, double x2, double y2, double
     const auto dev = [](Real v) { return toDevice(static_cast<double>(v)); };
     const int sx = toDevice(secondToFirst ? x2 : x1), sy = toDevice(secondToFirst ? y2 : y1);
     const int ex = toDevice(secondToFirst ? x1 : x2), ey = toDevice(secondToFirst ? y1 : y2);
-    canvas.arc(dev(cx - radius), dev(cy - radius), dev(cx + radius), dev(cy + radius), sx, sy, ex,
-               ey);
+    canvas.arc({dev(cx - radius), dev(cy - radius), dev(cx + radius), dev(cy + radius)}, {sx, sy},
+               {ex, ey});
 }
 
 }  // namespace noma::render

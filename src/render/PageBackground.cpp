@@ -22,8 +22,9 @@ Frame frameOf(const PassPage& page) {
 
 // A pen line from the current point, marked with both its ends.
 void markedLineTo(Canvas& c, InkBlocks& ink, int x, int y) {
-    ink.mark(c.currentX(), c.currentY(), x, y);
-    c.lineTo(x, y);
+    const Point from = c.current();
+    ink.mark(from.x, from.y, x, y);
+    c.lineTo({x, y});
 }
 
 // A silver rectangle with a white inside; the image was just cleared to white, so the outline
@@ -31,7 +32,7 @@ void markedLineTo(Canvas& c, InkBlocks& ink, int x, int y) {
 void drawFrame(Canvas& c, const PassPage& page, InkBlocks& ink) {
     const Frame f = frameOf(page);
     c.setPenColour(kSilver);
-    c.moveTo(f.left, f.top);
+    c.moveTo({f.left, f.top});
     markedLineTo(c, ink, f.right - 1, f.top);
     markedLineTo(c, ink, f.right - 1, f.bottom - 1);
     markedLineTo(c, ink, f.left, f.bottom - 1);
@@ -46,14 +47,14 @@ void drawRuledLines(Canvas& c, const PassPage& page, InkBlocks& ink) {
         for (int k = 1; k <= 19; ++k) {
             const int y = step * k + 16;
             if (y <= 33 || y >= page.height - 35) continue;
-            c.moveTo(58, y);
+            c.moveTo({58, y});
             markedLineTo(c, ink, page.width - 80, y);
         }
     } else {
         for (int k = 2; k <= 29; ++k) {
             const int y = step * k - 8;
             if (y <= 50 || y - 2 >= page.height - 76) continue;
-            c.moveTo(36, y);
+            c.moveTo({36, y});
             markedLineTo(c, ink, page.width - 37, y);
         }
     }
@@ -64,13 +65,13 @@ void drawSearchMarks(Canvas& c, const PassPage& page, int target, InkBlocks& ink
     c.setBrushColour(kAqua);
     for (int i = 0; i < page.count; ++i) {
         if (page.records[i].kind() != target) continue;
-        const PagePoint p = page.anchors[i];
+        const Point p = page.anchors[i];
         const SearchMark m = searchMarkAt(target, p.x, p.y, page.pitch);
         ink.mark(m.left, m.top, m.right, m.bottom);
         if (m.box) {
-            c.fillRect(m.left, m.top, m.right, m.bottom);
+            c.fillRect({m.left, m.top, m.right, m.bottom});
         } else {
-            c.ellipse(m.left, m.top, m.right, m.bottom);
+            c.ellipse({m.left, m.top, m.right, m.bottom});
         }
     }
 }
@@ -103,8 +104,8 @@ void drawPageBackground(Canvas& canvas, const PassPage& page, const ViewState& s
     for (int i = 0; i < page.count; ++i) {
         const SymbolRecord& r = page.records[i];
         if (r.kind() != kStraightLine) continue;
-        const PagePoint p = page.anchors[i];
-        const PagePoint end = lineRecordEnd(r, p.x, p.y);
+        const Point p = page.anchors[i];
+        const Point end = lineRecordEnd(r, p.x, p.y);
         ink.mark(p.x, p.y, end.x, end.y);
         drawLineRecord(canvas, r, p.x, p.y);
     }

@@ -11,7 +11,7 @@ namespace noma::render {
 // Everything one pass needs to know of the page.
 struct PassPage {
     const SymbolRecord* records;
-    const PagePoint* anchors;  // every record's anchor, worked out once per pass
+    const Point* anchors;  // every record's anchor, worked out once per pass
     int count;
     int topMargin;
     int pitch;

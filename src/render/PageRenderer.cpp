@@ -22,12 +22,12 @@ namespace {
 void drawHotPositions(Canvas& c, const PassPage& page) {
     c.setPenColour(kHotGreen);
     for (int i = 0; i < page.count; ++i) {
-        const PagePoint p = page.anchors[i];
-        c.moveTo(p.x - 2, p.y - 2);
-        c.lineTo(p.x + 2, p.y - 2);
-        c.lineTo(p.x + 2, p.y + 2);
-        c.lineTo(p.x - 2, p.y + 2);
-        c.lineTo(p.x - 2, p.y - 2);
+        const Point p = page.anchors[i];
+        c.moveTo(p.moved(-2, -2));
+        c.lineTo(p.moved(2, -2));
+        c.lineTo(p.moved(2, 2));
+        c.lineTo(p.moved(-2, 2));
+        c.lineTo(p.moved(-2, -2));
     }
     c.setPenColour(kBlack);
 }
@@ -64,7 +64,7 @@ void renderPage(const ScoreDocument& doc, int page, const ViewState& state, Canv
     const SymbolRecord* records = doc.pageRecords(page);
     const int count = std::clamp(settings.symbolCount, 0, kMaxRecords);
     const int pitch = std::clamp(doc.header.verticalPitch, kMinPitch, kMaxPitch);
-    std::array<PagePoint, kMaxRecords> anchors;
+    std::array<Point, kMaxRecords> anchors;
     for (int i = 0; i < count; ++i)
         anchors[static_cast<size_t>(i)] = recordAnchor(records[i], settings.topMargin, pitch);
     const PassPage pass{.records = records,
@@ -91,7 +91,7 @@ void renderPage(const ScoreDocument& doc, int page, const ViewState& state, Canv
     const ScreenMetrics metrics(pass.pitch);
     for (int i = 0; i < pass.count; ++i) {
         FigureRect rects[2];
-        const PagePoint p = anchors[static_cast<size_t>(i)];
+        const Point p = anchors[static_cast<size_t>(i)];
         const int n = whiteOutRects(metrics, records[i].kind(), p.x, p.y, rects);
         for (int k = 0; k < n; ++k) {
             ink.fillWhite(back, toDevice(rects[k].x1), toDevice(rects[k].y1), toDevice(rects[k].x2),
@@ -104,7 +104,7 @@ void renderPage(const ScoreDocument& doc, int page, const ViewState& state, Canv
     const FigureContext context{pass.topMargin, pass.pitch, &ledger, state.displayMode,
                                 state.userSymbols};
     for (int i = 0; i < pass.count; ++i) {
-        const PagePoint p = anchors[static_cast<size_t>(i)];
+        const Point p = anchors[static_cast<size_t>(i)];
         drawFigure(back, metrics, records[i], p.x, p.y, context, kBlack);
     }
     back.setPenColour(kBlack);
@@ -120,10 +120,10 @@ void renderPage(const ScoreDocument& doc, int page, const ViewState& state, Canv
     // What both images share ends here; the overlays go on the view image only.
     if (state.hotPositionsVisible == 1) drawHotPositions(view, pass);
     if (state.toolMode == kBraille && state.interactionState == kReady) {
-        const PagePoint c{Canvas::clampCoordinate(state.brailleCursor.x),
-                          Canvas::clampCoordinate(state.brailleCursor.y)};
+        const Point c{Canvas::clampCoordinate(state.brailleCursor.x),
+                      Canvas::clampCoordinate(state.brailleCursor.y)};
         view.setBrushColour(kPreviewRed);
-        view.fillRect(c.x - 1, c.y + 26, c.x + 13, c.y + 29);
+        view.fillRect({c.x - 1, c.y + 26, c.x + 13, c.y + 29});
     }
     view.setPenColour(kBlack);
     view.setBrushColour(kBlack);

@@ -189,8 +189,8 @@ void drawUserSymbol(FigurePen& pen, int kind, double x, double y, const FigureCo
     if (picture == nullptr) return;
     const double a = pen.u(picture->width() / 2);
     const double b = pen.u(picture->height() / 2);
-    pen.canvas().copyRect(toDevice(x - a), toDevice(y - b), toDevice(x + a), toDevice(y + b),
-                          *picture, 0, 0, picture->width(), picture->height());
+    pen.canvas().copyRect({toDevice(x - a), toDevice(y - b), toDevice(x + a), toDevice(y + b)},
+                          *picture, {0, 0, picture->width(), picture->height()});
 }
 
 }  // namespace

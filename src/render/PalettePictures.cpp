@@ -131,7 +131,7 @@ Canvas palettePicture(int mode, bool pressed) {
         const int dw = std::max(1, w * fit / scale);
         const int dh = std::max(1, h * fit / scale);
         Canvas figure(dw, dh);
-        figure.copyRect(0, 0, dw, dh, work, box.left, box.top, box.right + 1, box.bottom + 1,
+        figure.copyRect({0, 0, dw, dh}, work, {box.left, box.top, box.right + 1, box.bottom + 1},
                         Canvas::Stretch::KeepDark);
         const int x0 = (kPaletteButtonSize - dw) / 2 + (pressed ? 1 : 0);
         const int y0 = (kPaletteButtonSize - dh) / 2 + (pressed ? 1 : 0);
@@ -147,8 +147,8 @@ Canvas programIconPicture(int size) {
     const Canvas clef = templatePicture(TemplateId::TrebleClef, kBlack);
     Canvas icon(size, size);
     const int w = std::max(1, clef.width() * size / clef.height());
-    icon.copyRect((size - w) / 2, 0, (size - w) / 2 + w, size, clef, 0, 0, clef.width(),
-                  clef.height(), Canvas::Stretch::KeepDark);
+    icon.copyRect({(size - w) / 2, 0, (size - w) / 2 + w, size}, clef,
+                  {0, 0, clef.width(), clef.height()}, Canvas::Stretch::KeepDark);
     return icon;
 }
 

@@ -48,7 +48,7 @@ bool isNoteOrStamp(int kind) {
 
 }  // namespace
 
-PagePoint recordAnchor(const SymbolRecord& r, int topMargin, int pitch) {
+Point recordAnchor(const SymbolRecord& r, int topMargin, int pitch) {
     const HotPosition at = hotPosition(r, topMargin, pitch);
     return {pagePixel(at.x), pagePixel(at.y)};
 }
@@ -118,8 +118,8 @@ void drawWhiteOut(Canvas& canvas, const FigureMetrics& m, const SymbolRecord& re
     canvas.setPenColour(kWhite);
     canvas.setBrushColour(kWhite);
     for (int i = 0; i < n; ++i) {
-        canvas.fillRect(toDevice(rects[i].x1), toDevice(rects[i].y1), toDevice(rects[i].x2),
-                        toDevice(rects[i].y2));
+        canvas.fillRect({toDevice(rects[i].x1), toDevice(rects[i].y1), toDevice(rects[i].x2),
+                         toDevice(rects[i].y2)});
     }
 }
 
@@ -146,15 +146,15 @@ void drawFigure(Canvas& canvas, const FigureMetrics& m, const SymbolRecord& reco
     }
 }
 
-PagePoint lineRecordEnd(const SymbolRecord& record, int x, int y) {
+Point lineRecordEnd(const SymbolRecord& record, int x, int y) {
     const LineLengths length = lineLengthsOf(record);
     return {pagePixel(int64_t{x} + length.across), pagePixel(int64_t{y} + length.down)};
 }
 
 void drawLineRecord(Canvas& canvas, const SymbolRecord& record, int x, int y) {
-    const PagePoint end = lineRecordEnd(record, x, y);
-    canvas.moveTo(x, y);
-    canvas.lineTo(end.x, end.y);
+    const Point end = lineRecordEnd(record, x, y);
+    canvas.moveTo({x, y});
+    canvas.lineTo(end);
 }
 
 }  // namespace noma::render

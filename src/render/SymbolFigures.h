@@ -11,14 +11,9 @@ class UserSymbolStore;
 
 namespace noma::render {
 
-struct PagePoint {
-    int x = 0;
-    int y = 0;
-};
-
-// A record's anchor, which is also its hot position, in page pixels: (6 column, row y) for most
+// A record's anchor, which is also its hot position, in page pixels: (column x, row y) for most
 // kinds, (field 1, row y) for the dot, (field 1, field 2 + row origin) for a braille cell.
-PagePoint recordAnchor(const SymbolRecord& record, int topMargin, int pitch);
+Point recordAnchor(const SymbolRecord& record, int topMargin, int pitch);
 
 // What a figure needs besides its record and anchor.
 struct FigureContext {
@@ -53,7 +48,7 @@ void drawFigure(Canvas& canvas, const FigureMetrics& m, const SymbolRecord& reco
 // A kind-46 line from (x, y) by field 3 across and field 4 down, in the pen colour.
 void drawLineRecord(Canvas& canvas, const SymbolRecord& record, int x, int y);
 // The end point of that line (its last pixel is the one before).
-PagePoint lineRecordEnd(const SymbolRecord& record, int x, int y);
+Point lineRecordEnd(const SymbolRecord& record, int x, int y);
 
 // A slur or tie: the arc of the circle through the three points, counter-clockwise from the
 // first to the second (from the second to the first when `secondToFirst`). Collinear points

@@ -227,7 +227,7 @@ KeptFigure* keptFigure(uint64_t key, int reach,
     Canvas scratch(side, side, kWhite);
     // No figure coordinate comes this far, so the pen still here has not been moved.
     constexpr int kUnmoved = -(1 << 30);
-    scratch.moveTo(kUnmoved, kUnmoved);
+    scratch.moveTo({kUnmoved, kUnmoved});
     if (draw(scratch, reach)) {
         int left = side, top = side, right = -1, bottom = -1;
         for (int y = 0; y < side; ++y) {
@@ -249,9 +249,10 @@ KeptFigure* keptFigure(uint64_t key, int reach,
                 kept->left = left - reach;
                 kept->top = top - reach;
             }
-            kept->movesPen = scratch.currentX() != kUnmoved || scratch.currentY() != kUnmoved;
-            kept->endX = scratch.currentX() - reach;
-            kept->endY = scratch.currentY() - reach;
+            const Point end = scratch.current();
+            kept->movesPen = end != Point{kUnmoved, kUnmoved};
+            kept->endX = end.x - reach;
+            kept->endY = end.y - reach;
         }
     }
     return figures.emplace(key, std::move(kept)).first->second.get();

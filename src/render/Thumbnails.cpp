@@ -42,10 +42,10 @@ void drawThumbnails(const ScoreDocument& doc, ViewState state, Canvas& view, Can
         renderPage(doc, i, state, view, back, staves);
         const int cx = (i % kColumns) * l.cellWidth;
         const int cy = (i / kColumns) * l.cellHeight;
-        out.copyRect(cx + 2, cy + 20, cx + l.cellWidth - 2, cy + l.cellHeight - 2, back, 0, 0,
-                     back.width(), back.height(), Canvas::Stretch::KeepDark);
+        out.copyRect({cx + 2, cy + 20, cx + l.cellWidth - 2, cy + l.cellHeight - 2}, back,
+                     {0, 0, back.width(), back.height()}, Canvas::Stretch::KeepDark);
         out.setBrushColour(kNavy);
-        out.textOut(cx + 12, cy + 2, std::to_string(i + 1));
+        out.textOut({cx + 12, cy + 2}, std::to_string(i + 1));
     }
 }
 

@@ -14,7 +14,7 @@ struct ViewState {
     int displayMode = 2;  // braille cells as 0 kana, 1 alphabet, 2 braille dots
     int toolMode = 0;
     int interactionState = 0;
-    PagePoint brailleCursor;  // top-left of where the next braille cell goes
+    Point brailleCursor;                           // top-left of where the next braille cell goes
     const UserSymbolStore* userSymbols = nullptr;  // pictures of the user-drawn symbols
 };
 

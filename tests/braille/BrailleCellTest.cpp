@@ -26,15 +26,15 @@ TEST(BrailleCell, WrittenAsDotNumbersAndSixPositions) {
 }
 
 TEST(BrailleCell, DotsSevenPixelsApartAcrossAndEightDown) {
-    const DotPoint dot1 = displayDot1(100, 200);
-    EXPECT_EQ(dot1, (DotPoint{96, 195}));
-    EXPECT_EQ(dotCentre(3, dot1), (DotPoint{96, 211}));
-    EXPECT_EQ(dotCentre(4, dot1), (DotPoint{103, 195}));
-    EXPECT_EQ(dotCentre(6, dot1), (DotPoint{103, 211}));
+    const Point dot1 = displayDot1(100, 200);
+    EXPECT_EQ(dot1, (Point{96, 195}));
+    EXPECT_EQ(dotCentre(3, dot1), (Point{96, 211}));
+    EXPECT_EQ(dotCentre(4, dot1), (Point{103, 195}));
+    EXPECT_EQ(dotCentre(6, dot1), (Point{103, 211}));
     const auto dots = raisedDotCentres(cellFromDots("25"), dot1);
     ASSERT_EQ(dots.size(), 2u);
-    EXPECT_EQ(dots[0], (DotPoint{96, 203}));
-    EXPECT_EQ(dots[1], (DotPoint{103, 203}));
+    EXPECT_EQ(dots[0], (Point{96, 203}));
+    EXPECT_EQ(dots[1], (Point{103, 203}));
 }
 
 }  // namespace

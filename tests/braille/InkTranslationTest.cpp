@@ -2,8 +2,8 @@
 
 #include <climits>
 #include <set>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BrailleTestSupport.h"
@@ -96,8 +96,10 @@ TEST_F(Ink, CellsAtTheEndsOfTheIntegerRangeAreNotRead) {
     line(100, 300, "3456 1");
     SymbolRecord far;
     far[0] = kBraille;
-    for (const auto& [x, y] : {std::pair{100 + 2 * kCellPitch, INT_MAX}, {INT_MAX, INT_MAX},
-                               {INT_MIN, INT_MIN}, {100 + 2 * kCellPitch, INT_MIN}}) {
+    for (const auto& [x, y] : {std::pair{100 + 2 * kCellPitch, INT_MAX},
+                               {INT_MAX, INT_MAX},
+                               {INT_MIN, INT_MIN},
+                               {100 + 2 * kCellPitch, INT_MIN}}) {
         far[1] = x;
         far[2] = y;
         far[3] = cellFromDots("12");
@@ -187,8 +189,8 @@ TEST_F(Ink, DotsItemGivesTheDotCentres) {
     ASSERT_EQ(items.size(), 1u);
     const auto dots = items[0].dots();
     ASSERT_EQ(dots.size(), 3u);
-    EXPECT_EQ(dots[0], (DotPoint{101, 295}));
-    EXPECT_EQ(dots[2], (DotPoint{101, 311}));
+    EXPECT_EQ(dots[0], (Point{101, 295}));
+    EXPECT_EQ(dots[2], (Point{101, 311}));
     EXPECT_EQ(items[0].cellX, 100);
     EXPECT_EQ(items[0].cellY, 300);
 }

@@ -16,7 +16,7 @@ namespace noma::test {
 
 // Records what the editing code asks of the program.
 class RecordingHost : public EditHost {
-public:
+  public:
     explicit RecordingHost(ScoreDocument& doc) : doc_(doc) {}
     void redraw() override { ++redraws; }
     void showMessage(const std::string& text, MessageIcon) override { messages.push_back(text); }
@@ -28,23 +28,28 @@ public:
         selectedModes.push_back(mode);
     }
     void openBrailleWindow(int x, int y) override { cursor = {x, y}; }
-    PixelPoint brailleCursor() const override { return cursor; }
+    Point brailleCursor() const override { return cursor; }
 
     int redraws = 0;
     std::vector<std::string> messages;
     std::string modeText;
-    std::vector<PixelPoint> jumps;
+    std::vector<Point> jumps;
     std::vector<int> selectedModes;
-    PixelPoint cursor{-1, -1};
+    Point cursor{-1, -1};
 
-private:
+  private:
     ScoreDocument& doc_;
 };
 
 // One open portrait page at pitch 8, top margin 10, no records, and an editor on it.
 class EditorTest : public ::testing::Test {
-protected:
-    EditorTest() : host(doc), view(630, 940), back(630, 940), paste(900, 900), editor(doc, host, view, back, paste, staves, folder.path()) {
+  protected:
+    EditorTest()
+        : host(doc),
+          view(630, 940),
+          back(630, 940),
+          paste(900, 900),
+          editor(doc, host, view, back, paste, staves, folder.path()) {
         doc.header = {2, 8, 0};
         doc.settings(0) = {3, 0, 10, 0, 10, 0};
         doc.settings(1) = {3, 0, 12, 0, 10, 0};

@@ -149,7 +149,7 @@ TEST_F(EditorTest, TwoClickGesturesUseThePointerPointAsAnchor) {
     editor.mouseMove(100, 250);
     editor.mouseDown(MouseButton::Left, 100, 250);
     ASSERT_FALSE(host.jumps.empty());
-    EXPECT_EQ(host.jumps.back(), (PixelPoint{20, 0}));
+    EXPECT_EQ(host.jumps.back(), (Point{20, 0}));
     editor.mouseDown(MouseButton::Left, 100, 250);
     EXPECT_EQ(rec(2)[3], 20);
     EXPECT_EQ(rec(2)[4], 0);
@@ -168,17 +168,17 @@ TEST_F(EditorTest, SlurThreePressesAndChoosingTheSecondEndAgain) {
     arm(kSlur);
     editor.mouseMove(60, 160);
     editor.mouseDown(MouseButton::Left, 60, 160);
-    EXPECT_EQ(editor.state().slurP1, (PixelPoint{60, 160}));
-    EXPECT_EQ(editor.state().slurP2, (PixelPoint{94, 160}));
+    EXPECT_EQ(editor.state().slurP1, (Point{60, 160}));
+    EXPECT_EQ(editor.state().slurP2, (Point{94, 160}));
     editor.mouseMove(120, 160);
-    EXPECT_EQ(editor.state().slurP2, (PixelPoint{120, 160}));
+    EXPECT_EQ(editor.state().slurP2, (Point{120, 160}));
     editor.mouseDown(MouseButton::Left, 120, 160);
     EXPECT_EQ(doc.interactionState, kSecondPoint);
-    EXPECT_EQ(host.jumps.back(), (PixelPoint{-30, 20}));
+    EXPECT_EQ(host.jumps.back(), (Point{-30, 20}));
 
     editor.mouseDown(MouseButton::Right, 150, 168);
     EXPECT_EQ(doc.interactionState, kFirstPoint);
-    EXPECT_EQ(editor.state().slurP2, (PixelPoint{150, 168}));
+    EXPECT_EQ(editor.state().slurP2, (Point{150, 168}));
     editor.mouseDown(MouseButton::Left, 150, 168);
     editor.mouseDown(MouseButton::Left, 100, 180);
     ASSERT_EQ(count(), 1);
@@ -194,7 +194,7 @@ TEST_F(EditorTest, SlurThreePressesAndChoosingTheSecondEndAgain) {
 TEST_F(EditorTest, BrailleToolOpensTheWindowAtTheSnappedPoint) {
     arm(kBraille);
     editor.mouseDown(MouseButton::Left, 103, 251);
-    EXPECT_EQ(host.cursor, (PixelPoint{96, 239}));
+    EXPECT_EQ(host.cursor, (Point{96, 239}));
     EXPECT_EQ(count(), 0);
 }
 

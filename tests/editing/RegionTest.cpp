@@ -88,7 +88,7 @@ TEST_F(RegionTest, CopyDropsRepeatedlyAndUndoRemovesTheLastCopy) {
     drawRegion(110, 150, 140, 175);  // L 18, T 18, R 23, B 21
     EXPECT_EQ(doc.interactionState, kSecondPoint);
     editor.mouseMove(300, 400);  // target column 50 - 2, row 50 - 1
-    EXPECT_EQ(editor.state().regionTarget, (PixelPoint{48, 49}));
+    EXPECT_EQ(editor.state().regionTarget, (Point{48, 49}));
     editor.mouseDown(MouseButton::Left, 300, 400);
     ASSERT_EQ(count(), 4);
     EXPECT_EQ(rec(2)[1], 50);
@@ -185,13 +185,13 @@ TEST_F(RegionTest, CutThenPasteOnAPageWithALargerTopMargin) {
     doc.currentPage = 1;  // top margin 12
     editor.clipPaste();
     EXPECT_EQ(host.selectedModes.back(), kModeClipPaste);
-    EXPECT_EQ(editor.state().regionTarget, (PixelPoint{0, 0}));
+    EXPECT_EQ(editor.state().regionTarget, (Point{0, 0}));
     editor.mouseMove(122, 160);
     editor.mouseDown(MouseButton::Left, 122, 160);
     ASSERT_EQ(count(), 1);
     // Region T 19, target row 20: one row down. Rows shift by the drop offset alone, so on
     // this page the note sits at page row 1 + 24 = 25, 4 rows below where the picture showed it.
-    EXPECT_EQ(editor.state().regionTarget, (PixelPoint{19, 20}));
+    EXPECT_EQ(editor.state().regionTarget, (Point{19, 20}));
     EXPECT_EQ(rec(0)[2], 1);
     EXPECT_EQ(doc.interactionState, kIdle);
     EXPECT_EQ(doc.toolMode, 0);

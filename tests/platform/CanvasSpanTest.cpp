@@ -82,7 +82,7 @@ TEST(CanvasEllipseShapes, KeptShapesMatchThePlainRuleWhereverTheBoxStands) {
                 Canvas c(80, 80);
                 c.setPenColour(kRed);
                 c.setBrushColour(kBlue);
-                c.ellipse(l, t, l + w, t + h);
+                c.ellipse({l, t, l + w, t + h});
                 for (int y = 0; y < 80; ++y) {
                     for (int x = 0; x < 80; ++x) {
                         const int expected = ellipsePixel(l, t, l + w, t + h, x, y);
@@ -99,12 +99,12 @@ TEST(CanvasEllipseShapes, KeptShapesMatchThePlainRuleWhereverTheBoxStands) {
 TEST(CanvasEllipseShapes, SizesWhoseRoundingDependsOnPlaceAreDrawnInPlace) {
     // For these sizes a span end sits within rounding of a pixel centre: they are worked out
     // where they stand, never moved from a kept shape.
-    EXPECT_FALSE(Canvas::ellipseMovesExactly(0, 0, 44, 85));
-    EXPECT_FALSE(Canvas::ellipseMovesExactly(10, 20, 93, 104));
-    EXPECT_FALSE(Canvas::ellipseMovesExactly(0, 0, 111, 112));
+    EXPECT_FALSE(Canvas::ellipseMovesExactly({0, 0, 44, 85}));
+    EXPECT_FALSE(Canvas::ellipseMovesExactly({10, 20, 93, 104}));
+    EXPECT_FALSE(Canvas::ellipseMovesExactly({0, 0, 111, 112}));
     // Beyond the kept sizes nothing is promised; an empty box draws nothing anywhere.
-    EXPECT_FALSE(Canvas::ellipseMovesExactly(0, 0, 1000, 20));
-    EXPECT_TRUE(Canvas::ellipseMovesExactly(5, 5, 5, 90));
+    EXPECT_FALSE(Canvas::ellipseMovesExactly({0, 0, 1000, 20}));
+    EXPECT_TRUE(Canvas::ellipseMovesExactly({5, 5, 5, 90}));
     // Drawn in place, inside the image or cut by its edges, they follow the rule at that place;
     // so do sizes too big to keep, from near and far.
     const struct {
@@ -115,7 +115,7 @@ TEST(CanvasEllipseShapes, SizesWhoseRoundingDependsOnPlaceAreDrawnInPlace) {
         Canvas c(60, 60);
         c.setPenColour(kRed);
         c.setBrushColour(kBlue);
-        c.ellipse(box.l, box.t, box.r, box.b);
+        c.ellipse({box.l, box.t, box.r, box.b});
         for (int y = 0; y < 60; ++y) {
             for (int x = 0; x < 60; ++x) {
                 const int expected = ellipsePixel(box.l, box.t, box.r, box.b, x, y);
@@ -137,9 +137,9 @@ TEST(CanvasArcRows, AnArcAndItsComplementMakeTheWholeOutline) {
         const int xs = pick(-100, 200), ys = pick(-100, 200);
         const int xe = pick(-100, 200), ye = pick(-100, 200);
         Canvas forward(80, 80), back(80, 80), whole(80, 80);
-        forward.arc(x1, y1, x2, y2, xs, ys, xe, ye);
-        back.arc(x1, y1, x2, y2, xe, ye, xs, ys);
-        whole.arc(x1, y1, x2, y2, xs, ys, xs, ys);
+        forward.arc({x1, y1, x2, y2}, {xs, ys}, {xe, ye});
+        back.arc({x1, y1, x2, y2}, {xe, ye}, {xs, ys});
+        whole.arc({x1, y1, x2, y2}, {xs, ys}, {xs, ys});
         int shared = 0;
         for (int y = 0; y < 80; ++y) {
             for (int x = 0; x < 80; ++x) {
@@ -157,7 +157,7 @@ TEST(CanvasArcRows, AnArcAndItsComplementMakeTheWholeOutline) {
 
 TEST(CanvasArcRows, HalfTurnsCoverTheirHalfOnly) {
     Canvas upper(50, 50);
-    upper.arc(5, 5, 45, 45, 45, 25, 5, 25);  // right to left over the top
+    upper.arc({5, 5, 45, 45}, {45, 25}, {5, 25});  // right to left over the top
     for (int y = 27; y < 50; ++y) {
         for (int x = 0; x < 50; ++x) ASSERT_EQ(upper.getPixel(x, y), kWhite) << x << "," << y;
     }
@@ -166,9 +166,9 @@ TEST(CanvasArcRows, HalfTurnsCoverTheirHalfOnly) {
     Canvas twice(50, 50);
     twice.setPenMode(Canvas::PenMode::Xor);
     twice.setPenColour(kRed);
-    twice.arc(5, 5, 45, 45, 45, 25, 5, 25);
+    twice.arc({5, 5, 45, 45}, {45, 25}, {5, 25});
     EXPECT_NE(twice.getPixel(25, 5), kWhite);
-    twice.arc(5, 5, 45, 45, 45, 25, 5, 25);
+    twice.arc({5, 5, 45, 45}, {45, 25}, {5, 25});
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 50; ++x) ASSERT_EQ(twice.getPixel(x, y), kWhite);
 }
@@ -180,10 +180,10 @@ TEST(CanvasEllipseShapes, OneColourAndTwoColoursCoverTheSamePixels) {
         Canvas solid(40, 40), parts(40, 40);
         solid.setPenColour(kRed);
         solid.setBrushColour(kRed);
-        solid.ellipse(3, 4, 3 + size, 4 + size + 3);
+        solid.ellipse({3, 4, 3 + size, 4 + size + 3});
         parts.setPenColour(kRed);
         parts.setBrushColour(kBlue);
-        parts.ellipse(3, 4, 3 + size, 4 + size + 3);
+        parts.ellipse({3, 4, 3 + size, 4 + size + 3});
         for (int y = 0; y < 40; ++y) {
             for (int x = 0; x < 40; ++x) {
                 ASSERT_EQ(solid.getPixel(x, y) == kRed, parts.getPixel(x, y) != kWhite)

@@ -32,8 +32,8 @@ int count(const Canvas& c, Rgb colour) {
 }
 
 void line(Canvas& c, int x1, int y1, int x2, int y2) {
-    c.moveTo(x1, y1);
-    c.lineTo(x2, y2);
+    c.moveTo({x1, y1});
+    c.lineTo({x2, y2});
 }
 
 TEST(CanvasPixels, LayoutIsRgb32RowMajor) {
@@ -63,8 +63,7 @@ TEST(CanvasLine, StopsShortOfItsEndPixelInEveryDirection) {
     c.clear(kWhite);
     line(c, 0, 0, 4, 4);
     EXPECT_EQ(picture(c), "#......\n.#.....\n..#....\n...#...\n.......\n.......\n.......\n");
-    EXPECT_EQ(c.currentX(), 4);
-    EXPECT_EQ(c.currentY(), 4);
+    EXPECT_EQ(c.current(), (Point{4, 4}));
     c.clear(kWhite);
     line(c, 3, 3, 3, 3);
     EXPECT_EQ(count(c, kBlack), 0);
@@ -74,11 +73,11 @@ TEST(CanvasLine, PolylineDrawsEveryCornerOnce) {
     Canvas c(6, 6);
     c.setPenMode(Canvas::PenMode::Xor);
     c.setPenColour(kWhite);  // XOR with white turns white to black
-    c.moveTo(1, 1);
-    c.lineTo(4, 1);
-    c.lineTo(4, 4);
-    c.lineTo(1, 4);
-    c.lineTo(1, 1);
+    c.moveTo({1, 1});
+    c.lineTo({4, 1});
+    c.lineTo({4, 4});
+    c.lineTo({1, 4});
+    c.lineTo({1, 1});
     // A corner drawn twice would be toggled back to white.
     EXPECT_EQ(picture(c), "......\n.####.\n.#..#.\n.#..#.\n.####.\n......\n");
 }
@@ -133,8 +132,8 @@ TEST(CanvasFill, CoversTheHalfOpenBoxWhateverTheCornerOrder) {
     Canvas a(8, 8), b(8, 8);
     a.setBrushColour(kBlue);
     b.setBrushColour(kBlue);
-    a.fillRect(2, 3, 5, 7);
-    b.fillRect(5, 7, 2, 3);
+    a.fillRect({2, 3, 5, 7});
+    b.fillRect({5, 7, 2, 3});
     EXPECT_EQ(count(a, kBlue), 12);
     EXPECT_EQ(picture(a, kBlue), picture(b, kBlue));
     EXPECT_EQ(a.getPixel(2, 3), kBlue);
@@ -143,11 +142,11 @@ TEST(CanvasFill, CoversTheHalfOpenBoxWhateverTheCornerOrder) {
     // Partly off the image: only the part on it, and nothing wraps to another row.
     Canvas c(8, 8);
     c.setBrushColour(kBlue);
-    c.fillRect(-3, -3, 2, 2);
-    c.fillRect(6, 6, 100, 100);
+    c.fillRect({-3, -3, 2, 2});
+    c.fillRect({6, 6, 100, 100});
     EXPECT_EQ(count(c, kBlue), 8);
     // An empty box paints nothing.
-    c.fillRect(4, 1, 4, 6);
+    c.fillRect({4, 1, 4, 6});
     EXPECT_EQ(count(c, kBlue), 8);
 }
 
@@ -155,7 +154,7 @@ TEST(CanvasRectangle, PenOutlineBrushInsideRightAndBottomExclusive) {
     Canvas c(8, 7);
     c.setPenColour(kBlack);
     c.setBrushColour(kBlue);
-    c.rectangle(6, 5, 1, 1);  // swapped corners
+    c.rectangle({6, 5, 1, 1});  // swapped corners
     EXPECT_EQ(picture(c), "........\n.#####..\n.#???#..\n.#???#..\n.#####..\n........\n........\n");
     EXPECT_EQ(c.getPixel(2, 2), kBlue);
 }
@@ -163,13 +162,13 @@ TEST(CanvasRectangle, PenOutlineBrushInsideRightAndBottomExclusive) {
 TEST(CanvasEllipse, IsInscribedInTheBox) {
     Canvas c(6, 6);
     c.setBrushColour(kBlack);
-    c.ellipse(1, 1, 5, 5);
+    c.ellipse({1, 1, 5, 5});
     EXPECT_EQ(picture(c), "......\n..##..\n.####.\n.####.\n..##..\n......\n");
 
     Canvas big(40, 30);
     big.setPenColour(kRed);
     big.setBrushColour(kBlue);
-    big.ellipse(5, 4, 35, 24);
+    big.ellipse({5, 4, 35, 24});
     int minX = 99, maxX = -1, minY = 99, maxY = -1;
     for (int y = 0; y < 30; ++y) {
         for (int x = 0; x < 40; ++x) {
@@ -195,7 +194,7 @@ TEST(CanvasEllipse, IsInscribedInTheBox) {
 
 TEST(CanvasEllipse, ThinEllipsesStayConnected) {
     Canvas c(5, 12);
-    c.ellipse(1, 0, 3, 12);
+    c.ellipse({1, 0, 3, 12});
     for (int y = 0; y < 12; ++y)
         EXPECT_TRUE(c.getPixel(1, y) == kBlack || c.getPixel(2, y) == kBlack) << y;
 }
@@ -203,7 +202,7 @@ TEST(CanvasEllipse, ThinEllipsesStayConnected) {
 TEST(CanvasArc, RunsCounterClockwiseOnScreen) {
     auto arcOf = [](int xs, int ys, int xe, int ye) {
         Canvas c(60, 60);
-        c.arc(10, 10, 50, 50, xs, ys, xe, ye);
+        c.arc({10, 10, 50, 50}, {xs, ys}, {xe, ye});
         return c;
     };
     // From the right to the left going counter-clockwise passes the top.
@@ -232,23 +231,23 @@ TEST(CanvasArc, RunsCounterClockwiseOnScreen) {
     const Canvas full = arcOf(5, 5, 5, 5);
     Canvas outline(60, 60);
     outline.setBrushColour(kWhite);
-    outline.ellipse(10, 10, 50, 50);
+    outline.ellipse({10, 10, 50, 50});
     EXPECT_EQ(picture(full), picture(outline));
 }
 
 TEST(CanvasClipping, ShapesOffTheImageDrawOnlyTheirVisiblePart) {
     Canvas c(20, 20);
     c.setBrushColour(kBlue);
-    c.ellipse(-10, -10, 10, 10);
+    c.ellipse({-10, -10, 10, 10});
     EXPECT_EQ(c.getPixel(0, 0), kBlue);
     EXPECT_EQ(c.getPixel(9, 0), kBlack);
-    c.ellipse(1000, 1000, 3000, 3000);
-    c.arc(-1000000000, -1000000000, 1000000000, 1000000000, 0, 0, 0, 0);
-    c.rectangle(-5, 15, 25, 40);
+    c.ellipse({1000, 1000, 3000, 3000});
+    c.arc({-1000000000, -1000000000, 1000000000, 1000000000}, {0, 0}, {0, 0});
+    c.rectangle({-5, 15, 25, 40});
     EXPECT_EQ(c.getPixel(0, 15), kBlack);
     EXPECT_EQ(c.getPixel(19, 16), kBlue);
-    c.textOut(-30, -5, "あいう");
-    c.textOut(15, 15, "あいうえお");
+    c.textOut({-30, -5}, "あいう");
+    c.textOut({15, 15}, "あいうえお");
     EXPECT_EQ(c.width(), 20);
     EXPECT_EQ(c.height(), 20);
 }
@@ -256,19 +255,19 @@ TEST(CanvasClipping, ShapesOffTheImageDrawOnlyTheirVisiblePart) {
 TEST(CanvasXor, DrawingTwiceRestoresTheImage) {
     Canvas c(30, 30);
     c.setBrushColour(kBlue);
-    c.fillRect(5, 5, 20, 20);
+    c.fillRect({5, 5, 20, 20});
     const std::string before = picture(c, kBlue);
     c.setPenMode(Canvas::PenMode::Xor);
     c.setPenColour(kRed);
     c.setBrushColour(kBlack);  // XOR with black leaves the inside as it is
-    c.rectangle(2, 3, 25, 22);
+    c.rectangle({2, 3, 25, 22});
     EXPECT_EQ(c.getPixel(2, 10), rgb(0, 255, 255));  // white ^ red
     EXPECT_EQ(c.getPixel(5, 3), rgb(0, 255, 255));
     EXPECT_EQ(c.getPixel(10, 10), kBlue);
     line(c, 0, 29, 29, 0);
     EXPECT_EQ(c.getPixel(10, 19), rgb(255, 0, 255));  // blue ^ red
     line(c, 0, 29, 29, 0);
-    c.rectangle(2, 3, 25, 22);
+    c.rectangle({2, 3, 25, 22});
     EXPECT_EQ(picture(c, kBlue), before);
     EXPECT_EQ(count(c, kWhite) + count(c, kBlue), 900);
 }
@@ -278,7 +277,7 @@ TEST(CanvasCopy, StretchesWithNearestNeighbours) {
     src.setPixel(0, 0, kBlack);
     src.setPixel(1, 1, kRed);
     Canvas dst(6, 6);
-    dst.copyRect(1, 1, 5, 5, src, 0, 0, 2, 2);
+    dst.copyRect({1, 1, 5, 5}, src, {0, 0, 2, 2});
     EXPECT_EQ(picture(dst, kBlack), "......\n.##...\n.##...\n...??.\n...??.\n......\n");
     EXPECT_EQ(dst.getPixel(4, 4), kRed);
     // Swapped corners copy the same way; a 4 -> 2 shrink takes every second pixel.
@@ -286,9 +285,9 @@ TEST(CanvasCopy, StretchesWithNearestNeighbours) {
     stripes.setPixel(1, 0, kBlack);
     stripes.setPixel(3, 0, kBlack);
     Canvas half(2, 1);
-    half.copyRect(2, 1, 0, 0, stripes, 4, 1, 0, 0);
+    half.copyRect({2, 1, 0, 0}, stripes, {4, 1, 0, 0});
     EXPECT_EQ(picture(half), "..\n");
-    half.copyRect(0, 0, 2, 1, stripes, 1, 0, 4, 1);  // 3 -> 2: source columns 1 and 2
+    half.copyRect({0, 0, 2, 1}, stripes, {1, 0, 4, 1});  // 3 -> 2: source columns 1 and 2
     EXPECT_EQ(picture(half), "#.\n");
 }
 
@@ -297,8 +296,8 @@ TEST(CanvasCopy, KeepDarkShrinkKeepsThinBlackLines) {
     src.setPenColour(kBlack);
     line(src, 3, 0, 3, 8);
     Canvas nearest(2, 2), keepDark(2, 2);
-    nearest.copyRect(0, 0, 2, 2, src, 0, 0, 8, 8);
-    keepDark.copyRect(0, 0, 2, 2, src, 0, 0, 8, 8, Canvas::Stretch::KeepDark);
+    nearest.copyRect({0, 0, 2, 2}, src, {0, 0, 8, 8});
+    keepDark.copyRect({0, 0, 2, 2}, src, {0, 0, 8, 8}, Canvas::Stretch::KeepDark);
     EXPECT_EQ(count(nearest, kBlack), 0);
     EXPECT_EQ(picture(keepDark), "#.\n#.\n");
 }
@@ -306,12 +305,12 @@ TEST(CanvasCopy, KeepDarkShrinkKeepsThinBlackLines) {
 TEST(CanvasCopy, OverlappingCopyWithinOneImageAndSourceOutside) {
     Canvas c(6, 1);
     for (int x = 0; x < 6; ++x) c.setPixel(x, 0, rgb(x, x, x));
-    c.copyRect(1, 0, 6, 1, c, 0, 0, 5, 1);
+    c.copyRect({1, 0, 6, 1}, c, {0, 0, 5, 1});
     for (int x = 1; x < 6; ++x) EXPECT_EQ(c.getPixel(x, 0), rgb(x - 1, x - 1, x - 1));
     // Source pixels beyond the source image leave the destination as it was.
     Canvas small(2, 2, kBlack);
     Canvas d(4, 4);
-    d.copyRect(0, 0, 4, 4, small, 0, 0, 4, 4);
+    d.copyRect({0, 0, 4, 4}, small, {0, 0, 4, 4});
     EXPECT_EQ(picture(d), "##..\n##..\n....\n....\n");
 }
 
@@ -323,7 +322,7 @@ TEST(CanvasText, DrawsDarkInkInsideItsOpaqueBox) {
     const TextExtent box = c.textExtent("かな");
     ASSERT_GT(box.width, 16);
     ASSERT_GE(box.height, 12);
-    c.textOut(10, 5, "かな");
+    c.textOut({10, 5}, "かな");
     int ink = 0;
     for (int y = 0; y < 40; ++y) {
         for (int x = 0; x < 120; ++x) {
@@ -346,7 +345,7 @@ TEST(CanvasText, TransparentTextOnlySetsItsInkAndScalesWithSizeAndDpi) {
     c.setTextOpaque(false);
     c.setFontColour(kRed);
     c.setFont(12, 96);
-    c.textOut(2, 2, "ａ１");
+    c.textOut({2, 2}, "ａ１");
     EXPECT_GT(count(c, kRed), 10);
     EXPECT_EQ(count(c, kRed) + count(c, kBlue), 200 * 60);
     const TextExtent small = c.textExtent("ａ１");

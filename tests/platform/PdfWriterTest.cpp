@@ -46,7 +46,8 @@ Canvas runsPicture(int width, int height, unsigned seed) {
         const int x = static_cast<int>(random() % static_cast<unsigned>(width));
         const int y = static_cast<int>(random() % static_cast<unsigned>(height));
         c.setBrushColour(grey(static_cast<int>(random() % 8) * 30));
-        c.fillRect(x, y, x + static_cast<int>(random() % 300), y + static_cast<int>(random() % 9));
+        c.fillRect(
+            {x, y, x + static_cast<int>(random() % 300), y + static_cast<int>(random() % 9)});
         c.setPixel(static_cast<int>(random() % static_cast<unsigned>(width)), y,
                    grey(static_cast<int>(random() % 256)));
     }
@@ -123,7 +124,7 @@ TEST(PdfWriter, PagesHoldTheirPicturesLosslessly) {
     const Canvas first = runsPicture(620, 877, 7);
     Canvas second(877, 620, kWhite);
     second.setBrushColour(rgb(0, 128, 255));  // colour: stored as RGB
-    second.fillRect(10, 10, 200, 100);
+    second.fillRect({10, 10, 200, 100});
     {
         PdfWriter pdf(path, "NOMA Printing");
         ASSERT_TRUE(pdf.addPage(first, 75).ok());

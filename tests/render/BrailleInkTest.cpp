@@ -14,7 +14,7 @@ using test::countIn;
 
 // A blank portrait page at pitch 8, top margin 12, with braille cells on one line.
 class BrailleInkTest : public ::testing::Test {
-protected:
+  protected:
     BrailleInkTest() {
         doc.header = {1, 8, 0};
         doc.settings(0) = {3, 0, 12, 0, 10, 0};
@@ -42,21 +42,22 @@ TEST_F(BrailleInkTest, BrailleDisplayDrawsDotsAtTheirPlaces) {
 }
 
 TEST_F(BrailleInkTest, KanaWithAPrefixIsWrittenOverBothCells) {
-    cell(100, 8);        // 4: contracted-sound prefix
-    cell(119, 1 | 4);    // 13: な, after the prefix にゃ
+    cell(100, 8);      // 4: contracted-sound prefix
+    cell(119, 1 | 4);  // 13: な, after the prefix にゃ
     render(0);
     // The two-character text begins 24 pixels left of the second cell, over the prefix's dots.
     const int ink = countIn(view, {119 - 24, kY - 5, 119 + 14, kY + 10}, kBlack);
     EXPECT_GT(ink, 20);
     EXPECT_EQ(view.getPixel(119 - 4, kY + 11), kWhite);  // no dot 3 of the second cell
     // Both images carry the translation.
-    EXPECT_EQ(countIn(back, {60, kY - 20, 160, kY + 20}, kBlack), countIn(view, {60, kY - 20, 160, kY + 20}, kBlack));
+    EXPECT_EQ(countIn(back, {60, kY - 20, 160, kY + 20}, kBlack),
+              countIn(view, {60, kY - 20, 160, kY + 20}, kBlack));
 }
 
 TEST_F(BrailleInkTest, VoicedPrefixStaysVisibleBesideItsKana) {
-    cell(100, 16);       // 5: voiced prefix
-    cell(119, 1 | 32);   // 16: が after the prefix
-    cell(200, 16);       // the same pair 20 pixels apart: no prefix, か
+    cell(100, 16);      // 5: voiced prefix
+    cell(119, 1 | 32);  // 16: が after the prefix
+    cell(200, 16);      // the same pair 20 pixels apart: no prefix, か
     cell(220, 1 | 32);
     render(0);
     // The prefix is drawn as dots, 2 pixels left of the braille display's place.
@@ -66,8 +67,8 @@ TEST_F(BrailleInkTest, VoicedPrefixStaysVisibleBesideItsKana) {
     EXPECT_GT(countIn(view, {220 - 5, kY - 5, 220 + 9, kY + 10}, kBlack), 5);
     // The first pair reads が, the second か: different glyphs.
     Canvas voiced(14, 15), plain(14, 15);
-    voiced.copyRect(0, 0, 14, 15, view, 119 - 5, kY - 5, 119 + 9, kY + 10);
-    plain.copyRect(0, 0, 14, 15, view, 220 - 5, kY - 5, 220 + 9, kY + 10);
+    voiced.copyRect({0, 0, 14, 15}, view, {119 - 5, kY - 5, 119 + 9, kY + 10});
+    plain.copyRect({0, 0, 14, 15}, view, {220 - 5, kY - 5, 220 + 9, kY + 10});
     EXPECT_NE(std::vector<uint32_t>(voiced.data(), voiced.data() + 14 * 15),
               std::vector<uint32_t>(plain.data(), plain.data() + 14 * 15));
 }

@@ -31,7 +31,7 @@ InkedImage inkedImage(int width, int height, std::mt19937& rng) {
         // Mostly thin: lines and dots, as the page has.
         const int x2 = x1 + (i % 3 == 0 ? size(rng) : 1), y2 = y1 + (i % 3 == 1 ? size(rng) : 1);
         image.canvas.setBrushColour(colours[i % 4]);
-        image.canvas.fillRect(x1, y1, x2, y2);
+        image.canvas.fillRect({x1, y1, x2, y2});
         image.ink.mark(x1, y1, x2 - 1, y2 - 1);
     }
     return image;
@@ -55,7 +55,7 @@ TEST(InkBlocks, FillWhiteGivesTheSamePixelsAsAWhiteRectangle) {
                 if (r == 0) x1 = -(1 << 30), y2 = 1 << 30;
                 if (r == 1) x2 = x1;
                 fast.ink.fillWhite(fast.canvas, x1, y1, x2, y2);
-                plain.fillRect(x1, y1, x2, y2);
+                plain.fillRect({x1, y1, x2, y2});
                 ASSERT_TRUE(sameCanvas(fast.canvas, plain))
                     << w << "x" << h << " trial " << trial << " box " << x1 << "," << y1 << " "
                     << x2 << "," << y2;
@@ -71,7 +71,7 @@ TEST(InkBlocks, FillWhiteSkipsRowsWithNothingMarked) {
     ink.reset(200, 200);
     // A line marked across the box, and a dot left unmarked: only the marked row is filled.
     c.setBrushColour(kBlack);
-    c.fillRect(0, 100, 200, 101);
+    c.fillRect({0, 100, 200, 101});
     ink.mark(0, 100, 199, 100);
     c.setPixel(50, 60, kBlack);
     ink.fillWhite(c, 40, 50, 70, 150);

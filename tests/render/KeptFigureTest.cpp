@@ -46,13 +46,13 @@ Drawn draw(const FigureMetrics& m, const SymbolRecord& r, int pitch, int x, int 
     Drawn d{Canvas(160, 200, kWhite), 0, 0};
     // Something under the figure, so that what it leaves alone is seen to be left alone.
     d.image.setBrushColour(kSilver);
-    d.image.fillRect(0, 90, 160, 95);
+    d.image.fillRect({0, 90, 160, 95});
     d.image.setPenMode(mode);
-    d.image.moveTo(-7, -9);
+    d.image.moveTo({-7, -9});
     const FigureContext context{10, pitch, nullptr, 2};
     drawFigure(d.image, m, r, x, y, context, ink);
-    d.penX = d.image.currentX();
-    d.penY = d.image.currentY();
+    d.penX = d.image.current().x;
+    d.penY = d.image.current().y;
     return d;
 }
 
@@ -118,7 +118,7 @@ TEST(KeptFigures, FiguresTooBigToKeepAreDrawnDirectly) {
         const KeptFigure* kept = keptFigure(0xFEED0001u, 10, [&](Canvas& scratch, int origin) {
             ++drawn;
             scratch.setBrushColour(kBlack);
-            scratch.fillRect(origin - 11, origin, origin + 1, origin + 1);
+            scratch.fillRect({origin - 11, origin, origin + 1, origin + 1});
             return true;
         });
         EXPECT_EQ(kept, nullptr);
@@ -129,8 +129,8 @@ TEST(KeptFigures, FiguresTooBigToKeepAreDrawnDirectly) {
     // One that fits is kept with its offset from the anchor and where it left the pen.
     const KeptFigure* kept = keptFigure(0xFEED0003u, 10, [](Canvas& scratch, int origin) {
         scratch.setBrushColour(kBlack);
-        scratch.fillRect(origin - 2, origin + 1, origin + 3, origin + 4);
-        scratch.moveTo(origin + 5, origin - 6);
+        scratch.fillRect({origin - 2, origin + 1, origin + 3, origin + 4});
+        scratch.moveTo({origin + 5, origin - 6});
         return true;
     });
     ASSERT_NE(kept, nullptr);

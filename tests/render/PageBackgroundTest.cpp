@@ -24,7 +24,7 @@ struct Background {
 Background drawBackground(const std::vector<SymbolRecord>& records, int pitch, int topMargin,
                           int scoreType, bool landscape, const ViewState& state) {
     const int width = pageWidth(landscape ? 1 : 0), height = pageHeight(landscape ? 1 : 0);
-    std::vector<PagePoint> anchors;
+    std::vector<Point> anchors;
     for (const SymbolRecord& r : records) anchors.push_back(recordAnchor(r, topMargin, pitch));
     const PassPage page{records.data(), anchors.data(), static_cast<int>(records.size()),
                         topMargin,      pitch,          scoreType,

@@ -51,7 +51,7 @@ TEST(Templates, ScalingMatchesTheStretchingCopy) {
             const int w = id == TemplateId::TrebleClef ? 26 : picture.width() * pitch / 6;
             const int h = picture.height() * pitch / 6;
             Canvas copied(w, h);
-            copied.copyRect(0, 0, w, h, picture, 0, 0, picture.width(), picture.height());
+            copied.copyRect({0, 0, w, h}, picture, {0, 0, picture.width(), picture.height()});
             const Mask& scaled = scaledTemplate(id, w, h);
             ASSERT_EQ(scaled.width(), w);
             ASSERT_EQ(scaled.height(), h);
