@@ -47,12 +47,6 @@ std::string clefSvg() {
            path + "\"/>\n</svg>\n";
 }
 
-bool write(const std::string& path, const std::string& failure) {
-    if (failure.empty()) return true;
-    std::fprintf(stderr, "noma_icon_writer: %s: %s\n", path.c_str(), failure.c_str());
-    return false;
-}
-
 // The failure's gloss names the file already.
 bool written(const noma::Status& status) {
     if (status.ok()) return true;
@@ -77,7 +71,6 @@ int main(int argc, char** argv) {
     }
     const std::string scalable = theme + "/scalable/apps";
     std::filesystem::create_directories(scalable);
-    ok =
-        write(scalable + "/noma.svg", writeFileAtomically(scalable + "/noma.svg", clefSvg())) && ok;
+    ok = written(writeFileAtomically(scalable + "/noma.svg", clefSvg())) && ok;
     return ok ? 0 : 1;
 }

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return writeJpegFile(joinPath(folder, kClipboardPictureFile), picture, 0, 0, 120, 80).ok();
     }();
     if (!pictureWritten) std::abort();
-    if (!writeFileAtomically(joinPath(folder, kClipboardDataFile), text).empty()) {
+    if (!writeFileAtomically(joinPath(folder, kClipboardDataFile), text).ok()) {
         std::abort();
     }
 

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Through the file and the store, as the palettes and the page load it.
     const std::string& folder = fuzz::programFolder();
     std::filesystem::create_directories(userSymbolFolder(folder));
-    if (!writeFileAtomically(userSymbolPath(folder, 1), text).empty()) std::abort();
+    if (!writeFileAtomically(userSymbolPath(folder, 1), text).ok()) std::abort();
     UserSymbolStore store;
     store.rebuild(folder);
     if (store.slot(0).exists != bits.has_value()) std::abort();

@@ -188,9 +188,7 @@ Status writeScoreFile(const ScoreDocument& doc, const std::string& path) {
     if (Status allowed = outputAllowed(path); !allowed.ok()) {
         return saveFailure(path, allowed.failure());
     }
-    const std::string reason = writeFileAtomically(path, formatScore(doc));
-    if (reason.empty()) return {};
-    return saveFailure(path, reason);
+    return writeFileAtomically(path, formatScore(doc));
 }
 
 Status parseScore(std::string_view bytes, ScoreDocument& doc) {

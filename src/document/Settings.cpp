@@ -57,10 +57,9 @@ Settings readSettingsFile(const std::string& folder) {
 
 Status writeSettingsFile(const std::string& folder, const Settings& settings) {
     const std::string path = joinPath(folder, kSettingsFileName);
-    const std::string reason = writeFileAtomically(path, formatSettings(settings));
-    if (reason.empty()) return {};
-    return Failure{"設定ファイルを保存できませんでした。\n" + path,
-                   "cannot write " + path + ": " + reason};
+    Status written = writeFileAtomically(path, formatSettings(settings));
+    if (written.ok()) return written;
+    return Failure{"設定ファイルを保存できませんでした。\n" + path, written.failure().gloss};
 }
 
 }  // namespace noma

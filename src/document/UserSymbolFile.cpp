@@ -55,9 +55,7 @@ std::optional<UserSymbolBits> readUserSymbolFile(const std::string& path) {
 }
 
 Status writeUserSymbolFile(const std::string& path, const UserSymbolBits& bits) {
-    const std::string reason = writeFileAtomically(path, formatUserSymbol(bits));
-    if (!reason.empty()) return saveFailure(path, reason);
-    return {};
+    return writeFileAtomically(path, formatUserSymbol(bits));
 }
 
 }  // namespace noma

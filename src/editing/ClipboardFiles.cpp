@@ -69,17 +69,13 @@ Status writeClipboard(const std::string& folder, const RegionSelection& s, const
     const int width = std::max(1, (s.right - s.left) * kColumnWidth);
     const int height = std::max(1, (s.bottom - s.top) * pitch);
     const std::string picture = joinPath(folder, kClipboardPictureFile);
-    std::string reason;
-    if (Status written =
-            writeJpegFile(picture, page, columnToX(s.left), pitch * s.top, width, height);
-        !written.ok()) {
-        reason = written.failure().gloss;
-    } else {
-        reason = writeFileAtomically(joinPath(folder, kClipboardDataFile), formatClipboardData(s));
+    Status written = writeJpegFile(picture, page, columnToX(s.left), pitch * s.top, width, height);
+    if (written.ok()) {
+        written = writeFileAtomically(joinPath(folder, kClipboardDataFile), formatClipboardData(s));
     }
-    if (reason.empty()) return {};
+    if (written.ok()) return written;
     return Failure{"クリップボードへ書き込めませんでした。\n" + folder,
-                   "cannot write the clipboard files: " + reason};
+                   "cannot write the clipboard files: " + written.failure().gloss};
 }
 
 Status readClipboard(const std::string& folder, RegionSelection& selection, Canvas& buffer,

@@ -5,6 +5,7 @@
 #include "document/ScoreDocument.h"
 #include "music/MidiFileWriter.h"
 #include "music/MidiTiming.h"
+#include "platform/AtomicFile.h"
 #include "platform/FileIo.h"
 
 namespace noma {
@@ -47,9 +48,10 @@ std::string exportMidi(const ScoreDocument& doc, const MidiSettings& settings) {
 
 Status writeMidiFile(const ScoreDocument& doc, const MidiSettings& settings,
                      const std::string& path) {
-    const std::string reason = writeFileAtomically(path, exportMidi(doc, settings));
-    if (reason.empty()) return {};
-    return Failure{kMidiWriteFailedMessage, "cannot write the MIDI file " + path + ": " + reason};
+    AtomicFile file(path);
+    if (file.write(exportMidi(doc, settings)) && file.commit()) return {};
+    return Failure{kMidiWriteFailedMessage,
+                   "cannot write the MIDI file " + path + ": " + file.failure()};
 }
 
 std::string withMidExtension(const std::string& path) {

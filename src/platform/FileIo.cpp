@@ -88,10 +88,10 @@ Expected<std::string> readWholeFile(const std::string& path) {
     return bytes;
 }
 
-std::string writeFileAtomically(const std::string& path, std::string_view bytes) {
+Status writeFileAtomically(const std::string& path, std::string_view bytes) {
     AtomicFile file(path);
-    if (file.write(bytes)) file.commit();
-    return file.failure();
+    if (file.write(bytes) && file.commit()) return {};
+    return saveFailure(path, file.failure());
 }
 
 Failure saveFailure(const std::string& path, const std::string& reason) {

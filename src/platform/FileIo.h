@@ -32,8 +32,8 @@ Expected<std::string> readWholeFile(const std::string& path);
 
 // Writes `bytes` to a temporary file in the target's folder and renames it over the target,
 // so a failed or interrupted write never damages the file that was there (see AtomicFile).
-// Returns an empty string on success, otherwise the system's reason (English).
-std::string writeFileAtomically(const std::string& path, std::string_view bytes);
+// A failure is saveFailure(path, the system's reason).
+Status writeFileAtomically(const std::string& path, std::string_view bytes);
 
 // The user's "could not save" for `path`, with the system's `reason` in the gloss.
 Failure saveFailure(const std::string& path, const std::string& reason);

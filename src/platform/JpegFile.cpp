@@ -51,11 +51,10 @@ Status writeJpegFile(const std::string& path, const Canvas& canvas, int x, int y
         if (jpeg) tjFree(jpeg);
         return saveFailure(path, std::string("JPEG encoding failed: ") + tjGetErrorStr2(tj.handle));
     }
-    const std::string reason =
+    Status written =
         writeFileAtomically(path, std::string_view(reinterpret_cast<const char*>(jpeg), size));
     tjFree(jpeg);
-    if (!reason.empty()) return saveFailure(path, reason);
-    return {};
+    return written;
 }
 
 std::optional<Canvas> decodeJpeg(std::string_view bytes) {

@@ -42,9 +42,7 @@ std::string encodePng(const Canvas& canvas) {
 Status writePngFile(const Canvas& canvas, const std::string& path) {
     const std::string bytes = encodePng(canvas);
     if (bytes.empty()) return saveFailure(path, "the image cannot be encoded as PNG");
-    const std::string reason = writeFileAtomically(path, bytes);
-    if (!reason.empty()) return saveFailure(path, reason);
-    return {};
+    return writeFileAtomically(path, bytes);
 }
 
 std::optional<Canvas> decodePng(std::string_view bytes) {

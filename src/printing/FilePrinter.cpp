@@ -74,8 +74,8 @@ Status FilePrinter::endDocument() {
         return finished.ok() ? finished : fail(finished);
     }
     if (pages_ == 0) return fail("no page was printed");
-    const std::string reason = writeFileAtomically(path_, png_);
-    return reason.empty() ? Status() : fail(reason);
+    Status written = writeFileAtomically(path_, png_);
+    return written.ok() ? written : fail(written);
 }
 
 }  // namespace noma

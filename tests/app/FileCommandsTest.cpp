@@ -150,7 +150,7 @@ TEST_F(WorkspaceTest, OpenShowsPageZeroAndClearsTheTool) {
 TEST_F(WorkspaceTest, InvalidFileLeavesTheDocumentAndItsName) {
     newScore();
     saveAs("good.nmg");
-    ASSERT_EQ(writeFileAtomically(file("bad.nmg"), "1 8 0 1 5 12 4 10 4 6"), "");
+    ASSERT_TRUE(writeFileAtomically(file("bad.nmg"), "1 8 0 1 5 12 4 10 4 6").ok());
     dialogs.queueFileName(file("bad.nmg"));
     ws.fileOpen();
     EXPECT_NE(dialogs.messageTexts().back().find("ＮＭＧファイル"), std::string::npos);

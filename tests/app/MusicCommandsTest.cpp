@@ -151,7 +151,7 @@ TEST_F(MusicCommandsTest, SaveReplacesTheExtensionAndConfirms) {
 }
 
 TEST_F(MusicCommandsTest, SaveOverAnExistingFileAsksFirst) {
-    ASSERT_EQ(writeFileAtomically(file("song.mid"), "keep"), "");
+    ASSERT_TRUE(writeFileAtomically(file("song.mid"), "keep").ok());
     // No: the save dialog comes back; the second name is free.
     dialogs.queueFileName(file("song"));
     dialogs.queueAnswer(Answer::No);
@@ -181,8 +181,8 @@ TEST_F(MusicCommandsTest, SaveOverAnExistingFileAsksFirst) {
 TEST_F(MusicCommandsTest, TheQuestionIsAboutTheFileThatWouldBeReplaced) {
     // "song.nmg" exists but is not touched: no question. "tune.txt" does not exist, but
     // "tune.mid" would be replaced: the question comes.
-    ASSERT_EQ(writeFileAtomically(file("song.nmg"), "score"), "");
-    ASSERT_EQ(writeFileAtomically(file("tune.mid"), "keep"), "");
+    ASSERT_TRUE(writeFileAtomically(file("song.nmg"), "score").ok());
+    ASSERT_TRUE(writeFileAtomically(file("tune.mid"), "keep").ok());
     dialogs.queueFileName(file("song.nmg"));
     EXPECT_TRUE(ws.midiSave(everyPage()));
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"ＭＩＤＩファイルを保存しました。"});

@@ -36,7 +36,7 @@ std::string hex(const std::string& bytes) {
 
 class MusicCli : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_EQ(writeFileAtomically(dir.file("s.nmg"), kScore), ""); }
+    void SetUp() override { ASSERT_TRUE(writeFileAtomically(dir.file("s.nmg"), kScore).ok()); }
     test::CliResult run(const std::string& arguments) {
         return test::runCli(arguments, dir.path());
     }
@@ -89,7 +89,7 @@ TEST_F(MusicCli, MidiUsageErrorsExitTwoAndWriteNothing) {
 }
 
 TEST_F(MusicCli, BadInputAndUnwritableOutputExitOne) {
-    ASSERT_EQ(writeFileAtomically(dir.file("bad.nmg"), "1 8 0\r\n1 2 12 1 10 4\r\n"), "");
+    ASSERT_TRUE(writeFileAtomically(dir.file("bad.nmg"), "1 8 0\r\n1 2 12 1 10 4\r\n").ok());
     const auto bad = run("midi " + q("bad.nmg") + " -o " + q("out.mid"));
     EXPECT_EQ(bad.status, 1);
     EXPECT_FALSE(fileExists(dir.file("out.mid")));

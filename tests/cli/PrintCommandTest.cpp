@@ -65,8 +65,8 @@ int countOf(const Canvas& c, Rgb colour) {
 class PrintCli : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(writeFileAtomically(dir.file("s.nmg"), kScore), "");
-        ASSERT_EQ(writeFileAtomically(dir.file("wide.nmg"), kLandscape), "");
+        ASSERT_TRUE(writeFileAtomically(dir.file("s.nmg"), kScore).ok());
+        ASSERT_TRUE(writeFileAtomically(dir.file("wide.nmg"), kLandscape).ok());
     }
     test::CliResult run(const std::string& arguments) {
         return test::runCli(arguments + " --folder " + q(""), dir.path());

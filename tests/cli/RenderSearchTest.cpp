@@ -25,7 +25,7 @@ constexpr Rgb kAqua = rgb(0, 255, 255);
 
 class RenderSearch : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_EQ(writeFileAtomically(dir.file("s.nmg"), kScore), ""); }
+    void SetUp() override { ASSERT_TRUE(writeFileAtomically(dir.file("s.nmg"), kScore).ok()); }
     // Renders with the options; the picture, or an empty canvas when the command failed.
     Canvas render(const std::string& options) {
         const std::string out = dir.file("out.png");

@@ -11,7 +11,7 @@ namespace {
 class Replay : public ::testing::Test {
 protected:
     test::CliResult replay(const std::string& options, const std::string& script) {
-        EXPECT_EQ(writeFileAtomically(dir.file("s.txt"), script), "");
+        EXPECT_TRUE(writeFileAtomically(dir.file("s.txt"), script).ok());
         return test::runCli("replay --folder '" + dir.path() + "' " + options + " '" + dir.file("s.txt") +
                                 "' -o '" + dir.file("out.nmg") + "'",
                             dir.path());
@@ -70,7 +70,7 @@ TEST_F(Replay, PagesAndViewCommands) {
 }
 
 TEST_F(Replay, PngHoldsThePreview) {
-    ASSERT_EQ(writeFileAtomically(dir.file("s.txt"), "mode 6\nmove 300 500\n"), "");
+    ASSERT_TRUE(writeFileAtomically(dir.file("s.txt"), "mode 6\nmove 300 500\n").ok());
     const auto out = test::runCli("replay --new --folder '" + dir.path() + "' '" + dir.file("s.txt") + "' --png '" +
                                       dir.file("v.png") + "' -o '" + dir.file("out.nmg") + "'",
                                   dir.path());
@@ -94,7 +94,7 @@ TEST_F(Replay, BadScriptsAndInputsAreRefused) {
     EXPECT_EQ(replay("--new", "mode 57\n").status, 1);
     EXPECT_EQ(replay("--new", "command grid 9\n").status, 1);
     EXPECT_EQ(replay("--new --pitch 12", "").status, 2);
-    ASSERT_EQ(writeFileAtomically(dir.file("bad.nmg"), "1 8 0"), "");
+    ASSERT_TRUE(writeFileAtomically(dir.file("bad.nmg"), "1 8 0").ok());
     EXPECT_EQ(replay("'" + dir.file("bad.nmg") + "'", "").status, 1);
     EXPECT_EQ(replay("--type 2 '" + dir.file("bad.nmg") + "'", "").status, 2);
 }

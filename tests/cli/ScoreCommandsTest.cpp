@@ -147,7 +147,7 @@ TEST_F(Cli, DeletingTheOnlyPageKeepsItEmpty) {
 TEST_F(Cli, HundredPagesRefuseAnother) {
     std::string text = "100 8 0\r\n";
     for (int p = 0; p < 100; ++p) text += "1 0 12 4 10 4\r\n";
-    ASSERT_EQ(writeFileAtomically(file("full.nmg"), text), "");
+    ASSERT_TRUE(writeFileAtomically(file("full.nmg"), text).ok());
     for (const char* command : {"page-add ", "page-insert --at 1 "}) {
         const auto r = run(std::string(command) + q("full.nmg") + " -o " + q("out.nmg"));
         EXPECT_EQ(r.status, 1);
@@ -157,8 +157,8 @@ TEST_F(Cli, HundredPagesRefuseAnother) {
 }
 
 TEST_F(Cli, BadInputFilesExitOneWithAMessageAndWriteNothing) {
-    ASSERT_EQ(writeFileAtomically(file("bad.nmg"), "1 8 0\r\n1 2 12 4 10 4\r\n46 6 0 552 0 0 0 0 0 0 \r\n"), "");
-    ASSERT_EQ(writeFileAtomically(file("junk.nmg"), "hello"), "");
+    ASSERT_TRUE(writeFileAtomically(file("bad.nmg"), "1 8 0\r\n1 2 12 4 10 4\r\n46 6 0 552 0 0 0 0 0 0 \r\n").ok());
+    ASSERT_TRUE(writeFileAtomically(file("junk.nmg"), "hello").ok());
     for (const std::string input : {"bad.nmg", "junk.nmg", "missing.nmg"}) {
         for (const std::string command : {"info ", "records ", "page-add ", "page-delete --page 1 "}) {
             const auto r = run(command + q(input) + " -o " + q("out.nmg"));

@@ -173,7 +173,7 @@ TEST(ScoreFileIo, FailedWriteIsReportedAndKeepsTheOldFile) {
     EXPECT_NE(written.failure().message.find("保存できませんでした"), std::string::npos);
 
     const std::string path = dir.file("a.nmg");
-    ASSERT_EQ(writeFileAtomically(path, "old"), "");
+    ASSERT_TRUE(writeFileAtomically(path, "old").ok());
     ASSERT_FALSE(writeScoreFile(doc, dir.path()).ok());
     EXPECT_EQ(readWholeFile(path).value(), "old");
 }

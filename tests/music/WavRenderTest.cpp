@@ -102,7 +102,7 @@ TEST_F(WavRender, SoundsAsLongAsTheMusicPlusAShortRelease) {
 }
 
 TEST_F(WavRender, ReplacesAnExistingFileAndLeavesNoTemporaryBehind) {
-    ASSERT_EQ(writeFileAtomically(dir.file("out.wav"), "old"), "");
+    ASSERT_TRUE(writeFileAtomically(dir.file("out.wav"), "old").ok());
     ASSERT_TRUE(MidiPlayer().renderToWav(midi(), dir.file("out.wav")).ok());
     EXPECT_NEAR(readWav(dir.file("out.wav")).seconds(), 2.5, 0.1);
     int files = 0;

@@ -51,7 +51,7 @@ TEST(UserSymbolStore, RebuildsFromTheFilesAndSkipsBadOnes) {
     test::TempFolder folder;
     ensureDirectory(userSymbolFolder(folder.path()));
     ASSERT_TRUE(writeUserSymbolFile(userSymbolPath(folder.path(), 1), {2, 1, {1, 0}}).ok());
-    ASSERT_EQ(writeFileAtomically(userSymbolPath(folder.path(), 2), "3 3\r\n1 1\r\n"), "");
+    ASSERT_TRUE(writeFileAtomically(userSymbolPath(folder.path(), 2), "3 3\r\n1 1\r\n").ok());
     ASSERT_TRUE(writeUserSymbolFile(userSymbolPath(folder.path(), 96), {1, 1, {1}}).ok());
 
     UserSymbolStore store;

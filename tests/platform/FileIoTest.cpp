@@ -25,8 +25,8 @@ size_t entriesIn(const std::string& folder) {
 TEST(AtomicWrite, ReplacesContentAndLeavesNoTemporaryFile) {
     test::TempFolder dir;
     const std::string path = dir.file("a.nmg");
-    ASSERT_EQ(writeFileAtomically(path, "old"), "");
-    ASSERT_EQ(writeFileAtomically(path, "new content"), "");
+    ASSERT_TRUE(writeFileAtomically(path, "old").ok());
+    ASSERT_TRUE(writeFileAtomically(path, "new content").ok());
     EXPECT_EQ(readWholeFile(path).value(), "new content");
     EXPECT_EQ(entriesIn(dir.path()), 1u);
 }
@@ -34,7 +34,7 @@ TEST(AtomicWrite, ReplacesContentAndLeavesNoTemporaryFile) {
 TEST(AtomicWrite, FailureMidwayKeepsTheOldFile) {
     test::TempFolder dir;
     const std::string path = dir.file("score.nmg");
-    ASSERT_EQ(writeFileAtomically(path, "the old score"), "");
+    ASSERT_TRUE(writeFileAtomically(path, "the old score").ok());
 
     // Cap the file size so the write fails part way through: the program's own set-up must
     // turn the signal that would kill it into a reported failure.
@@ -44,10 +44,11 @@ TEST(AtomicWrite, FailureMidwayKeepsTheOldFile) {
     struct rlimit small = old;
     small.rlim_cur = 64;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string reason = writeFileAtomically(path, std::string(100000, 'x'));
+    const Status written = writeFileAtomically(path, std::string(100000, 'x'));
     setrlimit(RLIMIT_FSIZE, &old);
 
-    EXPECT_NE(reason, "");
+    ASSERT_FALSE(written.ok());
+    EXPECT_NE(written.failure().gloss.find("File too large"), std::string::npos);
     EXPECT_EQ(readWholeFile(path).value(), "the old score");
     EXPECT_EQ(entriesIn(dir.path()), 1u);
 }
@@ -57,13 +58,13 @@ TEST(AtomicWrite, KilledWriterLeavesTheOldOrTheNewFileWhole) {
     const std::string path = dir.file("score.nmg");
     const std::string oldBytes(1 << 20, 'o');
     const std::string newBytes(32 << 20, 'n');
-    ASSERT_EQ(writeFileAtomically(path, oldBytes), "");
+    ASSERT_TRUE(writeFileAtomically(path, oldBytes).ok());
 
     for (int delayMs : {1, 5, 20}) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            for (;;) writeFileAtomically(path, newBytes);
+            for (;;) (void)writeFileAtomically(path, newBytes);
         }
         ::usleep(static_cast<useconds_t>(delayMs) * 1000);
         ::kill(child, SIGKILL);
@@ -99,27 +100,27 @@ TEST(AtomicWrite, SavingThroughALinkReplacesItsTargetAndKeepsTheLink) {
     test::TempFolder dir;
     const std::string target = dir.file("real.nmg");
     const std::string link = dir.file("link.nmg");
-    ASSERT_EQ(writeFileAtomically(target, "old"), "");
+    ASSERT_TRUE(writeFileAtomically(target, "old").ok());
     std::filesystem::create_symlink(target, link);
-    ASSERT_EQ(writeFileAtomically(link, "new"), "");
+    ASSERT_TRUE(writeFileAtomically(link, "new").ok());
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(readWholeFile(target).value(), "new");
 }
 
 TEST(AtomicWrite, ReportsUnwritableTargets) {
     test::TempFolder dir;
-    EXPECT_NE(writeFileAtomically(dir.file("missing/a.nmg"), "x"), "");
-    EXPECT_NE(writeFileAtomically(dir.path(), "x"), "");  // a folder, not a file
-    EXPECT_NE(writeFileAtomically("", "x"), "");
+    EXPECT_FALSE(writeFileAtomically(dir.file("missing/a.nmg"), "x").ok());
+    EXPECT_FALSE(writeFileAtomically(dir.path(), "x").ok());  // a folder, not a file
+    EXPECT_FALSE(writeFileAtomically("", "x").ok());
     EXPECT_TRUE(directoryExists(dir.path()));
 }
 
 TEST(AtomicWrite, KeepsThePermissionsOfTheReplacedFile) {
     test::TempFolder dir;
     const std::string path = dir.file("a.txt");
-    ASSERT_EQ(writeFileAtomically(path, "1"), "");
+    ASSERT_TRUE(writeFileAtomically(path, "1").ok());
     std::filesystem::permissions(path, std::filesystem::perms(0640));
-    ASSERT_EQ(writeFileAtomically(path, "2"), "");
+    ASSERT_TRUE(writeFileAtomically(path, "2").ok());
     EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
 }
 

@@ -183,7 +183,7 @@ TEST(PdfWriter, NoPagesWritesNoFile) {
 TEST(PdfWriter, NothingAppearsUntilFinishedAndNothingStaysWhenGivenUp) {
     test::TempFolder folder;
     const std::string path = folder.file("job.pdf");
-    ASSERT_EQ(writeFileAtomically(path, "earlier"), "");
+    ASSERT_TRUE(writeFileAtomically(path, "earlier").ok());
     {
         PdfWriter pdf(path, "NOMA Printing");
         ASSERT_TRUE(pdf.addPage(Canvas(50, 50, kWhite), 72).ok());

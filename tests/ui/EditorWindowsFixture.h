@@ -31,7 +31,7 @@ class EditorWindowsTest : public ::testing::Test {
     QAction* item(const char* name) { return main().menuItem(name); }
     // Writes `score` into the program folder and opens it as the user would.
     void openScore(const std::string& name, const std::string& score) {
-        EXPECT_EQ(writeFileAtomically(folder.file(name), score), "");
+        EXPECT_TRUE(writeFileAtomically(folder.file(name), score).ok());
         EXPECT_TRUE(ws.openScore(folder.file(name)));
         main().refresh();
     }
