@@ -51,13 +51,6 @@ void drawOn(Canvas& canvas, const StaveTable& staves, const LedgerPage& page, in
 
 }  // namespace
 
-void drawLedgerLines(const StaveTable& staves, const LedgerPage& page, int x, int y,
-                     LedgerMode mode, Canvas& view, Canvas* back) {
-    const Rgb ink = mode == LedgerMode::Preview ? kPreviewRed : kBlack;
-    drawOn(view, staves, page, x, y, ink);
-    if (mode == LedgerMode::Page && back != nullptr) drawOn(*back, staves, page, x, y, ink);
-}
-
 void ScreenLedgerLines::draw(Canvas& canvas, double x, double y) const {
     drawOn(canvas, staves_, page_, toDevice(x), toDevice(y), ink_);
 }

@@ -110,19 +110,6 @@ int whiteOutRects(const FigureMetrics& m, int kind, double x, double y, FigureRe
     }
 }
 
-void drawWhiteOut(Canvas& canvas, const FigureMetrics& m, const SymbolRecord& record, double x,
-                  double y) {
-    FigureRect rects[2];
-    const int n = whiteOutRects(m, record.kind(), x, y, rects);
-    if (n == 0) return;
-    canvas.setPenColour(kWhite);
-    canvas.setBrushColour(kWhite);
-    for (int i = 0; i < n; ++i) {
-        canvas.fillRect({toDevice(rects[i].x1), toDevice(rects[i].y1), toDevice(rects[i].x2),
-                         toDevice(rects[i].y2)});
-    }
-}
-
 void drawFigure(Canvas& canvas, const FigureMetrics& m, const SymbolRecord& record, double x,
                 double y, const FigureContext& context, Rgb ink) {
     const int kind = record.kind();

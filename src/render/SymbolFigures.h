@@ -35,10 +35,6 @@ struct FigureRect {
 // figure; returns how many (0..2) were written to `out`.
 int whiteOutRects(const FigureMetrics& m, int kind, double x, double y, FigureRect out[2]);
 
-// Fills the record's white-out rectangles in white.
-void drawWhiteOut(Canvas& canvas, const FigureMetrics& m, const SymbolRecord& record, double x,
-                  double y);
-
 // Draws the figure of the record with its anchor at device point (x, y) in `ink` (black on the
 // page, red for the placement preview). Kinds without a figure draw nothing; kind 46 is drawn
 // by drawLineRecord.

@@ -270,7 +270,14 @@ bool TPrint3DForm::choosePdfFile() {
 }
 
 void TPrint3DForm::printClicked() {
-    if (form_ == nullptr || !choosePdfFile()) return;
+    if (form_ == nullptr) return;
+    // A PDF without a page is of no use; noma-cli refuses the same range with the same words.
+    if (printer_->printsToFile() && form_->firstPage() > form_->lastPage()) {
+        ws_.dialogs().message("印刷するページがありません。", kConfirmTitle, Dialogs::Buttons::Ok,
+                              Dialogs::Icon::Exclamation);
+        return;
+    }
+    if (!choosePdfFile()) return;
     QProgressDialog progress("印刷しています…", "中止", 0, 1, this);
     progress.setObjectName("PrintProgress");
     progress.setWindowTitle(text(form_->caption()));

@@ -33,7 +33,6 @@ class TPrint3DForm : public QDialog {
     bool runFor(PrintForm& form);
     QtPrinter& printer() { return *printer_; }
     // Where a PDF print goes unless the user names another file.
-    const std::string& pdfTarget() const { return pdfTarget_; }
     // What the last print did.
     const PrintJobResult& lastResult() const { return lastResult_; }
 

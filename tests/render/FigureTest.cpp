@@ -10,6 +10,20 @@
 namespace noma::render {
 namespace {
 
+// The record's white-out rectangles filled in white, as the page pass fills them.
+void drawWhiteOut(Canvas& canvas, const FigureMetrics& m, const SymbolRecord& record, double x,
+                  double y) {
+    FigureRect rects[2];
+    const int n = whiteOutRects(m, record.kind(), x, y, rects);
+    if (n == 0) return;
+    canvas.setPenColour(kWhite);
+    canvas.setBrushColour(kWhite);
+    for (int i = 0; i < n; ++i) {
+        canvas.fillRect({toDevice(rects[i].x1), toDevice(rects[i].y1), toDevice(rects[i].x2),
+                         toDevice(rects[i].y2)});
+    }
+}
+
 using test::Box;
 using test::rec;
 

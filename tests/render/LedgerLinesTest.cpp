@@ -20,7 +20,7 @@ class LedgerLinesTest : public ::testing::Test {
     // Rows (relative to the row origin) that carry a ledger line under x = 300.
     std::vector<int> ledgerRows(int noteRow, bool blank = false) {
         Canvas c(630, 940);
-        drawLedgerLines(staves, {12, 8, blank}, 300, y(noteRow), LedgerMode::Page, c);
+        ScreenLedgerLines(staves, {12, 8, blank}, kBlack).draw(c, 300, y(noteRow));
         std::vector<int> rows;
         for (int py = 0; py < 940; ++py) {
             if (c.getPixel(300, py) != kBlack) continue;
@@ -61,17 +61,6 @@ TEST_F(LedgerLinesTest, NoneOnABlankPage) {
     EXPECT_TRUE(ledgerRows(-4, true).empty());
 }
 
-TEST_F(LedgerLinesTest, PreviewIsRedOnTheViewOnlyAndPageModeBlackOnBoth) {
-    Canvas view(630, 940), back(630, 940);
-    drawLedgerLines(staves, {12, 8, false}, 300, y(-4), LedgerMode::Preview, view, &back);
-    EXPECT_EQ(view.getPixel(300, y(-2)), kPreviewRed);
-    EXPECT_EQ(test::countAll(back, kWhite), 630 * 940);
-    drawLedgerLines(staves, {12, 8, false}, 200, y(-4), LedgerMode::Page, view, &back);
-    EXPECT_EQ(view.getPixel(200, y(-4)), kBlack);
-    EXPECT_EQ(back.getPixel(200, y(-4)), kBlack);
-    EXPECT_EQ(test::countAll(back, kBlack), 2 * 32);
-}
-
 TEST_F(LedgerLinesTest, AbsurdRowsFromAFileCostNothing) {
     StaveTable far;
     far.staveCount = 1;
@@ -79,10 +68,10 @@ TEST_F(LedgerLinesTest, AbsurdRowsFromAFileCostNothing) {
     far.staveGap[0] = 2000000000;
     far.staveGap[1] = 2000000000;
     Canvas c(630, 940);
-    drawLedgerLines(far, {12, 8, false}, 300, 500, LedgerMode::Page, c);
-    drawLedgerLines(far, {12, 8, false}, 300, 2000000000, LedgerMode::Page, c);
+    ScreenLedgerLines(far, {12, 8, false}, kBlack).draw(c, 300, 500);
+    ScreenLedgerLines(far, {12, 8, false}, kBlack).draw(c, 300, 2000000000);
     far.staveTop[0] = -2000000000;
-    drawLedgerLines(far, {12, 8, false}, 300, 500, LedgerMode::Page, c);
+    ScreenLedgerLines(far, {12, 8, false}, kBlack).draw(c, 300, 500);
     // Every second row from the far stave up to the note, as far as the image shows them.
     EXPECT_EQ(test::runsDown(c, 300, 0, 940, kBlack), 27);
     EXPECT_EQ(test::boundsOf(c, kBlack), (test::Box{284, 64 * 8, 316, 116 * 8 + 1}));
