@@ -1,13 +1,13 @@
 // The rendering pass on a dense page, against clearing the two page images.
 #include <benchmark/benchmark.h>
 
+#include "DensePage.h"
+#include "Measured.h"
 #include "document/PageGeometry.h"
 #include "document/PageOperations.h"
 #include "document/ScoreDocument.h"
 #include "document/SymbolKind.h"
 #include "render/PageRenderer.h"
-#include "DensePage.h"
-#include "Measured.h"
 
 namespace {
 

@@ -21,7 +21,8 @@ inline const std::string& programFolder() {
     struct Folder {
         std::string path;
         Folder() {
-            std::string pattern = (std::filesystem::temp_directory_path() / "noma-fuzz-XXXXXX").string();
+            std::string pattern =
+                (std::filesystem::temp_directory_path() / "noma-fuzz-XXXXXX").string();
             path = ::mkdtemp(pattern.data()) ? pattern : std::string();
             if (path.empty()) std::abort();
         }

@@ -8,9 +8,10 @@ namespace noma::test {
 
 // A fresh folder under the system temp folder, removed with its contents at scope end.
 class TempFolder {
-public:
+  public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "noma-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "noma-test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
     }
     ~TempFolder() {
@@ -23,7 +24,7 @@ public:
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };
 

@@ -15,7 +15,7 @@ class Workspace;
 // The braille writing window's logic: three entry modes, pending cells, the commit onto the
 // page and the writing cursor. The window (TTenjiForm) forwards its events here.
 class BrailleWriting {
-public:
+  public:
     enum EntryMode { kRomaji = 0, kDirect = 1, kSixKey = 2 };
     // Keys the input fields act on; letters and the space bar are their character codes.
     enum Key : int {
@@ -56,7 +56,7 @@ public:
     // Window height for the entry mode: the six-key mode shows only the two selectors.
     int windowHeight() const { return entryMode_ == kSixKey ? 72 : 106; }
 
-private:
+  private:
     // The window is shown: everything pending is dropped and the line step follows the pitch.
     void shown();
     void commit();
@@ -72,9 +72,9 @@ private:
 
     Workspace& ws_;
     int entryMode_ = kRomaji;
-    std::string fieldText_;   // what the text field shows
-    size_t fieldSettled_ = 0;  // how much of fieldText_ is settled kana
-    std::string settled_;     // romaji mode: the kana typed so far
+    std::string fieldText_;        // what the text field shows
+    size_t fieldSettled_ = 0;      // how much of fieldText_ is settled kana
+    std::string settled_;          // romaji mode: the kana typed so far
     std::string settledCodePage_;  // ...its first bytes in the code page, as converted
     RomajiConverter romaji_;
     PendingCells pending_;

@@ -10,7 +10,7 @@ class TranspositionForm;
 // Shows the modal layout dialogs. The editor shows the real windows; tests and scripted
 // sessions fill the forms themselves.
 class FormHost {
-public:
+  public:
     virtual ~FormHost() = default;
     // True when the dialog was closed with OK.
     virtual bool runNewScore(NewScoreForm& form) = 0;

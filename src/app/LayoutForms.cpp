@@ -10,7 +10,9 @@ namespace noma {
 namespace {
 
 // A combo box change with nothing selected selects item 0.
-int itemOrFirst(int item) { return item < 0 ? 0 : item; }
+int itemOrFirst(int item) {
+    return item < 0 ? 0 : item;
+}
 
 }  // namespace
 
@@ -34,7 +36,9 @@ void NewScoreForm::setScoreTypeItem(int item) {
     recomputeCapacity();
 }
 
-void NewScoreForm::setKeyItem(int item) { keyItem_ = std::clamp(itemOrFirst(item), 0, kKeyCount - 1); }
+void NewScoreForm::setKeyItem(int item) {
+    keyItem_ = std::clamp(itemOrFirst(item), 0, kKeyCount - 1);
+}
 
 void NewScoreForm::setPitchItem(int item) {
     pitchItem_ = std::clamp(item, 0, kMaxPitch - kMinPitch);
@@ -56,8 +60,12 @@ void NewScoreForm::pickStaveItem(int item) {
     staveCount_ = correctStaveCount(item + 1, scoreTypeItem_ + 1, capacity_);
 }
 
-int NewScoreForm::pageWidth() const { return noma::pageWidth(orientation_); }
-int NewScoreForm::pageHeight() const { return noma::pageHeight(orientation_); }
+int NewScoreForm::pageWidth() const {
+    return noma::pageWidth(orientation_);
+}
+int NewScoreForm::pageHeight() const {
+    return noma::pageHeight(orientation_);
+}
 
 void NewScoreForm::recomputeCapacity() {
     capacity_ = staveCapacity(orientation_, pitchItem_ + 6, topItem_ + 3, intervalItem_ + 6,
@@ -66,8 +74,8 @@ void NewScoreForm::recomputeCapacity() {
 }
 
 NewScoreSetup NewScoreForm::setup() const {
-    return {orientation_,      scoreTypeItem_ + 1, keyItem_,   pitchItem_ + 6,
-            topItem_ + 3,      intervalItem_ + 6,  staveCount_};
+    return {orientation_, scoreTypeItem_ + 1, keyItem_,   pitchItem_ + 6,
+            topItem_ + 3, intervalItem_ + 6,  staveCount_};
 }
 
 void PageForm::activate(const ScoreDocument& doc, int target, std::string caption) {
@@ -83,7 +91,9 @@ void PageForm::setScoreTypeItem(int item) {
     recomputeCapacity();
 }
 
-void PageForm::setKeyItem(int item) { setup_.keyIndex = std::clamp(itemOrFirst(item), 0, kKeyCount - 1); }
+void PageForm::setKeyItem(int item) {
+    setup_.keyIndex = std::clamp(itemOrFirst(item), 0, kKeyCount - 1);
+}
 
 void PageForm::setTopItem(int item) {
     setup_.topMargin = std::clamp(item, 0, kMaxTopMargin - kMinTopMargin) + 3;
@@ -100,6 +110,8 @@ void PageForm::pickStaveItem(int item) {
     setup_.staveCount = correctStaveCount(item + 1, setup_.scoreType, setup_.staveCapacity);
 }
 
-void PageForm::recomputeCapacity() { noma::recomputeCapacity(orientation_, pitch_, setup_); }
+void PageForm::recomputeCapacity() {
+    noma::recomputeCapacity(orientation_, pitch_, setup_);
+}
 
 }  // namespace noma

@@ -11,7 +11,7 @@ class ScoreDocument;
 // The boxes of the new-score dialog, held apart from the document until OK.
 // Box values are item indices, as the combo boxes hold them.
 class NewScoreForm {
-public:
+  public:
     // Values on activation; the pitch box starts on the document's pitch.
     void activate(int documentPitch);
 
@@ -41,7 +41,7 @@ public:
 
     NewScoreSetup setup() const;
 
-private:
+  private:
     void recomputeCapacity();
 
     int orientation_ = 0;
@@ -56,7 +56,7 @@ private:
 
 // The boxes of the add-page dialog for a new page at `target`.
 class PageForm {
-public:
+  public:
     void activate(const ScoreDocument& doc, int target, std::string caption);
 
     void setScoreTypeItem(int item);
@@ -82,7 +82,7 @@ public:
 
     const PageSetup& setup() const { return setup_; }
 
-private:
+  private:
     void recomputeCapacity();
 
     std::string caption_;

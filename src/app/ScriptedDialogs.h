@@ -13,7 +13,7 @@ namespace noma {
 // answer gets its default button: OK, or No where there is no OK. A file dialog with no queued
 // name is cancelled.
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     struct Shown {
         std::string text;
         std::string title;
@@ -40,8 +40,10 @@ public:
     const std::vector<std::string>& fileDialogTitles() const { return fileDialogTitles_; }
     std::vector<std::string> messageTexts() const;
 
-private:
-    static constexpr const char* kCancelled = "\x01" "cancelled";
+  private:
+    static constexpr const char* kCancelled =
+        "\x01"
+        "cancelled";
     std::optional<std::string> nextFileName(const std::string& title);
 
     std::deque<Answer> answers_;

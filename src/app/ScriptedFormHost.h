@@ -13,7 +13,7 @@ namespace noma {
 // by the given function (the defaults stay when none is set) and closed with OK unless told
 // otherwise.
 class ScriptedFormHost : public FormHost {
-public:
+  public:
     std::function<void(NewScoreForm&)> fillNewScore;
     std::function<void(PageForm&)> fillPageForm;
     std::function<void(TranspositionForm&)> fillTransposition;

@@ -16,10 +16,10 @@ int runInfo(Args& args) {
     for (int p = 0; p < h.pageCount; ++p) {
         const PageSettings& s = doc.settings(p);
         out += "page " + std::to_string(p + 1) + " type " + std::to_string(s.scoreType) +
-               " symbols " + std::to_string(s.symbolCount) + " top " +
-               std::to_string(s.topMargin) + " staves " + std::to_string(s.staveCount) +
-               " interval " + std::to_string(s.staveInterval) + " capacity " +
-               std::to_string(s.staveCapacity) + "\n";
+               " symbols " + std::to_string(s.symbolCount) + " top " + std::to_string(s.topMargin) +
+               " staves " + std::to_string(s.staveCount) + " interval " +
+               std::to_string(s.staveInterval) + " capacity " + std::to_string(s.staveCapacity) +
+               "\n";
     }
     writeOut(out);
     return kExitOk;

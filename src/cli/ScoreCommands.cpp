@@ -67,9 +67,13 @@ int runNew(Args& args) {
     return kExitOk;
 }
 
-int runPageAdd(Args& args) { return addOrInsert(args, false); }
+int runPageAdd(Args& args) {
+    return addOrInsert(args, false);
+}
 
-int runPageInsert(Args& args) { return addOrInsert(args, true); }
+int runPageInsert(Args& args) {
+    return addOrInsert(args, true);
+}
 
 int runPageDelete(Args& args) {
     const std::string out = args.outputFile(".nmg");

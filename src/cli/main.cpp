@@ -69,7 +69,8 @@ int run(const std::vector<std::string>& words) {
     for (const auto& c : commands())
         if (c.name == words[0]) command = &c;
     if (command == nullptr) {
-        std::fprintf(stderr, "noma-cli: unknown command '%s' (see noma-cli --help)\n", words[0].c_str());
+        std::fprintf(stderr, "noma-cli: unknown command '%s' (see noma-cli --help)\n",
+                     words[0].c_str());
         return kExitUsage;
     }
     try {
@@ -80,7 +81,8 @@ int run(const std::vector<std::string>& words) {
         }
         return command->run(args);
     } catch (const UsageError& e) {
-        std::fprintf(stderr, "noma-cli: %s\n%s", e.text.c_str(), std::string(command->help).c_str());
+        std::fprintf(stderr, "noma-cli: %s\n%s", e.text.c_str(),
+                     std::string(command->help).c_str());
         return kExitUsage;
     } catch (const Refused& e) {
         printFailure(e.failure);

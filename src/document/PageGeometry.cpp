@@ -34,7 +34,8 @@ int clefKindOfStave(int scoreType, int stave) {
             return stave % 2 == 0 ? kGClef : kFClef;
         case kTrebleTrebleBass:
             return stave % 3 == 2 ? kFClef : kGClef;
-        default: return 0;
+        default:
+            return 0;
     }
 }
 

@@ -11,14 +11,24 @@ enum ScoreType : int {
 
 constexpr int kColumnWidth = 6;
 
-constexpr int pageWidth(int orientation) { return orientation == 1 ? 940 : 630; }
-constexpr int pageHeight(int orientation) { return orientation == 1 ? 630 : 940; }
+constexpr int pageWidth(int orientation) {
+    return orientation == 1 ? 940 : 630;
+}
+constexpr int pageHeight(int orientation) {
+    return orientation == 1 ? 630 : 940;
+}
 
-constexpr int columnToX(int column) { return kColumnWidth * column; }
+constexpr int columnToX(int column) {
+    return kColumnWidth * column;
+}
 // y pixel of `row` on a page with this top margin.
-constexpr int rowToY(int row, int topMargin, int pitch) { return (row + 2 * topMargin) * pitch; }
+constexpr int rowToY(int row, int topMargin, int pitch) {
+    return (row + 2 * topMargin) * pitch;
+}
 // y pixel of the row origin.
-constexpr int rowOriginY(int topMargin, int pitch) { return 2 * topMargin * pitch; }
+constexpr int rowOriginY(int topMargin, int pitch) {
+    return 2 * topMargin * pitch;
+}
 
 // Number of staves that fit with these settings, rounded down to pairs for the grand staff
 // and to triples for treble-treble-bass.
@@ -32,8 +42,12 @@ int clefKindOfStave(int scoreType, int stave);
 
 // Key signatures: keyIndex 0..14, odd = sharps, even non-zero = flats.
 constexpr int kKeyCount = 15;
-constexpr int accidentalCount(int keyIndex) { return (keyIndex + 1) / 2; }
-constexpr bool keyHasSharps(int keyIndex) { return keyIndex % 2 == 1; }
+constexpr int accidentalCount(int keyIndex) {
+    return (keyIndex + 1) / 2;
+}
+constexpr bool keyHasSharps(int keyIndex) {
+    return keyIndex % 2 == 1;
+}
 // Row offsets from a treble stave's top line of accidental n = 1..7.
 int sharpRowOffset(int n);
 int flatRowOffset(int n);

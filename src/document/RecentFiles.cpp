@@ -4,7 +4,9 @@
 
 namespace noma {
 
-RecentFiles::RecentFiles() { entries_.fill(kEmpty); }
+RecentFiles::RecentFiles() {
+    entries_.fill(kEmpty);
+}
 
 bool RecentFiles::canHold(const std::string& path) {
     return !path.empty() && path.size() + 2 <= kMaxEntryBytes &&

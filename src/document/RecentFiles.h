@@ -8,7 +8,7 @@ namespace noma {
 // The eight most recently used score files. Each entry is "--" followed by the path, or "--"
 // alone for an empty slot; entry 0 is the most recent.
 class RecentFiles {
-public:
+  public:
     static constexpr int kCount = 8;
     static constexpr size_t kMaxEntryBytes = 259;
     static constexpr const char* kEmpty = "--";
@@ -34,7 +34,7 @@ public:
 
     static bool canHold(const std::string& path);
 
-private:
+  private:
     std::array<std::string, kCount> entries_;
 };
 

@@ -48,7 +48,8 @@ struct StaveBuilder {
 
     void clef(int stave) {
         const int kind = clefKindOfStave(settings.scoreType, stave);
-        if (kind != 0) doc.append(page, makeRecord(kind, orientation == 1 ? 12 : 9, top(stave) + 4));
+        if (kind != 0)
+            doc.append(page, makeRecord(kind, orientation == 1 ? 12 : 9, top(stave) + 4));
     }
 
     void keySignature(int stave) {
@@ -70,8 +71,8 @@ struct StaveBuilder {
 }  // namespace
 
 void constructStaves(ScoreDocument& doc, int page, int keyIndex, ConstructionOrder order) {
-    StaveBuilder b{doc, page, keyIndex, doc.header.orientation, doc.header.verticalPitch,
-                   doc.settings(page)};
+    StaveBuilder b{
+        doc, page, keyIndex, doc.header.orientation, doc.header.verticalPitch, doc.settings(page)};
     const int staves = b.settings.staveCount;
     const bool blank = b.settings.scoreType == kBlank;
 

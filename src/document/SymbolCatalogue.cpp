@@ -80,7 +80,9 @@ constexpr std::array<ModeInfo, kModeTableSize> kModes = {{
 
 constexpr ModeInfo kNoMode{"", "", "", 0, 0, P::None};
 
-bool inRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
+bool inRange(int v, int lo, int hi) {
+    return v >= lo && v <= hi;
+}
 
 }  // namespace
 

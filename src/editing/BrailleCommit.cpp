@@ -7,7 +7,8 @@
 
 namespace noma {
 
-CommitStop commitBrailleCells(ScoreDocument& doc, BrailleCursor& cursor, const std::vector<BrailleCell>& cells) {
+CommitStop commitBrailleCells(ScoreDocument& doc, BrailleCursor& cursor,
+                              const std::vector<BrailleCell>& cells) {
     const int page = doc.currentPage;
     const int width = pageWidth(doc.header.orientation);
     const int origin = rowOriginY(doc.settings(page).topMargin, doc.header.verticalPitch);
@@ -23,13 +24,17 @@ CommitStop commitBrailleCells(ScoreDocument& doc, BrailleCursor& cursor, const s
 int brailleLineStep(int pitch) {
     switch (pitch) {
         case 6:
-        case 7: return 42;
-        case 9: return 45;
-        default: return 40;
+        case 7:
+            return 42;
+        case 9:
+            return 45;
+        default:
+            return 40;
     }
 }
 
-bool moveBrailleCursor(BrailleCursor& c, CursorKey key, bool shift, int lineStep, int pageWidth, int pageHeight) {
+bool moveBrailleCursor(BrailleCursor& c, CursorKey key, bool shift, int lineStep, int pageWidth,
+                       int pageHeight) {
     const int half = lineStep / 2;
     switch (key) {
         case CursorKey::Left:

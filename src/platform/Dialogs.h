@@ -8,7 +8,7 @@ namespace noma {
 // The questions the program asks the user. The editor shows real message boxes and file
 // dialogs; tests and noma-cli answer from a script.
 class Dialogs {
-public:
+  public:
     enum class Buttons { Ok, YesNo, YesNoCancel };
     enum class Icon { None, Information, Question, Exclamation, Error };
     enum class Answer { Ok, Yes, No, Cancel };

@@ -10,7 +10,7 @@ namespace noma {
 // Reads a text file's bytes as whitespace-separated tokens, the way the program's text files
 // (score, settings, clipboard, user symbols) are read back.
 class TokenReader {
-public:
+  public:
     explicit TokenReader(std::string_view text) : text_(text) {}
 
     enum class IntStatus { Ok, End, NotInteger, OutOfRange };
@@ -33,7 +33,7 @@ public:
         return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
     }
 
-private:
+  private:
     void skipSpace() {
         while (pos_ < text_.size() && isSpace(text_[pos_])) ++pos_;
     }
@@ -56,7 +56,8 @@ inline TokenReader::IntStatus TokenReader::nextInt(int32_t& value) {
     const char* const digits = p;
     uint64_t magnitude = 0;
     while (p < end && static_cast<unsigned char>(*p - '0') < 10) {
-        if (magnitude <= (uint64_t{1} << 32)) magnitude = magnitude * 10 + static_cast<unsigned>(*p - '0');
+        if (magnitude <= (uint64_t{1} << 32))
+            magnitude = magnitude * 10 + static_cast<unsigned>(*p - '0');
         ++p;
     }
     if (p == digits || (p < end && !isSpace(*p))) {
@@ -65,8 +66,10 @@ inline TokenReader::IntStatus TokenReader::nextInt(int32_t& value) {
         return IntStatus::NotInteger;
     }
     pos_ = static_cast<size_t>(p - data);
-    if (magnitude > (negative ? uint64_t{1} << 31 : (uint64_t{1} << 31) - 1)) return IntStatus::OutOfRange;
-    value = negative ? static_cast<int32_t>(-static_cast<int64_t>(magnitude)) : static_cast<int32_t>(magnitude);
+    if (magnitude > (negative ? uint64_t{1} << 31 : (uint64_t{1} << 31) - 1))
+        return IntStatus::OutOfRange;
+    value = negative ? static_cast<int32_t>(-static_cast<int64_t>(magnitude))
+                     : static_cast<int32_t>(magnitude);
     return IntStatus::Ok;
 }
 

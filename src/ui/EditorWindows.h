@@ -13,7 +13,7 @@ class Workspace;
 // Every window of the editor, created once in the program's order (main window first) and
 // only shown and hidden afterwards.
 class EditorWindows {
-public:
+  public:
     // Fills `windows`, which the form host may already hold.
     EditorWindows(Workspace& workspace, AuxiliaryWindows& windows);
     ~EditorWindows();
@@ -21,7 +21,7 @@ public:
     TForm1& main() { return *main_; }
     AuxiliaryWindows& windows() { return windows_; }
 
-private:
+  private:
     AuxiliaryWindows& windows_;
     std::unique_ptr<TForm1> main_;
 };

@@ -9,13 +9,16 @@
 
 namespace noma {
 
-LayoutDialog::LayoutDialog(QWidget* parent, const char* objectName) : QDialog(parent), preview_(new QLabel(this)) {
+LayoutDialog::LayoutDialog(QWidget* parent, const char* objectName)
+    : QDialog(parent), preview_(new QLabel(this)) {
     setObjectName(objectName);
     preview_->setObjectName("PreviewImage");
     preview_->move(146, 12);
 }
 
-QComboBox* LayoutDialog::box(const char* name) const { return findChild<QComboBox*>(name); }
+QComboBox* LayoutDialog::box(const char* name) const {
+    return findChild<QComboBox*>(name);
+}
 
 void LayoutDialog::addOkButton(int y) {
     auto* ok = new QPushButton("ＯＫ", this);

@@ -14,11 +14,11 @@ namespace noma {
 // What the new-score and add-page dialogs share: boxes that edit a form, the OK button, the
 // stave-count box that follows the capacity and the half-scale preview at (146, 12).
 class LayoutDialog : public QDialog {
-public:
+  public:
     QComboBox* box(const char* name) const;
     const QImage& previewImage() const { return previewImage_; }
 
-protected:
+  protected:
     LayoutDialog(QWidget* parent, const char* objectName);
 
     // The OK button at (10, y).
@@ -34,7 +34,7 @@ protected:
 
     bool refreshing_ = false;
 
-private:
+  private:
     QLabel* preview_;
     Canvas canvas_;
     QImage previewImage_;

@@ -14,10 +14,14 @@ namespace {
 
 std::optional<MouseButton> buttonOf(Qt::MouseButton b) {
     switch (b) {
-        case Qt::LeftButton: return MouseButton::Left;
-        case Qt::RightButton: return MouseButton::Right;
-        case Qt::MiddleButton: return MouseButton::Middle;
-        default: return std::nullopt;
+        case Qt::LeftButton:
+            return MouseButton::Left;
+        case Qt::RightButton:
+            return MouseButton::Right;
+        case Qt::MiddleButton:
+            return MouseButton::Middle;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -86,12 +90,23 @@ void PageView::mouseReleaseEvent(QMouseEvent* event) {
 bool PageView::handleKey(QKeyEvent* event) {
     EditKey key = EditKey::Other;
     switch (event->key()) {
-        case Qt::Key_Backspace: key = EditKey::BackSpace; break;
-        case Qt::Key_Left: key = EditKey::Left; break;
-        case Qt::Key_Up: key = EditKey::Up; break;
-        case Qt::Key_Right: key = EditKey::Right; break;
-        case Qt::Key_Down: key = EditKey::Down; break;
-        default: return false;
+        case Qt::Key_Backspace:
+            key = EditKey::BackSpace;
+            break;
+        case Qt::Key_Left:
+            key = EditKey::Left;
+            break;
+        case Qt::Key_Up:
+            key = EditKey::Up;
+            break;
+        case Qt::Key_Right:
+            key = EditKey::Right;
+            break;
+        case Qt::Key_Down:
+            key = EditKey::Down;
+            break;
+        default:
+            return false;
     }
     const bool used = ws_.keyDown(key);
     if (used) emit handled();

@@ -13,7 +13,7 @@ class Workspace;
 // forwards pointer events in page pixels.
 class PageView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PageView(Workspace& workspace, QWidget* parent = nullptr);
 
     // Re-wraps the view image (its size may have changed) and repaints.
@@ -25,17 +25,17 @@ public:
     void setZoom(int percent);
     int zoom() const { return zoom_; }
 
-signals:
+  signals:
     // After every forwarded event, so the main window refreshes its controls.
     void handled();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QPoint pagePoint(const QPointF& widgetPoint) const;
 
     Workspace& ws_;

@@ -10,8 +10,10 @@ namespace noma {
 PaletteButton::PaletteButton(int mode, QWidget* parent)
     : QLabel(parent), mode_(mode), twin_(new QLabel(parent)) {
     const ModeInfo& info = modeInfo(mode);
-    setObjectName(QString::fromUtf8(info.button.data(), static_cast<int>(info.button.size())) + "0");
-    twin_->setObjectName(QString::fromUtf8(info.button.data(), static_cast<int>(info.button.size())) + "1");
+    setObjectName(QString::fromUtf8(info.button.data(), static_cast<int>(info.button.size())) +
+                  "0");
+    twin_->setObjectName(
+        QString::fromUtf8(info.button.data(), static_cast<int>(info.button.size())) + "1");
     setPixmap(palettePicture(mode, false));
     twin_->setPixmap(palettePicture(mode, true));
     setToolTip(QString::fromUtf8(info.hint.data(), static_cast<int>(info.hint.size())));

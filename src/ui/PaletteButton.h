@@ -8,7 +8,7 @@ namespace noma {
 // shown instead while the mode is selected, so the button looks pressed.
 class PaletteButton : public QLabel {
     Q_OBJECT
-public:
+  public:
     PaletteButton(int mode, QWidget* parent);
 
     void place(int x, int y);
@@ -17,14 +17,14 @@ public:
     int mode() const { return mode_; }
     QLabel* pressedTwin() const { return twin_; }
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     int mode_;
     bool pressed_ = false;
     QLabel* twin_;

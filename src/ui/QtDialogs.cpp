@@ -16,11 +16,20 @@ Dialogs::Answer QtDialogs::message(const std::string& text, const std::string& t
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(QString::fromStdString(text));
     switch (icon) {
-        case Icon::Information: box.setIcon(QMessageBox::Information); break;
-        case Icon::Question: box.setIcon(QMessageBox::Question); break;
-        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case Icon::Error: box.setIcon(QMessageBox::Critical); break;
-        case Icon::None: break;
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case Icon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Icon::Error:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case Icon::None:
+            break;
     }
     QAbstractButton* yes = nullptr;
     QAbstractButton* no = nullptr;
@@ -30,7 +39,8 @@ Dialogs::Answer QtDialogs::message(const std::string& text, const std::string& t
     } else {
         yes = box.addButton("はい(&Y)", QMessageBox::YesRole);
         no = box.addButton("いいえ(&N)", QMessageBox::NoRole);
-        if (buttons == Buttons::YesNoCancel) cancel = box.addButton("キャンセル", QMessageBox::RejectRole);
+        if (buttons == Buttons::YesNoCancel)
+            cancel = box.addButton("キャンセル", QMessageBox::RejectRole);
         box.setDefaultButton(static_cast<QPushButton*>(yes));
         box.setEscapeButton(cancel ? cancel : no);
     }

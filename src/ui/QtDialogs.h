@@ -10,7 +10,7 @@ namespace noma {
 
 // Message boxes and file dialogs of the editor, with Japanese button texts.
 class QtDialogs : public Dialogs {
-public:
+  public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     Answer message(const std::string& text, const std::string& title, Buttons buttons,
@@ -23,7 +23,7 @@ public:
     // "説明 (*.nmg)|*.NMG|..." as a Qt filter; the patterns match either case.
     static QString qtFilter(const std::string& filter);
 
-private:
+  private:
     // The window that asks: the active one, else the main window.
     QWidget* dialogParent() const;
     QWidget* parent_ = nullptr;

@@ -7,9 +7,13 @@
 
 namespace noma {
 
-bool QtFormHost::runNewScore(NewScoreForm& form) { return windows_.sinki->runFor(form); }
+bool QtFormHost::runNewScore(NewScoreForm& form) {
+    return windows_.sinki->runFor(form);
+}
 
-bool QtFormHost::runPageForm(PageForm& form) { return windows_.pageTuika->runFor(form); }
+bool QtFormHost::runPageForm(PageForm& form) {
+    return windows_.pageTuika->runFor(form);
+}
 
 bool QtFormHost::runTransposition(TranspositionForm& form) {
     return windows_.ichou->runFor(form);

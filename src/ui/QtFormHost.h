@@ -7,14 +7,14 @@ namespace noma {
 
 // Runs the layout dialogs as the real modal windows.
 class QtFormHost : public FormHost {
-public:
+  public:
     explicit QtFormHost(AuxiliaryWindows& windows) : windows_(windows) {}
     bool runNewScore(NewScoreForm& form) override;
     bool runPageForm(PageForm& form) override;
     bool runTransposition(TranspositionForm& form) override;
     bool runPrintForm(PrintForm& form) override;
 
-private:
+  private:
     AuxiliaryWindows& windows_;
 };
 

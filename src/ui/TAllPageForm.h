@@ -14,7 +14,7 @@ class Workspace;
 // Reduced pictures of every page in rows of five; a click opens that page.
 class TAllPageForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     TAllPageForm(Workspace& workspace, QWidget* parent);
 
     // Draws the pictures afresh and shows the window.
@@ -23,13 +23,13 @@ public:
     void clickAt(int x, int y);
     const QImage& image() const { return image_; }
 
-signals:
+  signals:
     void pageChosen();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     Workspace& ws_;
     QScrollArea* scrollBox1_;
     QLabel* image1_;

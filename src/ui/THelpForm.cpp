@@ -5,7 +5,9 @@
 #include <QVBoxLayout>
 
 // The manual is compiled into the static ui library, whose resources must be registered by hand.
-static void registerManual() { Q_INIT_RESOURCE(help); }
+static void registerManual() {
+    Q_INIT_RESOURCE(help);
+}
 
 namespace noma {
 

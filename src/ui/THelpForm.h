@@ -9,11 +9,11 @@ namespace noma {
 // The user manual, read-only.
 class THelpForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit THelpForm(QWidget* parent);
     QTextBrowser* text() const { return text_; }
 
-private:
+  private:
     QTextBrowser* text_;
 };
 

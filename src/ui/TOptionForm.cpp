@@ -35,14 +35,16 @@ TOptionForm::TOptionForm(Workspace& workspace, QWidget* parent) : QDialog(parent
 
 void TOptionForm::showOptions() {
     for (int dot = 0; dot < 6; ++dot) {
-        boxes_[static_cast<size_t>(dot)]->setText(QString(QChar(ws_.settings().sixKeyMap[static_cast<size_t>(dot)])));
+        boxes_[static_cast<size_t>(dot)]->setText(
+            QString(QChar(ws_.settings().sixKeyMap[static_cast<size_t>(dot)])));
     }
     showPlaced(*this);
 }
 
 void TOptionForm::accept() {
     std::array<std::string, 6> texts;
-    for (int dot = 0; dot < 6; ++dot) texts[static_cast<size_t>(dot)] = boxes_[static_cast<size_t>(dot)]->text().toStdString();
+    for (int dot = 0; dot < 6; ++dot)
+        texts[static_cast<size_t>(dot)] = boxes_[static_cast<size_t>(dot)]->text().toStdString();
     // A refused map keeps the dialog open so that the user can correct it.
     if (ws_.applyOptionKeys(texts)) QDialog::accept();
 }

@@ -12,7 +12,7 @@ class Workspace;
 // The options dialog: the keys of the six braille dots.
 class TOptionForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     TOptionForm(Workspace& workspace, QWidget* parent);
 
     // Shows the dialog with the current keys.
@@ -20,7 +20,7 @@ public:
     QLineEdit* keyBox(int dot) const { return boxes_[static_cast<size_t>(dot)]; }
     void accept() override;
 
-private:
+  private:
     Workspace& ws_;
     std::array<QLineEdit*, 6> boxes_{};
 };

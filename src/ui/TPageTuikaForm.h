@@ -10,7 +10,7 @@ namespace noma {
 // The add-page dialog, for adding and inserting a page.
 class TPageTuikaForm : public LayoutDialog {
     Q_OBJECT
-public:
+  public:
     explicit TPageTuikaForm(QWidget* parent);
 
     bool runFor(PageForm& form);
@@ -18,11 +18,11 @@ public:
     QLineEdit* pageNumberBox() const { return edit1_; }
     PageForm* form() const { return form_; }
 
-protected:
+  protected:
     bool hasForm() const override { return form_ != nullptr; }
     void refresh() override;
 
-private:
+  private:
     PageForm* form_ = nullptr;
     QLineEdit* edit1_;
     QComboBox* toHeCB_;

@@ -24,8 +24,10 @@ TSinkiForm::TSinkiForm(QWidget* parent) : LayoutDialog(parent, "TSinkiForm") {
     gyoukanCB_ = labelledCombo(this, "GyoukanCB", "段間隔", 250, numberItems(6, 20));
     addOkButton(300);
 
-    connect(tateRB_, &QRadioButton::clicked, this, [this] { edit([this] { form_->setOrientation(0); }); });
-    connect(yokoRB_, &QRadioButton::clicked, this, [this] { edit([this] { form_->setOrientation(1); }); });
+    connect(tateRB_, &QRadioButton::clicked, this,
+            [this] { edit([this] { form_->setOrientation(0); }); });
+    connect(yokoRB_, &QRadioButton::clicked, this,
+            [this] { edit([this] { form_->setOrientation(1); }); });
     onPick(toHeCB_, [this](int i) { form_->setScoreTypeItem(i); });
     onPick(chouseiCB_, [this](int i) { form_->setKeyItem(i); });
     onPick(gridIntervalCB_, [this](int i) { form_->setPitchItem(i); });
@@ -54,7 +56,8 @@ void TSinkiForm::refresh() {
     gyoukanCB_->setCurrentIndex(f.intervalItem());
     showStaveItems(gyousuCB_, f.capacity(), f.staveItem());
     setFixedSize(f.dialogWidth(), f.dialogHeight());
-    showPreview(f.pageWidth() / 2, f.pageHeight() / 2, [&f](Canvas& c) { drawNewScorePreview(f, c); });
+    showPreview(f.pageWidth() / 2, f.pageHeight() / 2,
+                [&f](Canvas& c) { drawNewScorePreview(f, c); });
     refreshing_ = false;
 }
 

@@ -10,7 +10,7 @@ namespace noma {
 // The new-score dialog. Its boxes edit a NewScoreForm; the document is untouched until OK.
 class TSinkiForm : public LayoutDialog {
     Q_OBJECT
-public:
+  public:
     explicit TSinkiForm(QWidget* parent);
 
     // Shows the dialog modally for `form`; true when closed with OK.
@@ -19,11 +19,11 @@ public:
     QRadioButton* yokoRB() const { return yokoRB_; }
     NewScoreForm* form() const { return form_; }
 
-protected:
+  protected:
     bool hasForm() const override { return form_ != nullptr; }
     void refresh() override;
 
-private:
+  private:
     NewScoreForm* form_ = nullptr;
     QRadioButton* tateRB_;
     QRadioButton* yokoRB_;

@@ -18,13 +18,20 @@ namespace {
 int writingKey(const QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: return BrailleWriting::kKeyEnter;
-        case Qt::Key_Backspace: return BrailleWriting::kKeyBackSpace;
-        case Qt::Key_Left: return BrailleWriting::kKeyLeft;
-        case Qt::Key_Up: return BrailleWriting::kKeyUp;
-        case Qt::Key_Right: return BrailleWriting::kKeyRight;
-        case Qt::Key_Down: return BrailleWriting::kKeyDown;
-        default: return event->key() >= 0x20 && event->key() < 0x7F ? event->key() : -1;
+        case Qt::Key_Enter:
+            return BrailleWriting::kKeyEnter;
+        case Qt::Key_Backspace:
+            return BrailleWriting::kKeyBackSpace;
+        case Qt::Key_Left:
+            return BrailleWriting::kKeyLeft;
+        case Qt::Key_Up:
+            return BrailleWriting::kKeyUp;
+        case Qt::Key_Right:
+            return BrailleWriting::kKeyRight;
+        case Qt::Key_Down:
+            return BrailleWriting::kKeyDown;
+        default:
+            return event->key() >= 0x20 && event->key() < 0x7F ? event->key() : -1;
     }
 }
 
@@ -33,7 +40,7 @@ int writingKey(const QKeyEvent* event) {
 // The text field: romaji typed on the keyboard is turned into kana here; anything else (direct
 // entry, kana committed by an input method) is plain editing.
 class BrailleTextField : public QLineEdit {
-public:
+  public:
     BrailleTextField(Workspace& ws, TTenjiForm* form) : QLineEdit(form), ws_(ws), form_(form) {
         setObjectName("TenjiNyuuryokuE");
         connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -42,7 +49,7 @@ public:
         });
     }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override {
         BrailleWriting& w = ws_.braille();
         const int key = writingKey(event);
@@ -61,20 +68,20 @@ protected:
         QLineEdit::keyPressEvent(event);
     }
 
-private:
+  private:
     Workspace& ws_;
     TTenjiForm* form_;
 };
 
 // The six-key field: key downs and ups make chords; its own text stays empty.
 class SixKeyField : public QLineEdit {
-public:
+  public:
     SixKeyField(Workspace& ws, TTenjiForm* form) : QLineEdit(form), ws_(ws), form_(form) {
         setObjectName("TenjiNyuuryokuM");
         setAttribute(Qt::WA_InputMethodEnabled, false);
     }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (event->isAutoRepeat()) return;
         const int key = writingKey(event);
@@ -90,7 +97,7 @@ protected:
         emit form_->changed();
     }
 
-private:
+  private:
     Workspace& ws_;
     TTenjiForm* form_;
 };
@@ -145,8 +152,12 @@ TTenjiForm::TTenjiForm(Workspace& workspace, QWidget* parent)
     timer_->start(1);
 }
 
-QLineEdit* TTenjiForm::textField() const { return text_; }
-QLineEdit* TTenjiForm::sixKeyField() const { return sixKey_; }
+QLineEdit* TTenjiForm::textField() const {
+    return text_;
+}
+QLineEdit* TTenjiForm::sixKeyField() const {
+    return sixKey_;
+}
 
 void TTenjiForm::showAt(const QRect& mainFrame) {
     move(mainFrame.right() - width(), mainFrame.bottom() - height());
@@ -158,7 +169,8 @@ void TTenjiForm::refresh() {
     const BrailleWriting& w = ws_.braille();
     modeCB_->setCurrentIndex(w.entryMode());
     displayCB_->setCurrentIndex(ws_.view().displayMode);
-    if (text_->text().toStdString() != w.fieldText()) text_->setText(QString::fromStdString(w.fieldText()));
+    if (text_->text().toStdString() != w.fieldText())
+        text_->setText(QString::fromStdString(w.fieldText()));
     const bool sixKey = w.entryMode() == BrailleWriting::kSixKey;
     text_->setVisible(!sixKey);
     setFixedSize(width(), w.windowHeight());

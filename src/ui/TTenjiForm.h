@@ -16,7 +16,7 @@ class SixKeyField;
 // and direct entry and the six-key field. Its logic is the Workspace's BrailleWriting.
 class TTenjiForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     TTenjiForm(Workspace& workspace, QWidget* parent);
 
     // Shows the window at the main window's bottom-right corner.
@@ -29,15 +29,15 @@ public:
     QLineEdit* textField() const;
     QLineEdit* sixKeyField() const;
 
-signals:
+  signals:
     // The page or the main window's state may have changed.
     void changed();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void focusField();
 
     Workspace& ws_;

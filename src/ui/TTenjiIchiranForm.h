@@ -10,11 +10,11 @@ namespace noma {
 // cell conversion.
 class TTenjiIchiranForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TTenjiIchiranForm(QWidget* parent);
     QTabWidget* tabs() const { return tabs_; }
 
-private:
+  private:
     QTabWidget* tabs_;
 };
 

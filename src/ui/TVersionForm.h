@@ -6,7 +6,7 @@ namespace noma {
 
 class TVersionForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TVersionForm(QWidget* parent);
 };
 

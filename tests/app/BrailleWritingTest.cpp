@@ -8,7 +8,7 @@ namespace {
 using test::WorkspaceTest;
 
 class BrailleWritingTest : public WorkspaceTest {
-protected:
+  protected:
     BrailleWritingTest() {
         forms.fillNewScore = [](NewScoreForm& f) { f.setScoreTypeItem(2); };
         newScore();

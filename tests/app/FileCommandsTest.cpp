@@ -13,7 +13,8 @@ namespace {
 using test::Answer;
 using test::WorkspaceTest;
 
-constexpr const char* kSaveQuestion = "データに変更がありました。現在の画面をＮＭＧファイルに保存しますか？";
+constexpr const char* kSaveQuestion =
+    "データに変更がありました。現在の画面をＮＭＧファイルに保存しますか？";
 
 TEST_F(WorkspaceTest, StartsWithNoDocumentAndTheDefaultName) {
     EXPECT_FALSE(ws.documentOpen());
@@ -67,7 +68,8 @@ TEST_F(WorkspaceTest, SaveAsWithNothingOnAnyPageIsRefused) {
     newScore();
     EXPECT_EQ(ws.saveAs(), Workspace::SaveOutcome::NothingToSave);
     EXPECT_EQ(ws.overwriteSave(), Workspace::SaveOutcome::NothingToSave);
-    ASSERT_EQ(dialogs.messageTexts(), (std::vector<std::string>{"データがありません。", "データがありません。"}));
+    ASSERT_EQ(dialogs.messageTexts(),
+              (std::vector<std::string>{"データがありません。", "データがありません。"}));
     EXPECT_TRUE(dialogs.fileDialogTitles().empty());
 }
 
@@ -76,7 +78,8 @@ TEST_F(WorkspaceTest, SaveAsReplacesTheExtensionAndRemembersTheFile) {
     markChanged();
     dialogs.queueFileName(file("song.txt"));
     EXPECT_EQ(ws.saveAs(), Workspace::SaveOutcome::Saved);
-    EXPECT_EQ(dialogs.fileDialogTitles(), std::vector<std::string>{"現在画面をＮＭＧファイルに保存"});
+    EXPECT_EQ(dialogs.fileDialogTitles(),
+              std::vector<std::string>{"現在画面をＮＭＧファイルに保存"});
     EXPECT_TRUE(fileExists(file("song.nmg")));
     EXPECT_FALSE(fileExists(file("song.txt")));
     EXPECT_EQ(ws.document().currentFileName, file("song.nmg"));
@@ -119,7 +122,8 @@ TEST_F(WorkspaceTest, FailedSaveKeepsTheDocumentChangedAndTheOldFile) {
     // A read-only file is refused, as cp refuses it, and the message says so.
     std::filesystem::permissions(file("a.nmg"), std::filesystem::perms(0444));
     EXPECT_EQ(ws.overwriteSave(), Workspace::SaveOutcome::Failed);
-    EXPECT_NE(dialogs.messageTexts().back().find("読み取り専用のファイルです。"), std::string::npos);
+    EXPECT_NE(dialogs.messageTexts().back().find("読み取り専用のファイルです。"),
+              std::string::npos);
     EXPECT_EQ(readWholeFile(file("a.nmg")).value(), before);
 }
 
@@ -166,7 +170,8 @@ TEST_F(WorkspaceTest, YesThenCancelledSaveStopsEveryCommand) {
     dialogs.queueAnswer(Answer::Yes);
     dialogs.queueCancelledFileDialog();
     ws.fileOpen();
-    EXPECT_EQ(dialogs.fileDialogTitles(), std::vector<std::string>{"現在画面をＮＭＧファイルに保存"});
+    EXPECT_EQ(dialogs.fileDialogTitles(),
+              std::vector<std::string>{"現在画面をＮＭＧファイルに保存"});
     // new score
     dialogs.queueAnswer(Answer::Yes);
     ws.newScore();
@@ -253,7 +258,8 @@ TEST_F(WorkspaceTest, RecentFilesKeepOneEntryMoveToTopAndOfferRemoval) {
     std::filesystem::remove(file("c.nmg"));
     dialogs.queueAnswer(Answer::Yes);
     ws.openRecent(3);
-    EXPECT_EQ(dialogs.messageTexts().back(), "このファイルは存在していません。履歴から削除しますか？");
+    EXPECT_EQ(dialogs.messageTexts().back(),
+              "このファイルは存在していません。履歴から削除しますか？");
     EXPECT_EQ(ws.settings().recentFiles.path(3), file("b.nmg"));
     EXPECT_TRUE(ws.settings().recentFiles.isEmpty(4));
     ws.openRecent(7);  // an empty entry does nothing

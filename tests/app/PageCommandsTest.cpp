@@ -8,7 +8,7 @@ using test::Answer;
 using test::WorkspaceTest;
 
 class PageCommandsTest : public WorkspaceTest {
-protected:
+  protected:
     PageCommandsTest() { newScore(); }
     int topOf(int page) { return ws.document().settings(page).topMargin; }
 };
@@ -29,10 +29,10 @@ TEST_F(PageCommandsTest, AddShowsTheNewPageAndMarksTheDocument) {
 
 TEST_F(PageCommandsTest, InsertTakesDefaultsFromThePageBefore) {
     forms.fillPageForm = [](PageForm& f) { f.setTopItem(0); };
-    ws.pageAdd();                     // page 2: top 3
+    ws.pageAdd();  // page 2: top 3
     forms.fillPageForm = nullptr;
     ws.selectPage(1);
-    ws.pageInsert();                  // at index 1, defaults from page 0 (top 12)
+    ws.pageInsert();  // at index 1, defaults from page 0 (top 12)
     EXPECT_EQ(forms.lastPageCaption, "　ページの挿入");
     EXPECT_EQ(forms.lastPageNumber, "2");
     EXPECT_EQ(topOf(1), 12);
@@ -50,7 +50,8 @@ TEST_F(PageCommandsTest, DeleteAsksAndKeepsThePageNumber) {
     ws.selectPage(2);
     ws.pageDelete();  // default answer No
     EXPECT_EQ(ws.document().header.pageCount, 5);
-    EXPECT_EQ(dialogs.messageTexts().back(), "現在のページを削除します。復元はできません。実行しますか？");
+    EXPECT_EQ(dialogs.messageTexts().back(),
+              "現在のページを削除します。復元はできません。実行しますか？");
     dialogs.queueAnswer(Answer::Yes);
     ws.pageDelete();
     EXPECT_EQ(ws.document().header.pageCount, 4);
@@ -136,7 +137,8 @@ TEST_F(PageCommandsTest, ModeSelectionAndViewToggles) {
     EXPECT_EQ(ws.renderCount(), renders + 3);
     EXPECT_FALSE(ws.document().dataChanged);
     // Hot-position marks are on the view image only.
-    EXPECT_NE(ws.viewImage().getPixel(54 + 2, 96 * 2 + 32 - 2), ws.backImage().getPixel(54 + 2, 96 * 2 + 32 - 2));
+    EXPECT_NE(ws.viewImage().getPixel(54 + 2, 96 * 2 + 32 - 2),
+              ws.backImage().getPixel(54 + 2, 96 * 2 + 32 - 2));
 }
 
 TEST_F(PageCommandsTest, ThumbnailsKeepTheViewSettingsAndAClickOpensAPage) {

@@ -13,7 +13,7 @@ using Answer = Dialogs::Answer;
 
 // A started Workspace with scripted dialogs in a temporary program folder.
 class WorkspaceTest : public ::testing::Test {
-protected:
+  protected:
     WorkspaceTest() : ws(dialogs, forms, folder.path()) { ws.startUp(); }
 
     // A new default score (portrait, treble, pitch 8, top 12, interval 10, 4 staves).

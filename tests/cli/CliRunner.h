@@ -1,9 +1,9 @@
 #pragma once
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace noma::test {
 
@@ -23,11 +23,13 @@ inline CliResult runCli(const std::string& arguments, const std::string& scratch
     if (pipe == nullptr) return result;
     std::array<char, 4096> buffer{};
     size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), n);
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.out.append(buffer.data(), n);
     const int raw = ::pclose(pipe);
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     if (FILE* err = std::fopen(errFile.c_str(), "rb")) {
-        while ((n = std::fread(buffer.data(), 1, buffer.size(), err)) > 0) result.err.append(buffer.data(), n);
+        while ((n = std::fread(buffer.data(), 1, buffer.size(), err)) > 0)
+            result.err.append(buffer.data(), n);
         std::fclose(err);
     }
     std::remove(errFile.c_str());

@@ -72,7 +72,8 @@ TEST_F(MusicCli, MidiOptions) {
     // A range that holds no page is refused rather than written as an empty file.
     const auto backwards = run("midi " + q("s.nmg") + " --pages 2-1 -o " + q("none.mid"));
     EXPECT_EQ(backwards.status, 1);
-    EXPECT_NE(backwards.err.find("開始ページが終了ページより後にあるため、変換できません。"), std::string::npos);
+    EXPECT_NE(backwards.err.find("開始ページが終了ページより後にあるため、変換できません。"),
+              std::string::npos);
     EXPECT_FALSE(fileExists(dir.file("none.mid")));
 }
 

@@ -155,7 +155,8 @@ TEST_F(OutputSafety, PartialResultsAreRefusedAndNamed) {
 
 TEST_F(OutputSafety, ClipboardCornersFarOffThePageAreHeldAtItsEdge) {
     ASSERT_TRUE(writeFileAtomically(dir.file("script.txt"),
-                                  "command clip-copy\nclick 1073 1222\nclick -65536 -65536\n").ok());
+                                    "command clip-copy\nclick 1073 1222\nclick -65536 -65536\n")
+                    .ok());
     const auto r = run("replay " + q("s.nmg") + " " + q("script.txt") + " --folder " + q("") +
                        " -o " + q("r.nmg"));
     EXPECT_EQ(r.status, 0) << r.err;

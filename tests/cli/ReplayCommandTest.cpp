@@ -9,21 +9,24 @@ namespace noma {
 namespace {
 
 class Replay : public ::testing::Test {
-protected:
+  protected:
     test::CliResult replay(const std::string& options, const std::string& script) {
         EXPECT_TRUE(writeFileAtomically(dir.file("s.txt"), script).ok());
-        return test::runCli("replay --folder '" + dir.path() + "' " + options + " '" + dir.file("s.txt") +
-                                "' -o '" + dir.file("out.nmg") + "'",
+        return test::runCli("replay --folder '" + dir.path() + "' " + options + " '" +
+                                dir.file("s.txt") + "' -o '" + dir.file("out.nmg") + "'",
                             dir.path());
     }
     std::string records(int page = 1) {
-        return test::runCli("records '" + dir.file("out.nmg") + "' --page " + std::to_string(page), dir.path()).out;
+        return test::runCli("records '" + dir.file("out.nmg") + "' --page " + std::to_string(page),
+                            dir.path())
+            .out;
     }
     test::TempFolder dir;
 };
 
 TEST_F(Replay, PlacementFieldsAtPitchEightTopTen) {
-    const auto r = replay("--new --type 3 --top 10", "mode 6\nclick 100 250\n\n# a dot\nmode 11\nclick 100 250\n");
+    const auto r = replay("--new --type 3 --top 10",
+                          "mode 6\nclick 100 250\n\n# a dot\nmode 11\nclick 100 250\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(records(), "0: 6 16 11 0 0 0 0 0 0 0\n1: 11 100 11 0 0 0 0 0 0 0\n");
 }
@@ -33,16 +36,21 @@ TEST_F(Replay, MessagesArePrintedAndAnsweredInOrder) {
                           "command region-erase\nclick 300 300\nclick 320 320\n"
                           "command clip-paste\n");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "message: 対象となるデータがありません。\nmessage: クリップボードにデータがありません。\n");
+    EXPECT_EQ(
+        r.out,
+        "message: 対象となるデータがありません。\nmessage: クリップボードにデータがありません。\n");
 }
 
 TEST_F(Replay, ClipboardFileAndPasteAcrossPages) {
-    ASSERT_EQ(replay("--new --type 3 --top 15",
-                     "mode 6\nclick 96 328\n"  // column 16, row 11
-                     "command clip-copy\nmove 90 320\npress left 90 320\nmove 108 360\npress left 108 360\n")
-                  .status,
-              0);
-    EXPECT_EQ(readWholeFile(dir.file("NomaDataClipboard.txt")).value(), "15 40 18 45 1\r\n6 16 11 0 0 0 0 0 0 0 \r\n");
+    ASSERT_EQ(
+        replay(
+            "--new --type 3 --top 15",
+            "mode 6\nclick 96 328\n"  // column 16, row 11
+            "command clip-copy\nmove 90 320\npress left 90 320\nmove 108 360\npress left 108 360\n")
+            .status,
+        0);
+    EXPECT_EQ(readWholeFile(dir.file("NomaDataClipboard.txt")).value(),
+              "15 40 18 45 1\r\n6 16 11 0 0 0 0 0 0 0 \r\n");
     EXPECT_TRUE(fileExists(dir.file("NomaJpgClipboard.jpg")));
     // The clipboard survives into another session.
     const auto r = replay("--new --type 3", "command clip-paste\nmove 200 400\nclick 200 400\n");
@@ -53,15 +61,18 @@ TEST_F(Replay, ClipboardFileAndPasteAcrossPages) {
 }
 
 TEST_F(Replay, UndoAndNudgesThroughKeys) {
-    const auto r = replay("--new --type 3", "mode 6\nclick 100 250\nclick 130 250\nkey BackSpace\nkey Right\nkey Down shift\n");
+    const auto r =
+        replay("--new --type 3",
+               "mode 6\nclick 100 250\nclick 130 250\nkey BackSpace\nkey Right\nkey Down shift\n");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(records(), "0: 6 17 8 0 0 0 0 0 0 0\n");
 }
 
 TEST_F(Replay, PagesAndViewCommands) {
-    const auto r = replay("--new",
-                          "answer yes\ncommand next-page\ncommand page 1\ncommand top-margin 13\ncommand grid 3\n"
-                          "command hot\ncommand rules\ncommand display kana\ncommand previous-page\n");
+    const auto r = replay(
+        "--new",
+        "answer yes\ncommand next-page\ncommand page 1\ncommand top-margin 13\ncommand grid 3\n"
+        "command hot\ncommand rules\ncommand display kana\ncommand previous-page\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "message: ページを追加しますか？\n");
     const auto info = test::runCli("info '" + dir.file("out.nmg") + "'", dir.path()).out;
@@ -71,9 +82,10 @@ TEST_F(Replay, PagesAndViewCommands) {
 
 TEST_F(Replay, PngHoldsThePreview) {
     ASSERT_TRUE(writeFileAtomically(dir.file("s.txt"), "mode 6\nmove 300 500\n").ok());
-    const auto out = test::runCli("replay --new --folder '" + dir.path() + "' '" + dir.file("s.txt") + "' --png '" +
-                                      dir.file("v.png") + "' -o '" + dir.file("out.nmg") + "'",
-                                  dir.path());
+    const auto out =
+        test::runCli("replay --new --folder '" + dir.path() + "' '" + dir.file("s.txt") +
+                         "' --png '" + dir.file("v.png") + "' -o '" + dir.file("out.nmg") + "'",
+                     dir.path());
     ASSERT_EQ(out.status, 0) << out.err;
     const auto png = readPngFile(dir.file("v.png"));
     ASSERT_TRUE(png.has_value());
@@ -100,11 +112,12 @@ TEST_F(Replay, BadScriptsAndInputsAreRefused) {
 }
 
 TEST_F(Replay, BrailleEntryInEveryMode) {
-    const auto r = replay("--new --type 3",
-                          "mode 40\nclick 100 200\nbraille-mode romaji\nbraille-type kyo\n"
-                          "braille-mode sixkey\nbraille-key f\nbraille-key d\nbraille-key f up\nbraille-key d up\n"
-                          "braille-key Space\nbraille-key Space up\n"
-                          "braille-mode direct\nbraille-type a 1\nbraille-key Enter\nbraille-close\n");
+    const auto r = replay(
+        "--new --type 3",
+        "mode 40\nclick 100 200\nbraille-mode romaji\nbraille-type kyo\n"
+        "braille-mode sixkey\nbraille-key f\nbraille-key d\nbraille-key f up\nbraille-key d up\n"
+        "braille-key Space\nbraille-key Space up\n"
+        "braille-mode direct\nbraille-type a 1\nbraille-key Enter\nbraille-close\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(records(),
               "0: 40 96 8 8 0 0 0 0 0 0\n1: 40 115 8 42 0 0 0 0 0 0\n2: 40 134 8 3 0 0 0 0 0 0\n"
@@ -113,10 +126,11 @@ TEST_F(Replay, BrailleEntryInEveryMode) {
 }
 
 TEST_F(Replay, BrailleCommitAtTheRightEdgeAndCursorKeys) {
-    const auto r = replay("--new --type 3",
-                          "mode 40\nclick 576 200\nbraille-mode direct\nbraille-type abc\nbraille-key Enter\n"
-                          "braille-key BackSpace\nbraille-key Down\nbraille-key Left shift\n"
-                          "braille-type d\nbraille-key Enter\n");
+    const auto r =
+        replay("--new --type 3",
+               "mode 40\nclick 576 200\nbraille-mode direct\nbraille-type abc\nbraille-key Enter\n"
+               "braille-key BackSpace\nbraille-key Down\nbraille-key Left shift\n"
+               "braille-type d\nbraille-key Enter\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "message: 範囲を超えた分は記入できませんでした。\n");
     // a and b fit (x 576, 595); BackSpace removed b; Down and Shift+Left moved the cursor.

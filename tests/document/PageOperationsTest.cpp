@@ -22,7 +22,9 @@ ScoreDocument markedPages(int pages) {
     return doc;
 }
 
-int markOf(const ScoreDocument& doc, int page) { return doc.record(page, 0)[1]; }
+int markOf(const ScoreDocument& doc, int page) {
+    return doc.record(page, 0)[1];
+}
 
 TEST(ScoreDocument, AppendStopsAtAThousandRecords) {
     ScoreDocument doc;

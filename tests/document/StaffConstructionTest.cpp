@@ -92,7 +92,8 @@ TEST(StaffConstruction, GrandStaffWithTwoSharps) {
 TEST(StaffConstruction, FlatsMoveOnlyDownOnBassStaves) {
     ScoreDocument doc;
     createNewScore(doc, setupWith(0, kGrandStaff, 14, 8, 12, 10));  // 7 flats
-    // Bass stave of the first pair: records 0-4 lines, 5 brace, 6 clef, 7-13 flats, 14-18 lines, 19 clef.
+    // Bass stave of the first pair: records 0-4 lines, 5 brace, 6 clef, 7-13 flats, 14-18 lines, 19
+    // clef.
     const int f[7] = {4, 1, 5, 2, 6, 3, 7};
     for (int n = 1; n <= 7; ++n) {
         EXPECT_EQ(doc.record(0, 6 + n), rec({58, 11 + 2 * n, f[n - 1]}));

@@ -9,7 +9,7 @@ namespace noma {
 namespace {
 
 class BrailleCommitTest : public ::testing::Test {
-protected:
+  protected:
     BrailleCommitTest() {
         doc.header = {1, 8, 0};
         doc.settings(0) = {3, 0, 12, 0, 10, 0};

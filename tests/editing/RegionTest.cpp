@@ -208,19 +208,22 @@ TEST_F(RegionTest, PasteRefusesMissingOrBrokenClipboards) {
     EXPECT_TRUE(host.selectedModes.empty());
 
     ASSERT_TRUE(writeFileAtomically(folder.file(kClipboardDataFile),
-                                  "1 2 3 4 1\r\n6 1 1 0 0 0 0 0 0 0 \r\n").ok());
+                                    "1 2 3 4 1\r\n6 1 1 0 0 0 0 0 0 0 \r\n")
+                    .ok());
     editor.clipPaste();  // no picture
     EXPECT_TRUE(host.selectedModes.empty());
     EXPECT_NE(host.messages.back().find("画像"), std::string::npos);
 
     ASSERT_TRUE(writeJpegFile(folder.file(kClipboardPictureFile), view, 0, 0, 12, 8).ok());
     ASSERT_TRUE(writeFileAtomically(folder.file(kClipboardDataFile),
-                                  "1 2 3 4 2\r\n6 1 1 0 0 0 0 0 0 0 \r\n").ok());
+                                    "1 2 3 4 2\r\n6 1 1 0 0 0 0 0 0 0 \r\n")
+                    .ok());
     editor.clipPaste();  // too few records
     EXPECT_TRUE(host.selectedModes.empty());
 
     ASSERT_TRUE(writeFileAtomically(folder.file(kClipboardDataFile),
-                                  "1 2 3 4 1\r\n6 1 1 0 0 0 0 0 0 0 \r\n").ok());
+                                    "1 2 3 4 1\r\n6 1 1 0 0 0 0 0 0 0 \r\n")
+                    .ok());
     editor.clipPaste();
     EXPECT_EQ(host.selectedModes.size(), 1u);
 }

@@ -70,7 +70,8 @@ TEST(MidicsvReadback, LongTimesReadBackExactly) {
     if (!haveMidicsv()) GTEST_SKIP() << "midicsv is not installed";
     TempFolder dir;
     ASSERT_TRUE(writeFileAtomically(dir.file("b.mid"),
-                                  midiFileBytes({{16384, 60, 20000}, {3000000, 62, 127}}, 60, 40)).ok());
+                                    midiFileBytes({{16384, 60, 20000}, {3000000, 62, 127}}, 60, 40))
+                    .ok());
     const std::string csv = midicsv(dir.file("b.mid"));
     EXPECT_NE(csv.find("1, 0, Tempo, 1000000\n"), std::string::npos) << csv;
     EXPECT_NE(csv.find("2, 0, Program_c, 0, 40\n"

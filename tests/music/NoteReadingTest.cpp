@@ -202,16 +202,16 @@ TEST(NoteReading, OnlyTheStaveWindowAndTheRecordsInUseAreRead) {
 TEST(NoteReading, NotesFarOutsideTheAlterationTablesPlayUnalteredWithinMidiRange) {
     // Interval 20 gives a window of rows -16..23; a clef at its edge moves the notes far away.
     auto high = blankScore(1, 1, 20);
-    put(*high, 0, {kGClef, 9, 23});       // offset 19
-    put(*high, 0, {kKeySharp, 12, 5});    // F at d 52 and the octaves below
-    put(*high, 0, {kSharp, 20, -16});     // d 73: no table entry
+    put(*high, 0, {kGClef, 9, 23});            // offset 19
+    put(*high, 0, {kKeySharp, 12, 5});         // F at d 52 and the octaves below
+    put(*high, 0, {kSharp, 20, -16});          // d 73: no table entry
     put(*high, 0, {kQuarterNoteUp, 22, -16});  // F at d 73, octave 10: key 137
     put(*high, 0, {kQuarterNoteUp, 24, 5});    // F at d 52: sharpened
     EXPECT_EQ(played(*high), quarterNotes({125, 102}));
 
     auto low = blankScore(1, 1, 20);
-    put(*low, 0, {kFClef, 9, -16});     // offset -32
-    put(*low, 0, {kFlat, 20, 23});      // d -17
+    put(*low, 0, {kFClef, 9, -16});          // offset -32
+    put(*low, 0, {kFlat, 20, 23});           // d -17
     put(*low, 0, {kQuarterNoteUp, 22, 23});  // G at d -17: key -17 folds to 7
     put(*low, 0, {kQuarterNoteUp, 24, 19});  // D at d -13: key -10 folds to 2
     EXPECT_EQ(played(*low, StaveSelection::Bass), quarterNotes({7, 2}));

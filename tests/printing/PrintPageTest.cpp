@@ -199,7 +199,8 @@ TEST_F(PrintAt600Pitch6, NotesFarOffThePaperPrintNothingAndEnd) {
     for (int kind : {kSixteenthNoteUp, kSixteenthNoteDown, kThirtySecondNoteUp,
                      kThirtySecondNoteDown, kSixtyFourthNoteUp, kSixtyFourthNoteDown})
         for (int32_t row : {INT32_MAX, INT32_MIN})
-            for (int32_t column : {20, INT32_MAX, INT32_MIN}) doc->append(0, rec({kind, column, row}));
+            for (int32_t column : {20, INT32_MAX, INT32_MIN})
+                doc->append(0, rec({kind, column, row}));
     EXPECT_TRUE(test::sameCanvas(print(), alone));
 }
 

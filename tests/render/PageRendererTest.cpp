@@ -124,7 +124,7 @@ TEST_F(PageRendererTest, StaffLinesClefsAndLedgerLinesOfANewScore) {
 TEST_F(PageRendererTest, WhiteOutCutsLinesDrawnBeforeIt) {
     createNewScore(*doc, {0, kTrebleSingle, 0, 8, 12, 10, 4});
     doc->append(0, rec({kQuarterNoteDown, 50, 0}));  // stem down from the top line over the stave
-    doc->append(0, rec({kSharp, 40, 3}));      // in a space
+    doc->append(0, rec({kSharp, 40, 3}));            // in a space
     render();
     // Stem-down white-out: x from 300 - 10 to 300 + 6, y from Y + 5 to Y + 58 (pitch 8).
     const int y = rowY(0);

@@ -64,7 +64,6 @@ class MainWindowTest : public test::EditorWindowsTest {
         whenShown<TSinkiForm>(windows.sinki, fill);
         item("SinkiM")->trigger();
     }
-
 };
 
 QStringList entries(QMenu* menu) {

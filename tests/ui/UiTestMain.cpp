@@ -1,5 +1,5 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 // The windows need an application object; tests run without a display.
 int main(int argc, char** argv) {
