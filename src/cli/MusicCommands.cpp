@@ -7,6 +7,7 @@
 #include "document/ScoreDocument.h"
 #include "music/MidiExport.h"
 #include "music/Transposition.h"
+#include "musicxml/ScoreWriter.h"
 #include "platform/FileIo.h"
 #include "platform/MidiPlayer.h"
 
@@ -46,6 +47,16 @@ int runMidi(Args& args) {
     ScoreDocument doc;
     loadScore(args.inputFile(), doc);
     if (auto failure = writeMidiFile(doc, midiSettings(args, doc), out)) throw Refused{*failure};
+    return kExitOk;
+}
+
+int runExport(Args& args) {
+    const std::string out = args.outputFile(".musicxml");
+    checkOutputs({out}, args.files());
+    ScoreDocument doc;
+    loadScore(args.inputFile(), doc);
+    if (auto failure = writeMusicXmlFile(doc, midiSettings(args, doc), out))
+        throw Refused{*failure};
     return kExitOk;
 }
 
