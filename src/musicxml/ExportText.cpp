@@ -54,6 +54,11 @@ void XmlText::leaf(std::string_view name, std::string_view text) {
 }
 
 void XmlText::escaped(std::string_view text, bool attribute) {
+    // Numbers and names mostly: nothing to escape.
+    if (text.find_first_of("&<>\"") == std::string_view::npos) {
+        text_ += text;
+        return;
+    }
     for (const char c : text) {
         switch (c) {
             case '&':

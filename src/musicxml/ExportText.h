@@ -12,6 +12,7 @@ class XmlText {
   public:
     using Attributes = std::initializer_list<std::pair<std::string_view, std::string_view>>;
 
+    void reserve(size_t bytes) { text_.reserve(bytes); }
     void declaration();
     void raw(std::string_view text) { text_ += text; }
     void open(std::string_view name, Attributes attributes = {});

@@ -348,6 +348,9 @@ std::string exportMusicXml(const ScoreDocument& doc, const MidiSettings& setting
     }
 
     XmlText out;
+    size_t events = 0;
+    for (const Part& part : parts) events += part.reading.events.size();
+    out.reserve(1024 + 256 * events);  // a note takes about 200 bytes
     out.declaration();
     out.raw(
         "<!DOCTYPE score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\" "
