@@ -94,7 +94,8 @@ TEST_F(MusicCli, ExportWritesTheChosenStavesAndRefusesWhatTheContractRefuses) {
     const std::string xml = readWholeFile(dir.file("s.musicxml")).value_or("");
     EXPECT_NE(xml.find("<part id=\"P2\">"), std::string::npos);
     EXPECT_NE(xml.find("<fifths>1</fifths>"), std::string::npos);  // the F sharp in the key
-    for (const char* options : {"-o x.mid", "--tempo 100 -o x.musicxml", "--staves alto -o x.musicxml"}) {
+    for (const char* options :
+         {"-o x.mid", "--tempo 100 -o x.musicxml", "--staves alto -o x.musicxml"}) {
         EXPECT_EQ(run("export " + q("s.nmg") + " " + options).status, 2) << options;
     }
     EXPECT_EQ(run("export " + q("s.nmg") + " --pages 2-1 -o " + q("none.musicxml")).status, 1);
