@@ -200,7 +200,9 @@ class PartWriter {
     void barline(std::string_view location, std::string_view style, std::string_view repeat) {
         out_.open("barline", {{"location", location}});
         out_.leaf("bar-style", style);
-        if (!repeat.empty()) out_.empty("repeat", {{"direction", repeat}});
+        // The repeat is shown, but the music is read once, as the MIDI export plays it.
+        if (repeat == "backward") out_.empty("repeat", {{"direction", repeat}, {"times", "1"}});
+        if (repeat == "forward") out_.empty("repeat", {{"direction", repeat}});
         out_.close("barline");
     }
 

@@ -103,7 +103,7 @@ TEST(ScoreWriter, MeasuresOfDifferentLengthsKeepTheirLengthsWithHiddenTimes) {
     EXPECT_EQ(count(hidden, "<time print-object=\"no\">"), 3u);
     EXPECT_EQ(count(hidden, "<time>"), 0u);
     EXPECT_EQ(texts(hidden, "beats"), (std::vector<std::string>{"3", "2", "3"}));
-    EXPECT_EQ(count(hidden, "<repeat direction=\"backward\"/>"), 3u);
+    EXPECT_EQ(count(hidden, "<repeat direction=\"backward\" times=\"1\"/>"), 3u);
 }
 
 TEST(ScoreWriter, BothStavesMakeATrebleAndABassPart) {
