@@ -6,6 +6,7 @@
 #include "app/MidiPlayback.h"
 #include "app/TranspositionForm.h"
 #include "document/ScoreDocument.h"
+#include "musicxml/ScoreWriter.h"
 #include "platform/Dialogs.h"
 #include "platform/FileIo.h"
 
@@ -38,30 +39,57 @@ MidiSettings midiSettingsWithin(const ScoreDocument& doc, MidiSettings settings)
     return settings;
 }
 
-bool saveMidiThroughDialog(const ScoreDocument& doc, const MidiSettings& settings,
-                           Dialogs& dialogs) {
+namespace {
+
+// What a save of the music writes: the dialog's texts, the file's extension and its writer.
+struct MusicFileKind {
+    const char* title;
+    const char* filter;
+    std::string (*withExtension)(const std::string&);
+    Status (*write)(const ScoreDocument&, const MidiSettings&, const std::string&);
+    const char* savedMessage;
+};
+
+bool saveThroughDialog(const ScoreDocument& doc, const MidiSettings& settings, Dialogs& dialogs,
+                       const MusicFileKind& kind) {
     const MidiSettings within = midiSettingsWithin(doc, settings);
     if (emptyRange(within.firstPage, within.lastPage, kMidiEmptyRangeMessage, dialogs))
         return false;
-    const std::string suggested = withMidExtension(doc.currentFileName);
+    const std::string suggested = kind.withExtension(doc.currentFileName);
     for (;;) {
-        const auto chosen = dialogs.saveFileName(kMidiSaveTitle, kMidiSaveFilter, suggested);
+        const auto chosen = dialogs.saveFileName(kind.title, kind.filter, suggested);
         if (!chosen) return false;
-        // The question is about the file that will be replaced, which is the ".mid" one.
-        const std::string path = withMidExtension(*chosen);
+        // The question is about the file that will be replaced, the one with the extension.
+        const std::string path = kind.withExtension(*chosen);
         if (fileExists(path)) {
             const Answer answer = dialogs.message(kMidiOverwriteQuestion, kConfirmTitle,
                                                   Buttons::YesNoCancel, Icon::Question);
             if (answer == Answer::No) continue;
             if (answer != Answer::Yes) return false;
         }
-        if (Status written = writeMidiFile(doc, within, path); !written.ok()) {
+        if (Status written = kind.write(doc, within, path); !written.ok()) {
             showFailure(dialogs, written.failure());
             return false;
         }
-        dialogs.message(kMidiSavedMessage, kConfirmTitle, Buttons::Ok, Icon::None);
+        dialogs.message(kind.savedMessage, kConfirmTitle, Buttons::Ok, Icon::None);
         return true;
     }
+}
+
+}  // namespace
+
+bool saveMidiThroughDialog(const ScoreDocument& doc, const MidiSettings& settings,
+                           Dialogs& dialogs) {
+    return saveThroughDialog(
+        doc, settings, dialogs,
+        {kMidiSaveTitle, kMidiSaveFilter, withMidExtension, writeMidiFile, kMidiSavedMessage});
+}
+
+bool exportMusicXmlThroughDialog(const ScoreDocument& doc, const MidiSettings& settings,
+                                 Dialogs& dialogs) {
+    return saveThroughDialog(doc, settings, dialogs,
+                             {kMusicXmlSaveTitle, kMusicXmlSaveFilter, withMusicXmlExtension,
+                              writeMusicXmlFile, kMusicXmlSavedMessage});
 }
 
 void playMidi(const ScoreDocument& doc, const MidiSettings& settings,

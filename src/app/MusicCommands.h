@@ -20,6 +20,11 @@ MidiSettings midiSettingsWithin(const ScoreDocument& doc, MidiSettings settings)
 bool saveMidiThroughDialog(const ScoreDocument& doc, const MidiSettings& settings,
                            Dialogs& dialogs);
 
+// "MusicXMLへの書き出し…": asks for a file name as the MIDI dialog's save does and writes the
+// pages and staves of `settings` as MusicXML with the extension ".musicxml". True when written.
+bool exportMusicXmlThroughDialog(const ScoreDocument& doc, const MidiSettings& settings,
+                                 Dialogs& dialogs);
+
 // "プレイ" of the MIDI dialog: writes "NOMAtoMIDI.mid" in the program folder, overwriting the
 // last one, and plays it to its end. Every failure is shown.
 void playMidi(const ScoreDocument& doc, const MidiSettings& settings,

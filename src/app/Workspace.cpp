@@ -480,6 +480,10 @@ bool Workspace::midiSave(const MidiSettings& settings) {
     return documentOpen() && saveMidiThroughDialog(doc_, settings, dialogs_);
 }
 
+bool Workspace::musicXmlExport(const MidiSettings& settings) {
+    return documentOpen() && exportMusicXmlThroughDialog(doc_, settings, dialogs_);
+}
+
 void Workspace::transposition() {
     if (!documentOpen()) return;
     // Key signatures removed and appended move records: an undo or nudge recorded before

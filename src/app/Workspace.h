@@ -86,6 +86,8 @@ class Workspace : private EditHost {
     // start/stop, whose state lives in view().
     void midiPlay(const MidiSettings& settings, MidiPlayback& playback);
     bool midiSave(const MidiSettings& settings);
+    // File menu: the MusicXML export of the pages and staves chosen (true when written).
+    bool musicXmlExport(const MidiSettings& settings);
     void transposition();
     void showSearchWindow();
     void retargetSearch();

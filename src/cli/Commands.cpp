@@ -105,6 +105,13 @@ const std::vector<Command>& commands() {
                {"--pages", true},
                {"-o", true}}),
          runMidi},
+        {"export",
+         "noma-cli export IN.nmg [--pages A-B] [--staves treble|bass|both] -o OUT.musicxml\n"
+         "  Writes the music that midi reads from those pages and staves as a MusicXML 4.0\n"
+         "  score (uncompressed, score-partwise): measures from the bar lines, the key from\n"
+         "  the key-signature symbols, tempo 120 and the piano.\n"
+         "  --staves both makes two parts: the treble staves, then the bass staves.\n",
+         with({{"--staves", true}, {"--pages", true}, {"-o", true}}), runExport},
         {"play",
          "noma-cli play IN.nmg [--tempo 10..300] [--timbre 0..11] [--staves treble|bass|both]\n"
          "              [--pages A-B] [--wav OUT.wav]\n"

@@ -7,6 +7,7 @@
 #include "document/ScoreDocument.h"
 #include "music/MidiExport.h"
 #include "music/Transposition.h"
+#include "musicxml/ScoreWriter.h"
 #include "platform/FileIo.h"
 #include "platform/MidiPlayer.h"
 
@@ -46,6 +47,15 @@ int runMidi(Args& args) {
     ScoreDocument doc;
     loadScore(args.inputFile(), doc);
     refuseUnlessOk(writeMidiFile(doc, midiSettings(args, doc), out));
+    return kExitOk;
+}
+
+int runExport(Args& args) {
+    const std::string out = args.outputFile(".musicxml");
+    checkOutputs({out}, args.files());
+    ScoreDocument doc;
+    loadScore(args.inputFile(), doc);
+    refuseUnlessOk(writeMusicXmlFile(doc, midiSettings(args, doc), out));
     return kExitOk;
 }
 

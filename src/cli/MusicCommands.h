@@ -5,6 +5,7 @@
 namespace noma::cli {
 
 int runMidi(Args& args);
+int runExport(Args& args);
 int runPlay(Args& args);
 int runTranspose(Args& args);
 

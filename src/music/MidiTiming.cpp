@@ -13,10 +13,8 @@ int midiKey(int octave, int semitone) {
     return key;
 }
 
-std::vector<TimedNote> timeEvents(const std::vector<MusicEvent>& events) {
-    std::vector<TimedNote> notes;
-    notes.reserve(events.size());
-    int64_t pending = 0;  // silence to put before the next note
+std::vector<EventTime> timeEachEvent(const std::vector<MusicEvent>& events) {
+    std::vector<EventTime> times(events.size());
     for (size_t i = 0; i < events.size(); ++i) {
         const size_t self = i;
         const MusicEvent& e = events[self];
@@ -37,6 +35,7 @@ std::vector<TimedNote> timeEvents(const std::vector<MusicEvent>& events) {
                 if (self + 1 < events.size() && events[self + 1].semitone == e.semitone) {
                     duration = base + kTicksPerWhole / events[self + 1].value;
                     ++i;  // the tied note is part of this one
+                    times[i].merged = true;
                 }
                 break;
             default:
@@ -46,29 +45,47 @@ std::vector<TimedNote> timeEvents(const std::vector<MusicEvent>& events) {
         if (self > 0 && articulationOf(events[self - 1].markValue) >= kGraceThreshold) {
             duration -= kTicksPerWhole / events[self - 1].value;
         }
+        EventTime& time = times[self];
         if (e.semitone == kRestSemitone) {
-            pending += std::max<int64_t>(duration, 0);
+            time.length = std::max<int64_t>(duration, 0);
             continue;
         }
         // A note shortened by a longer grace note still takes one tick.
         duration = std::max<int64_t>(duration, 1);
-        int64_t sounding = duration;
-        int64_t after = 0;
+        time.length = duration;
+        time.sounding = duration;
         switch (articulationOf(e.markValue)) {
             case kStaccato:
-                sounding = duration / 2;
-                after = duration / 2;
+                time.sounding = duration / 2;
+                time.after = duration / 2;
                 break;
             case kStaccatissimo:
-                sounding = duration / 3;
-                after = duration * 2 / 3;
+                time.sounding = duration / 3;
+                time.after = duration * 2 / 3;
                 break;
             default:
                 break;
         }
         // However short, a played note is heard.
-        notes.push_back({pending, midiKey(e.octave, e.semitone), std::max<int64_t>(sounding, 1)});
-        pending = after;
+        time.sounding = std::max<int64_t>(time.sounding, 1);
+    }
+    return times;
+}
+
+std::vector<TimedNote> timeEvents(const std::vector<MusicEvent>& events) {
+    const std::vector<EventTime> times = timeEachEvent(events);
+    std::vector<TimedNote> notes;
+    notes.reserve(events.size());
+    int64_t pending = 0;  // silence to put before the next note
+    for (size_t i = 0; i < events.size(); ++i) {
+        const EventTime& time = times[i];
+        if (time.merged) continue;
+        if (events[i].semitone == kRestSemitone) {
+            pending += time.length;
+            continue;
+        }
+        notes.push_back({pending, midiKey(events[i].octave, events[i].semitone), time.sounding});
+        pending = time.after;
     }
     return notes;
 }

@@ -18,6 +18,18 @@ struct TimedNote {
     bool operator==(const TimedNote&) const = default;
 };
 
+// The time one event takes in the line, in ticks. A note tied into the one before it is
+// `merged`: that note's length already holds it.
+struct EventTime {
+    int64_t length = 0;    // a note at least 1 tick, a rest at least 0
+    int64_t sounding = 0;  // how long a note is heard
+    int64_t after = 0;     // the silence a staccato note leaves after it
+    bool merged = false;
+};
+
+// The time of every event of the line, in the line's order; what timeEvents plays.
+std::vector<EventTime> timeEachEvent(const std::vector<MusicEvent>& events);
+
 // Turns the melodic line into timed notes at 48 ticks per quarter: dots, triplets, ties
 // (merging the next note of the same pitch class), grace notes taking their time from the
 // following note, staccato and staccatissimo silences, and rests as pending silence.

@@ -55,6 +55,13 @@ class Alterations {
         if (inRange(d)) accidental_[d] = -key_[d];
     }
 
+    // Sharps minus flats among the degrees the key alters, each degree counted once.
+    int fifths() const {
+        int count = 0;
+        for (size_t step = 0; step < 7; ++step) count += key_[step + 7 * 4];
+        return count;
+    }
+
   private:
     std::array<int, kDiatonicCount> key_{};
     std::array<int, kDiatonicCount> accidental_{};
@@ -95,9 +102,23 @@ class Reader {
             readStave(p, stave, s.staveInterval, marks);
     }
 
-    std::vector<MusicEvent> events;
+    MusicReading reading;
 
   private:
+    void key() {
+        const int fifths = alterations_.fifths();
+        const size_t before = reading.events.size();
+        std::vector<KeyMark>& keys = reading.keys;
+        if (!keys.empty() && keys.back().before == before) keys.pop_back();
+        if (keys.empty() ? fifths != 0 : keys.back().fifths != fifths)
+            keys.push_back({before, fifths});
+    }
+
+    void bar(BarKind kind) {
+        alterations_.clearAccidentals();
+        reading.bars.push_back({reading.events.size(), kind});
+    }
+
     // The symbols of the stave's window, columns left to right, rows top to bottom, then in
     // record order: the order in which the stave is read.
     std::vector<Spot> window(int p, int top, int interval) const {
@@ -138,6 +159,7 @@ class Reader {
                           (staves_ == StaveSelection::Treble && clefOffset_ > -6) ||
                           (staves_ == StaveSelection::Bass && clefOffset_ < -6);
         if (!read) return;
+        key();
 
         bool skipping = false;
         int skippedColumn = 0;
@@ -157,20 +179,29 @@ class Reader {
         const int octave = floorDiv(d, 7);
         const int step = d - 7 * octave;
         if (const int value = noteValueOf(kind); value != 0) {
-            events.push_back({octave, kStepSemitone[static_cast<size_t>(step)] + alterations_.at(d),
-                              value, markValue});
+            const int alteration = alterations_.at(d);
+            reading.events.push_back(
+                {octave, kStepSemitone[static_cast<size_t>(step)] + alteration, value, markValue});
+            reading.spelling.push_back({step, alteration});
             return;
         }
         if (const int value = restValueOf(kind); value != 0) {
-            events.push_back({octave, kRestSemitone, value, markValue});
+            reading.events.push_back({octave, kRestSemitone, value, markValue});
+            reading.spelling.push_back({});
             return;
         }
         switch (kind) {
             case kBarLine:
+                bar(BarKind::Plain);
+                break;
             case kFinalBarLine:
+                bar(BarKind::Final);
+                break;
             case kRepeatStart:
+                bar(BarKind::RepeatStart);
+                break;
             case kRepeatEnd:
-                alterations_.clearAccidentals();
+                bar(BarKind::RepeatEnd);
                 break;
             case kSharp:
                 alterations_.accidental(d, +1);
@@ -183,9 +214,11 @@ class Reader {
                 break;
             case kKeySharp:
                 alterations_.keySignature(d, +1);
+                key();
                 break;
             case kKeyFlat:
                 alterations_.keySignature(d, -1);
+                key();
                 break;
             default:
                 break;
@@ -200,13 +233,18 @@ class Reader {
 
 }  // namespace
 
-std::vector<MusicEvent> readMusicEvents(const ScoreDocument& doc, int firstPage, int lastPage,
-                                        StaveSelection staves) {
+MusicReading readMusic(const ScoreDocument& doc, int firstPage, int lastPage,
+                       StaveSelection staves) {
     Reader reader(doc, staves);
     const int first = std::max(firstPage, 1);
     const int last = std::min(lastPage, static_cast<int>(doc.header.pageCount));
     for (int p = first; p <= last; ++p) reader.page(p - 1);
-    return std::move(reader.events);
+    return std::move(reader.reading);
+}
+
+std::vector<MusicEvent> readMusicEvents(const ScoreDocument& doc, int firstPage, int lastPage,
+                                        StaveSelection staves) {
+    return readMusic(doc, firstPage, lastPage, staves).events;
 }
 
 }  // namespace noma

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 namespace noma {
@@ -19,6 +20,39 @@ constexpr int kRestSemitone = -10;
 
 // Which staves are played, by the clef that governs them.
 enum class StaveSelection { Treble, Bass, Both };
+
+// How a note was written: its staff degree (0 C .. 6 B) and the alteration of the key
+// signature and accidentals that gave its semitone. A rest has both 0.
+struct EventSpelling {
+    int step = 0;
+    int alteration = 0;
+};
+
+enum class BarKind { Plain, Final, RepeatStart, RepeatEnd };
+
+// A bar line read after `before` events.
+struct BarMark {
+    size_t before;
+    BarKind kind;
+};
+
+// The key in force from event `before` on: sharps (positive) or flats (negative) of the
+// stave's key-signature symbols. A new stave starts with no key until its symbols are read.
+struct KeyMark {
+    size_t before;
+    int fifths;
+};
+
+// The line of events with what a notation export needs beside it, from the same reading.
+struct MusicReading {
+    std::vector<MusicEvent> events;
+    std::vector<EventSpelling> spelling;  // one per event
+    std::vector<BarMark> bars;
+    std::vector<KeyMark> keys;
+};
+
+MusicReading readMusic(const ScoreDocument& doc, int firstPage, int lastPage,
+                       StaveSelection staves);
 
 // Reads pages first..last (1-based, inclusive; nothing when first > last) stave by stave,
 // column by column, into one line of notes and rests. Only the first note, rest, bar line,

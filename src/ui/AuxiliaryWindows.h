@@ -12,6 +12,7 @@ class TAllPageForm;
 class TVersionForm;
 class TOptionForm;
 class TBeepForm;
+class TMusicXmlForm;
 class TKensakuForm;
 class TIchouForm;
 class TKigouForm;
@@ -40,6 +41,7 @@ struct AuxiliaryWindows {
     TKensakuForm* kensaku = nullptr;
     TIchouForm* ichou = nullptr;
     TTenjiIchiranForm* tenjiIchiran = nullptr;
+    TMusicXmlForm* musicXml = nullptr;
 };
 
 }  // namespace noma

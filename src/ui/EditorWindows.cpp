@@ -17,6 +17,7 @@
 #include "ui/TSinkiForm.h"
 #include "ui/TTenjiForm.h"
 #include "ui/TTenjiIchiranForm.h"
+#include "ui/TMusicXmlForm.h"
 #include "ui/TVersionForm.h"
 
 namespace noma {
@@ -41,8 +42,10 @@ EditorWindows::EditorWindows(Workspace& workspace, AuxiliaryWindows& windows)
     windows_.kensaku = new TKensakuForm(workspace, main);
     windows_.ichou = new TIchouForm(main);
     windows_.tenjiIchiran = new TTenjiIchiranForm(main);
+    windows_.musicXml = new TMusicXmlForm(workspace, main);
     QObject::connect(windows_.allPage, &TAllPageForm::pageChosen, main, &TForm1::refresh);
     QObject::connect(windows_.beep, &TBeepForm::changed, main, &TForm1::refresh);
+    QObject::connect(windows_.musicXml, &TMusicXmlForm::changed, main, &TForm1::refresh);
     QObject::connect(windows_.kensaku, &TKensakuForm::changed, main, &TForm1::refresh);
     QObject::connect(windows_.tenji, &TTenjiForm::changed, main, &TForm1::refresh);
 }

@@ -7,6 +7,7 @@
 
 #include "app/Workspace.h"
 #include "document/SymbolCatalogue.h"
+#include "musicxml/ScoreWriter.h"
 #include "platform/Dialogs.h"
 #include "ui/AuxiliaryWindows.h"
 #include "ui/PageView.h"
@@ -18,6 +19,7 @@
 #include "ui/TKensakuForm.h"
 #include "ui/TKigouForm.h"
 #include "ui/TKigouKinyuuForm.h"
+#include "ui/TMusicXmlForm.h"
 #include "ui/TOptionForm.h"
 #include "ui/TPianoForm.h"
 #include "ui/TRikodaForm.h"
@@ -87,6 +89,8 @@ void TForm1::buildMenus() {
         ws.printDialog(PrintMode::Tactile);
     })->setShortcut(QKeySequence::Print);
     addItem(file, "SumiPrintM", "墨字印刷(&8)", true, [&ws] { ws.printDialog(PrintMode::Ink); });
+    addItem(file, "MusicXmlM", kMusicXmlMenuItem, true,
+            [this] { windows_.musicXml->showExport(); });
     file->addSeparator();
     addItem(file, "CloseM", "終了(&9)", false, [this] {
         if (ws_.exitCommand()) close();

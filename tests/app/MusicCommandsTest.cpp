@@ -193,6 +193,22 @@ TEST_F(MusicCommandsTest, TheQuestionIsAboutTheFileThatWouldBeReplaced) {
     EXPECT_EQ(readWholeFile(file("tune.mid")).value_or(""), "keep");
 }
 
+TEST_F(MusicCommandsTest, MusicXmlExportAsksForItsFileAndReplacesOnlyWhenTold) {
+    ASSERT_EQ(writeFileAtomically(file("song.musicxml"), "keep"), "");
+    dialogs.queueFileName(file("song.txt"));  // the .musicxml beside it would be replaced
+    dialogs.queueAnswer(Answer::Cancel);
+    EXPECT_FALSE(ws.musicXmlExport(everyPage()));
+    EXPECT_EQ(readWholeFile(file("song.musicxml")), "keep");
+    EXPECT_EQ(dialogs.fileDialogTitles(), std::vector<std::string>{"MusicXMLファイルの保存"});
+
+    dialogs.queueFileName(file("song"));
+    dialogs.queueAnswer(Answer::Yes);
+    EXPECT_TRUE(ws.musicXmlExport(everyPage()));
+    EXPECT_NE(readWholeFile(file("song.musicxml"))->find("<score-partwise version=\"4.0\">"),
+              std::string::npos);
+    EXPECT_EQ(dialogs.messageTexts().back(), "MusicXMLファイルを書き出しました。");
+}
+
 TEST_F(MusicCommandsTest, CancelledOrFailedSaveKeepsTheDialogOpen) {
     dialogs.queueCancelledFileDialog();
     EXPECT_FALSE(ws.midiSave(everyPage()));

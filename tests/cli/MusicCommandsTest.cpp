@@ -89,6 +89,20 @@ TEST_F(MusicCli, MidiUsageErrorsExitTwoAndWriteNothing) {
     EXPECT_EQ(run("midi " + q("s.nmg")).status, 2);
 }
 
+TEST_F(MusicCli, ExportWritesTheChosenStavesAndRefusesWhatTheContractRefuses) {
+    const auto both = run("export " + q("s.nmg") + " --staves both -o " + q("s.musicxml"));
+    EXPECT_EQ(both.status, 0) << both.err;
+    const std::string xml = readWholeFile(dir.file("s.musicxml")).value_or("");
+    EXPECT_NE(xml.find("<part id=\"P2\">"), std::string::npos);
+    EXPECT_NE(xml.find("<fifths>1</fifths>"), std::string::npos);  // the F sharp in the key
+    for (const char* options :
+         {"-o x.mid", "--tempo 100 -o x.musicxml", "--staves alto -o x.musicxml"}) {
+        EXPECT_EQ(run("export " + q("s.nmg") + " " + options).status, 2) << options;
+    }
+    EXPECT_EQ(run("export " + q("s.nmg") + " --pages 2-1 -o " + q("none.musicxml")).status, 1);
+    EXPECT_FALSE(fileExists(dir.file("none.musicxml")));
+}
+
 TEST_F(MusicCli, BadInputAndUnwritableOutputExitOne) {
     ASSERT_TRUE(writeFileAtomically(dir.file("bad.nmg"), "1 8 0\r\n1 2 12 1 10 4\r\n").ok());
     const auto bad = run("midi " + q("bad.nmg") + " -o " + q("out.mid"));

@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, MenuTreeTextsOrderAndSeparators) {
     EXPECT_EQ(entries(topMenu(bar, "　ファイル(&F)")),
               (QStringList{"新規作成(&1)", "開く(&2)", "履歴から開く(&3)", "閉じる(&4)",
                            "名前を付けて保存(&5)", "上書き保存(&6)", "-", "３D印刷(&7)",
-                           "墨字印刷(&8)", "-", "終了(&9)"}));
+                           "墨字印刷(&8)", "MusicXMLへの書き出し…", "-", "終了(&9)"}));
     EXPECT_EQ(entries(topMenu(bar, "　編集(&E)")),
               (QStringList{"取り消し（BackSpace）(&1)", "-", "領域を指定して移動(&2)",
                            "領域を指定してコピー(&3)", "領域を指定して消去(&4)", "-",
@@ -134,7 +134,8 @@ TEST_F(MainWindowTest, MenuTreeTextsOrderAndSeparators) {
 
 TEST_F(MainWindowTest, DocumentMenusFollowTheOpenDocument) {
     for (const char* name : {"FileCloseM", "SaveM", "UwaSaveM", "TotuPrintM", "SumiPrintM",
-                             "KigouM", "PageM", "EditM", "HyoujiM", "PlayM", "KeisenM"}) {
+                             "MusicXmlM", "KigouM", "PageM", "EditM", "HyoujiM", "PlayM",
+                             "KeisenM"}) {
         ASSERT_NE(item(name), nullptr) << name;
         EXPECT_FALSE(item(name)->isEnabled()) << name;
     }
@@ -142,7 +143,7 @@ TEST_F(MainWindowTest, DocumentMenusFollowTheOpenDocument) {
     EXPECT_TRUE(item("N13")->isEnabled());
     newScoreThroughTheDialog();
     for (const char* name : {"FileCloseM", "SaveM", "UwaSaveM", "TotuPrintM", "SumiPrintM",
-                             "KigouM", "PageM", "EditM", "HyoujiM", "PlayM"}) {
+                             "MusicXmlM", "KigouM", "PageM", "EditM", "HyoujiM", "PlayM"}) {
         EXPECT_TRUE(item(name)->isEnabled()) << name;
     }
     EXPECT_FALSE(item("KeisenM")->isEnabled());

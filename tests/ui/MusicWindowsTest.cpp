@@ -27,6 +27,7 @@
 #include "ui/TBeepForm.h"
 #include "ui/TForm1.h"
 #include "ui/TIchouForm.h"
+#include "ui/TMusicXmlForm.h"
 #include "ui/TKensakuForm.h"
 
 namespace noma {
@@ -233,6 +234,20 @@ TEST_F(MusicWindowsTest, SaveWritesTheFileAndClosesTheDialog) {
     dialogs.queueCancelledFileDialog();
     in<QPushButton>(windows.beep, "Button2")->click();
     EXPECT_TRUE(windows.beep->isVisible());
+}
+
+TEST_F(MusicWindowsTest, MusicXmlExportWritesTheChosenStavesAndClosesTheDialog) {
+    item("MusicXmlM")->trigger();
+    TMusicXmlForm* form = windows.musicXml;
+    ASSERT_TRUE(form->isVisible());
+    EXPECT_EQ(in<QSpinBox>(form, "Edit2")->value(), int(ws.document().header.pageCount));
+    in<QRadioButton>(form, "ToHeRB")->click();
+    dialogs.queueFileName(folder.file("tune"));
+    in<QPushButton>(form, "ExportB")->click();
+    const std::string xml = readWholeFile(folder.file("tune.musicxml")).value_or("");
+    EXPECT_NE(xml.find("<part id=\"P2\">"), std::string::npos);  // treble and bass parts
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"MusicXMLファイルを書き出しました。"});
+    EXPECT_FALSE(form->isVisible());
 }
 
 // Black pixels of the preview inside a box.

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "music/MusicTestSupport.h"
+#include "musicxml/ScoreWriter.h"
+
+namespace noma {
+namespace {
+
+using namespace test;
+
+// The text of every `<name>` element, in order.
+std::vector<std::string> texts(const std::string& xml, const std::string& name) {
+    std::vector<std::string> found;
+    const std::string open = "<" + name + ">";
+    for (size_t at = xml.find(open); at != std::string::npos; at = xml.find(open, at + 1)) {
+        const size_t start = at + open.size();
+        found.push_back(xml.substr(start, xml.find('<', start) - start));
+    }
+    return found;
+}
+
+// Each note as step, alteration and octave ("F+1 4"), or "rest", with its duration.
+std::vector<std::string> notes(const std::string& xml) {
+    std::vector<std::string> found;
+    for (size_t at = xml.find("<note>"); at != std::string::npos; at = xml.find("<note>", at + 1)) {
+        const std::string note = xml.substr(at, xml.find("</note>", at) - at);
+        const auto text = [&](const std::string& name) {
+            const auto all = texts(note, name);
+            return all.empty() ? std::string() : all[0];
+        };
+        std::string shown = note.find("<rest") != std::string::npos
+                                ? "rest"
+                                : text("step") +
+                                      (text("alter").empty() ? "" : "+" + text("alter")) + " " +
+                                      text("octave");
+        found.push_back(shown + " " + text("duration"));
+    }
+    return found;
+}
+
+size_t count(const std::string& xml, const std::string& part) {
+    size_t n = 0;
+    for (size_t at = xml.find(part); at != std::string::npos; at = xml.find(part, at + 1)) ++n;
+    return n;
+}
+
+TEST(ScoreWriter, NotesAreSpelledTiedAndBarredAsTheMidiExportReadsThem) {
+    auto doc = blankScore();
+    put(*doc, 0, {kGClef, 9, 4});
+    put(*doc, 0, {kKeySharp, 12, kRowF5});
+    put(*doc, 0, {kQuarterNoteUp, 20, kRowF4});  // F sharp from the key
+    put(*doc, 0, {kNatural, 23, kRowF4});
+    put(*doc, 0, {kQuarterNoteUp, 26, kRowF4});
+    put(*doc, 0, {kSharp, 29, kRowC5});
+    put(*doc, 0, {kQuarterNoteDown, 32, kRowC5});  // tied: one note of two quarters
+    put(*doc, 0, {kSlur, 32, kRowC5, 36, kRowC5, 34, kRowC5 - 2});
+    put(*doc, 0, {kQuarterNoteDown, 36, kRowC5});
+    put(*doc, 0, {kBarLine, 40, 4});
+    put(*doc, 0, {kQuarterNoteDown, 44, kRowC5});  // the bar line ended the sharp
+    put(*doc, 0, {kHalfNote, 48, kRowB4});
+    put(*doc, 0, {kStaccatoMark, 48, kRowB4 - 3});
+    put(*doc, 0, {kQuarterRest, 52, 4});
+    put(*doc, 0, {kFinalBarLine, 56, 4});
+
+    const std::string xml = exportMusicXml(*doc, defaultMidiSettings(*doc));
+    EXPECT_EQ(notes(xml), (std::vector<std::string>{"F+1 4 48", "F 4 48", "C+1 5 48", "C+1 5 48",
+                                                    "C 5 48", "B 4 96", "rest 48"}));
+    EXPECT_EQ(texts(xml, "fifths"), std::vector<std::string>{"1"});
+    EXPECT_EQ(count(xml, "<measure "), 2u);
+    EXPECT_EQ(count(xml, "<time>"), 1u);  // every measure is 4/4: written once, shown
+    EXPECT_EQ(texts(xml, "beats"), std::vector<std::string>{"4"});
+    EXPECT_EQ(count(xml, "<tied type=\"start\"/>"), 1u);
+    EXPECT_EQ(count(xml, "<tied type=\"stop\"/>"), 1u);
+    EXPECT_EQ(count(xml, "<staccato/>"), 1u);
+    EXPECT_EQ(texts(xml, "bar-style"), std::vector<std::string>{"light-heavy"});
+}
+
+TEST(ScoreWriter, MeasuresOfDifferentLengthsKeepTheirLengthsWithHiddenTimes) {
+    // A pickup before full 2/4 measures gets a shown 2/4; measures of 3, 2 and 3 quarters get
+    // each its own, unseen, so that no program moves the bar lines.
+    auto pickup = blankScore();
+    put(*pickup, 0, {kQuarterNoteUp, 20, kRowC5});
+    put(*pickup, 0, {kBarLine, 22, 4});
+    for (int c : {24, 26, 30, 32}) put(*pickup, 0, {kQuarterNoteUp, c, kRowC5});
+    put(*pickup, 0, {kBarLine, 28, 4});
+    const std::string shown = exportMusicXml(*pickup, defaultMidiSettings(*pickup));
+    EXPECT_EQ(count(shown, "implicit=\"yes\""), 1u);
+    EXPECT_EQ(count(shown, "<time>"), 1u);
+    EXPECT_EQ(texts(shown, "beats"), std::vector<std::string>{"2"});
+
+    auto uneven = blankScore();
+    int column = 20;
+    for (int quarters : {3, 2, 3}) {
+        for (int q = 0; q < quarters; ++q, column += 2)
+            put(*uneven, 0, {kQuarterNoteUp, column, kRowC5});
+        put(*uneven, 0, {kRepeatEnd, column++, 4});
+        column += 2;
+    }
+    const std::string hidden = exportMusicXml(*uneven, defaultMidiSettings(*uneven));
+    EXPECT_EQ(count(hidden, "<time print-object=\"no\">"), 3u);
+    EXPECT_EQ(count(hidden, "<time>"), 0u);
+    EXPECT_EQ(texts(hidden, "beats"), (std::vector<std::string>{"3", "2", "3"}));
+    EXPECT_EQ(count(hidden, "<repeat direction=\"backward\" times=\"1\"/>"), 3u);
+}
+
+TEST(ScoreWriter, BothStavesMakeATrebleAndABassPart) {
+    auto doc = blankScore(1, 2);
+    put(*doc, 0, {kGClef, 9, 4});
+    put(*doc, 0, {kQuarterNoteUp, 20, kRowC5});
+    put(*doc, 0, {kFClef, 9, 20 + 4});
+    put(*doc, 0, {kHalfNote, 20, 20 + 4});  // the bass middle line: D3
+    MidiSettings settings = defaultMidiSettings(*doc);
+    settings.staves = StaveSelection::Both;
+    const std::string xml = exportMusicXml(*doc, settings);
+    EXPECT_EQ(texts(xml, "part-name"), (std::vector<std::string>{"ト音記号の段", "ヘ音記号の段"}));
+    EXPECT_EQ(texts(xml, "sign"), (std::vector<std::string>{"G", "F"}));
+    EXPECT_EQ(notes(xml), (std::vector<std::string>{"C 5 48", "D 3 96"}));
+}
+
+}  // namespace
+}  // namespace noma
