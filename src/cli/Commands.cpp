@@ -1,5 +1,6 @@
 #include "cli/BrailleCommands.h"
 #include "cli/CliSupport.h"
+#include "cli/ImportCommand.h"
 #include "cli/MusicCommands.h"
 #include "cli/PrintCommand.h"
 #include "cli/RenderCommands.h"
@@ -70,8 +71,13 @@ const std::vector<Command>& commands() {
          "  --hot        marks every symbol's hot position\n"
          "  --no-rules   hides the ruled lines of blank pages\n"
          "  --search K   marks every symbol of kind (tool mode) K as the search window does\n",
-         with({{"--page", true}, {"--display", true}, {"--grid", true}, {"--hot", false},
-               {"--no-rules", false}, {"--search", true}, {"-o", true}}),
+         with({{"--page", true},
+               {"--display", true},
+               {"--grid", true},
+               {"--hot", false},
+               {"--no-rules", false},
+               {"--search", true},
+               {"-o", true}}),
          runRender},
         {"thumbnails",
          "noma-cli thumbnails IN.nmg -o OUT.png\n"
@@ -94,7 +100,10 @@ const std::vector<Command>& commands() {
          "  Defaults: tempo 120, timbre item 0 (piano), treble staves, all pages.\n"
          "  Timbres: 0 piano, 1 marimba, 2 reed organ, 3 steel guitar, 4 violin, 5 cello,\n"
          "  6 voice aah, 7 synth voice, 8 trumpet, 9 oboe, 10 flute, 11 ocarina.\n",
-         with({{"--tempo", true}, {"--timbre", true}, {"--staves", true}, {"--pages", true},
+         with({{"--tempo", true},
+               {"--timbre", true},
+               {"--staves", true},
+               {"--pages", true},
                {"-o", true}}),
          runMidi},
         {"play",
@@ -103,7 +112,10 @@ const std::vector<Command>& commands() {
          "  Plays the pages as the MIDI dialog's play does (writing NOMAtoMIDI.mid in the\n"
          "  program folder) and returns when the music has ended; Ctrl-C stops it.\n"
          "  --wav renders the audio into a WAV file instead, needing no sound device.\n",
-         with({{"--tempo", true}, {"--timbre", true}, {"--staves", true}, {"--pages", true},
+         with({{"--tempo", true},
+               {"--timbre", true},
+               {"--staves", true},
+               {"--pages", true},
                {"--wav", true}}),
          runPlay},
         {"transpose",
@@ -111,8 +123,7 @@ const std::vector<Command>& commands() {
          "  Transposes as the transposition dialog's execute does: removes the key signatures,\n"
          "  moves the notes and their marks by --shift staff steps (positive = up) and puts\n"
          "  the signature of key --key beside every clef left of column 30.\n",
-         with({{"--key", true}, {"--shift", true}, {"--pages", true}, {"-o", true}}),
-         runTranspose},
+         with({{"--key", true}, {"--shift", true}, {"--pages", true}, {"-o", true}}), runTranspose},
         {"print",
          "noma-cli print IN.nmg --mode tactile|ink [--dpi N] [--strength 1..6]\n"
          "               [--magnification 50..300] [--braille kana|alphabet|braille]\n"
@@ -129,9 +140,16 @@ const std::vector<Command>& commands() {
          "                   as dots or translated (--braille, default braille) in text of\n"
          "                   --font-size points (default 12)\n"
          "  Defaults: all pages, one copy (1..100), A4.\n",
-         with({{"--mode", true}, {"--dpi", true}, {"--strength", true}, {"--magnification", true},
-               {"--braille", true}, {"--font-size", true}, {"--pages", true}, {"--copies", true},
-               {"--paper", true}, {"-o", true}}),
+         with({{"--mode", true},
+               {"--dpi", true},
+               {"--strength", true},
+               {"--magnification", true},
+               {"--braille", true},
+               {"--font-size", true},
+               {"--pages", true},
+               {"--copies", true},
+               {"--paper", true},
+               {"-o", true}}),
          runPrint},
         {"replay",
          "noma-cli replay (IN.nmg | --new [new's options]) SCRIPT [--png OUT.png] -o OUT.nmg\n"
@@ -149,8 +167,30 @@ const std::vector<Command>& commands() {
          "    braille-key NAME [shift] [up]         a key down (or up) in its input field\n"
          "    braille-close                         closes the braille window\n"
          "  --png writes the final view image, preview and overlays included.\n",
-         plus({{"--new", false}, {"--orientation", true}, {"--pitch", true}, {"--png", true}}, kPageOptions),
+         plus({{"--new", false}, {"--orientation", true}, {"--pitch", true}, {"--png", true}},
+              kPageOptions),
          runReplay},
+        {"import",
+         "noma-cli import IN.musicxml|IN.xml|IN.mxl [--parts LIST] [--pitch 6..10]\n"
+         "                [--orientation portrait|landscape] [--top 3..30] [--interval 6..20]\n"
+         "                -o OUT.nmg\n"
+         "  Reads a MusicXML score (score-partwise or score-timewise, 2.0 to 4.0; .mxl is the\n"
+         "  compressed container) and lays it out as a tactile score: staves, clefs and key\n"
+         "  signatures as staff construction makes them, then the notes, rests, accidentals,\n"
+         "  dots, ties, slurs, triplets, marks and bar lines, each measure whole on a stave,\n"
+         "  pages added as needed. What the symbols cannot show is listed on standard error\n"
+         "  ('not shown: 2 × trill, 1 × turn').\n"
+         "  --parts 1,3   imports those parts (1-based, in score order; default all)\n"
+         "  --interval I  the stave interval; without it the interval widens (up to 20) until\n"
+         "                every note lies on the rows its stave is read from\n"
+         "  Defaults as for new: portrait, pitch 8, top 12, interval 10.\n",
+         with({{"--parts", true},
+               {"--pitch", true},
+               {"--orientation", true},
+               {"--top", true},
+               {"--interval", true},
+               {"-o", true}}),
+         runImport},
     };
     return kCommands;
 }
