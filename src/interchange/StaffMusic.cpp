@@ -66,7 +66,10 @@ class PartWalker {
                 direction(*d);
             }
         }
-        if (lead) out.number = m.number;
+        if (lead) {
+            out.number = m.number;
+            out.fifths = fifths_;  // the key in force, whether or not this measure names it
+        }
         out.length = std::max(out.length, end);
         for (size_t i = 0; i < staves_.size(); ++i) {
             StaffMeasure& staff = out.staves[slots[i]];

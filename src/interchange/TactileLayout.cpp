@@ -415,7 +415,7 @@ class SystemWriter {
     // The first pixel after the clef and key signature.
     int startPixel(int fifths) const {
         const int count = std::abs(fifths);
-        int px = 6 * clefColumn_ + 12 + 6;
+        int px = 6 * clefColumn_ + 12 + 12;
         if (count > 0) {
             const int last = fifths > 0 ? 1 + 3 * settings_.orientation + 10 + 2 * count
                                         : 3 * settings_.orientation + 11 + 2 * count;
@@ -586,7 +586,7 @@ class SystemWriter {
                     highest = std::min(highest, at(notes[last]).topRow);
                     lowest = std::max(lowest, at(notes[last]).topRow);
                 }
-                const int markRow = top + std::min(highest, at(notes[k]).stemmed ? highest : 0) - 2;
+                const int markRow = top + std::min(highest - 2, -1);  // clear of the top line
                 const int reach = std::max(0, top + lowest - markRow - 11);
                 SymbolRecord r = placedRecord(kTripletAbove, column, markRow);
                 setExtent(r, notes[last]->column - column, reach);
@@ -618,10 +618,10 @@ class SystemWriter {
             if (endRow == startRow) endRow -= 1;
         }
         if (endColumn == from->column) return;
-        out.push_back(slurRecord(
-            kSlurReversed, {{from->column, startRow},
-                            {endColumn, endRow},
-                            {(from->column + endColumn) / 2, std::min(startRow, endRow) - 2}}));
+        out.push_back(slurRecord(kSlurReversed,
+                                 {{from->column, startRow},
+                                  {endColumn, endRow},
+                                  {(from->column + endColumn) / 2, (startRow + endRow) / 2 - 3}}));
     }
 
     LayoutSettings settings_;

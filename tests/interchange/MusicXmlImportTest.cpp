@@ -58,10 +58,11 @@ TEST(MusicXmlImport, EveryElementOfAMelodyReadsBackAsItsMusic) {
     // Dotted quarter, eighth, staccato (tens 1), a tied half (mark 4) into its half, three
     // triplet quarters (mark 3), a grace eighth (tens 8) before its note, a staccatissimo
     // eighth (tens 2) and the whole-measure rest as two half rests; the key's F sharp, the
-    // printed C sharp and its repetition after the bar line all sound.
+    // printed C sharp and its repetition after the bar line all sound, and the key holds on
+    // the next stave.
     EXPECT_EQ(reading(*imported.doc, StaveSelection::Treble),
               "G4/4+1 A4/8 F#5/4+10 r/4 C#5/2+4 C#5/2 E5/4+3 D5/4+3 C#5/4+3 E5/8+80 D5/4 r/8 "
-              "B4/8+20 r/2 r/2");
+              "B4/8+20 r/2 r/2 F#5/2 r/2");
     EXPECT_EQ(notShownText(imported.report.notShown),
               "not shown: 1 × dynamics, 1 × lyric, 1 × trill-mark");
 }
