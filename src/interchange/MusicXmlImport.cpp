@@ -75,8 +75,12 @@ Expected<ImportReport> importScore(const musicxml::Score& score, const ImportOpt
                            "ページになり、１００ページを超えるため読み込めません。",
                        "the music needs " + std::to_string(pages) + " pages, more than 100"};
     }
+    for (const std::string& number : layout.measuresCrowded) {
+        report.warnings.push_back("measure " + number +
+                                  " is set with figures closer than a column apart to fit a stave");
+    }
     for (const std::string& number : layout.measuresTooWide) {
-        report.warnings.push_back("measure " + number + " is wider than a stave");
+        report.warnings.push_back("measure " + number + " does not fit on a stave");
     }
     if (const int beyond = notesBeyondStave(music, settings.interval); beyond > 0) {
         report.warnings.push_back(std::to_string(beyond) +

@@ -390,10 +390,11 @@ struct Item {
     int column = 0;
 };
 
-// Columns each item needs after the one before it.
-int floorBetween(const Item& a, const Item& b, int pitch) {
-    int pixels = a.right + 6 + b.left;
-    int columns = (pixels + 5) / 6;
+// Columns each item needs after the one before it. Crowded, figures may touch but the reading
+// still finds every note, accidental and bar in a column of its own.
+int floorBetween(const Item& a, const Item& b, int pitch, bool crowded) {
+    const int pixels = crowded ? b.left : a.right + 6 + b.left;
+    int columns = std::max(crowded ? 2 : 1, (pixels + 5) / 6);
     if (a.slot != nullptr && b.slot != nullptr) {
         columns = std::max(columns, 3);  // marks reach two columns either side of a note
         if (a.dotReach >= 0) columns = std::max(columns, (3 * pitch + a.dotReach + 5) / 6);
@@ -495,14 +496,18 @@ class SystemWriter {
         return true;
     }
 
-    // Crowds the items at their floors when they do not fit, the excess past the stave's end
-    // held on its last column.
-    void assignAtFloors(std::vector<Item>& list, int startPx) const {
+    // Crowds the items at the reading's floors when they do not fit otherwise. False when even
+    // then they overrun the stave: the excess is held on its last column.
+    bool assignCrowded(std::vector<Item>& list, int startPx) const {
         list[0].column = (startPx + list[0].left + 5) / 6;
-        for (size_t i = 1; i < list.size(); ++i)
-            list[i].column = list[i - 1].column + gap(list, i, 0);
+        for (size_t i = 1; i < list.size(); ++i) {
+            list[i].column =
+                list[i - 1].column + floorBetween(list[i - 1], list[i], settings_.pitch, true);
+        }
+        const bool fits = list.back().column <= endColumn_;
         for (Item& item : list) item.column = std::min(item.column, endColumn_);
         list.back().column = endColumn_;
+        return fits;
     }
 
     // The records of the system whose staves' top lines are at `tops`.
@@ -537,7 +542,7 @@ class SystemWriter {
 
   private:
     int gap(const std::vector<Item>& list, size_t i, double columnsPerQuarter) const {
-        const int floor = floorBetween(list[i - 1], list[i], settings_.pitch);
+        const int floor = floorBetween(list[i - 1], list[i], settings_.pitch, false);
         const double proportional =
             columnsPerQuarter * static_cast<double>(list[i - 1].weight) / kTicksPerQuarter;
         return std::max(floor, static_cast<int>(proportional));
@@ -691,8 +696,8 @@ Layout layOutMusic(const std::vector<MeasureMusic>& music, int stavesPerSystem,
         }
         std::vector<Item> items = writer.items(chosen);
         if (!writer.assign(items, startPx)) {
-            writer.assignAtFloors(items, startPx);
-            layout.measuresTooWide.push_back(plans[m].music->number);
+            (writer.assignCrowded(items, startPx) ? layout.measuresCrowded : layout.measuresTooWide)
+                .push_back(plans[m].music->number);
         }
 
         // The system's staves, then its music.

@@ -24,7 +24,8 @@ struct LaidOutPage {
 
 struct Layout {
     std::vector<LaidOutPage> pages;
-    std::vector<std::string> measuresTooWide;  // numbers of measures wider than a stave
+    std::vector<std::string> measuresCrowded;  // set with figures closer than a column apart
+    std::vector<std::string> measuresTooWide;  // wider than a stave even so
     int notesBeyondStave = 0;                  // notes outside the rows the reading sees
 };
 
