@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "braille/BrailleCell.h"
+#include "braille/TextToCells.h"
 #include "document/PageGeometry.h"
+#include "document/SymbolCatalogue.h"
 #include "interchange/NoteSpelling.h"
 #include "interchange/TactileLayout.h"
 
@@ -22,6 +25,34 @@ int notesBeyondStave(const std::vector<MeasureMusic>& music, int interval) {
         }
     }
     return count;
+}
+
+// The title in braille above the first stave of page 1, where the braille window would put it,
+// when the top margin leaves room above the marks over that stave.
+void addTitle(const std::string& title, const LayoutSettings& settings, LaidOutPage& page,
+              NotShown& notShown) {
+    if (title.empty()) return;
+    const std::vector<BrailleCell> cells = convertEnteredText(title);
+    const int origin = rowOriginY(settings.topMargin, settings.pitch);
+    const int marks = origin - 10 * settings.pitch;  // marks over the top stave reach this high
+    const int line = marks - 24;                     // page y of the cells' row, clear of them
+    // Inside the frame the page view draws 50 pixels in from the edge.
+    if (cells.empty() || line - 9 < 56 ||
+        page.records.size() + cells.size() > static_cast<size_t>(kMaxRecords)) {
+        ++notShown["title"];
+        return;
+    }
+    std::vector<SymbolRecord> out;
+    int x = 6 * 9 + 10;
+    for (const BrailleCell cell : cells) {
+        if (x > pageWidth(settings.orientation) - 33) {
+            ++notShown["title cells past the page's edge"];
+            break;
+        }
+        out.push_back(brailleRecord({x, line - origin, cell}));
+        x += kCellPitch;
+    }
+    page.records.insert(page.records.begin(), out.begin(), out.end());
 }
 
 }  // namespace
@@ -69,6 +100,7 @@ Expected<ImportReport> importScore(const musicxml::Score& score, const ImportOpt
                            std::to_string(capacity)};
     }
     Layout layout = layOutMusic(music, count, settings, report.notShown);
+    addTitle(score.title, settings, layout.pages.front(), report.notShown);
     const int pages = static_cast<int>(layout.pages.size());
     if (pages > kMaxPages) {
         return Failure{"楽譜が" + std::to_string(pages) +

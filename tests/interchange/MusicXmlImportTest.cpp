@@ -6,8 +6,10 @@
 #include <string>
 
 #include "MusicXmlTestSupport.h"
+#include "braille/TextToCells.h"
 #include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "interchange/MusicXmlImport.h"
 #include "music/NoteKinds.h"
@@ -65,6 +67,15 @@ TEST(MusicXmlImport, EveryElementOfAMelodyReadsBackAsItsMusic) {
               "B4/8+20 r/2 r/2 F#5/2 r/2");
     EXPECT_EQ(notShownText(imported.report.notShown),
               "not shown: 1 × dynamics, 1 × lyric, 1 × trill-mark");
+    // The title as the braille window writes it, one row of cells over the first stave.
+    const std::vector<BrailleCell> title = convertEnteredText("Test Melody");
+    ASSERT_FALSE(title.empty());
+    for (size_t i = 0; i < title.size(); ++i) {
+        const SymbolRecord& r = imported.doc->record(0, static_cast<int>(i));
+        EXPECT_EQ(r.kind(), kBraille);
+        EXPECT_EQ(r[3], title[i]);
+        EXPECT_EQ(r[2], imported.doc->record(0, 0)[2]);
+    }
 }
 
 TEST(MusicXmlImport, GrandStaffKeepsEachStaffsMusicAndSharesColumns) {
@@ -123,8 +134,8 @@ TEST(MusicXmlImport, RealScoresStayOnTheirPagesWithoutTouchingFigures) {
             std::vector<Box> boxes;
             for (int i = 0; i < doc.symbolCount(p); ++i) {
                 const SymbolRecord& r = doc.record(p, i);
-                const int x = r.kind() == kDot ? r[1] : 6 * r[1];
-                const int y = (r[2] + 2 * doc.settings(p).topMargin) * pitch;
+                const HotPosition at = hotPosition(r, doc.settings(p).topMargin, pitch);
+                const int64_t x = at.x, y = at.y;
                 EXPECT_TRUE(x >= 0 && x < pageWidth(0) && y >= 0 && y < pageHeight(0))
                     << name << " page " << p + 1 << " record " << i;
                 if (const auto box = figureBox(r, pitch)) {
