@@ -1,5 +1,7 @@
 #include "app/Workspace.h"
 
+#include <memory>
+
 #include "app/FormHost.h"
 #include "app/LayoutForms.h"
 #include "app/MusicCommands.h"
@@ -8,6 +10,8 @@
 #include "document/PageOperations.h"
 #include "document/ScoreFile.h"
 #include "document/SymbolCatalogue.h"
+#include "interchange/MusicXmlImport.h"
+#include "musicxml/ScoreReader.h"
 #include "platform/Dialogs.h"
 #include "platform/FileIo.h"
 #include "render/PageRenderer.h"
@@ -162,6 +166,36 @@ void Workspace::fileOpen() {
     const auto chosen = dialogs_.openFileName(kOpenTitle, kScoreFilter);
     if (!chosen) return;
     openScore(*chosen);
+}
+
+void Workspace::importMusicXml() {
+    if (!saveFirst()) return;
+    const auto chosen = dialogs_.openFileName(kImportTitle, kMusicXmlFilter);
+    if (!chosen) return;
+    const Expected<musicxml::Score> score = musicxml::readScoreFile(*chosen);
+    if (!score.ok()) {
+        showFailure(score.failure());
+        return;
+    }
+    interchange::ImportOptions options;
+    options.pitch = doc_.header.verticalPitch;
+    // Laid out aside, so that a refusal leaves the open score as it was.
+    auto imported = std::make_unique<ScoreDocument>();
+    const Expected<interchange::ImportReport> report =
+        interchange::importScore(*score, options, *imported);
+    if (!report.ok()) {
+        showFailure(report.failure());
+        return;
+    }
+    std::string summary;
+    for (const std::string& warning : report->warnings) summary += warning + "\n";
+    summary += interchange::notShownText(report->notShown);
+    if (!summary.empty())
+        inform("表示できない記号や、はみ出した小節があります。\n" + summary, false);
+    doc_ = std::move(*imported);
+    doc_.currentFileName = defaultFileName();
+    doc_.dataChanged = true;  // nothing of it is saved yet
+    afterDocumentOpened();
 }
 
 bool Workspace::openScore(const std::string& path) {

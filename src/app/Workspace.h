@@ -42,6 +42,9 @@ class Workspace : private EditHost {
     // File menu.
     void newScore();
     void fileOpen();
+    // ファイル → "MusicXMLの読み込み…": after the save question and the file dialog, the score laid
+    // out as a new unsaved score; what it cannot show is said in a message box first.
+    void importMusicXml();
     void openRecent(int n);
     void fileClose();
     enum class SaveOutcome { Saved, NothingToSave, Cancelled, Failed };
@@ -131,6 +134,10 @@ class Workspace : private EditHost {
     int renderCount() const { return renderCount_; }
 
     static constexpr const char* kScoreFilter = "ＮＭＧファイル (*.nmg)|*.NMG";
+    static constexpr const char* kImportTitle = "MusicXMLファイルの読み込み";
+    static constexpr const char* kMusicXmlFilter =
+        "MusicXMLファイル (*.musicxml;*.xml;*.mxl)|*.musicxml;*.xml;*.mxl|すべてのファイル "
+        "(*.*)|*.*";
     static constexpr const char* kSaveFilter =
         "ＮＭＧファイル (*.nmg)|*.NMG|すべてのファイル (*.*)|*.*";
     static constexpr const char* kSaveQuestion =

@@ -1,5 +1,6 @@
 #include "cli/BrailleCommands.h"
 #include "cli/CliSupport.h"
+#include "cli/ImportCommand.h"
 #include "cli/MusicCommands.h"
 #include "cli/PrintCommand.h"
 #include "cli/RenderCommands.h"
@@ -176,6 +177,27 @@ const std::vector<Command>& commands() {
          plus({{"--new", false}, {"--orientation", true}, {"--pitch", true}, {"--png", true}},
               kPageOptions),
          runReplay},
+        {"import",
+         "noma-cli import IN.musicxml|IN.xml|IN.mxl [--parts LIST] [--pitch 6..10]\n"
+         "                [--orientation portrait|landscape] [--top 3..30] [--interval 6..20]\n"
+         "                -o OUT.nmg\n"
+         "  Reads a MusicXML score (score-partwise or score-timewise, 2.0 to 4.0; .mxl is the\n"
+         "  compressed container) and lays it out as a tactile score: staves, clefs and key\n"
+         "  signatures as staff construction makes them, then the notes, rests, accidentals,\n"
+         "  dots, ties, slurs, triplets, marks and bar lines, each measure whole on a stave,\n"
+         "  pages added as needed. What the symbols cannot show is listed on standard error\n"
+         "  ('not shown: 2 × trill, 1 × turn').\n"
+         "  --parts 1,3   imports those parts (1-based, in score order; default all)\n"
+         "  --interval I  the stave interval; without it the interval widens (up to 20) until\n"
+         "                every note lies on the rows its stave is read from\n"
+         "  Defaults as for new: portrait, pitch 8, top 12, interval 10.\n",
+         with({{"--parts", true},
+               {"--pitch", true},
+               {"--orientation", true},
+               {"--top", true},
+               {"--interval", true},
+               {"-o", true}}),
+         runImport},
     };
     return kCommands;
 }

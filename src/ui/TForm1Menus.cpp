@@ -70,6 +70,7 @@ void TForm1::buildMenus() {
     addItem(file, "FileOpenM", "開く(&2)", false, [&ws] {
         ws.fileOpen();
     })->setShortcut(QKeySequence::Open);
+    addItem(file, "ImportMusicXmlM", "MusicXMLの読み込み…", false, [&ws] { ws.importMusicXml(); });
     QMenu* recent = file->addMenu("履歴から開く(&3)");
     recent->setObjectName("N33");
     for (int n = 0; n < 8; ++n) {

@@ -1,5 +1,6 @@
 #include "WorkspaceFixture.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "document/ScoreFile.h"
@@ -300,6 +301,29 @@ TEST_F(WorkspaceTest, OptionKeysRefuseADuplicateOrANonLetterAndKeepTheOldMap) {
             "キー「d」が点１と点２の両方に指定されています。点ごとに別のキーを指定してください。",
             "点３のキー「1」は使えません。半角英字 a ～ z を１文字入力してください。",
             "点４のキー（空欄）は使えません。半角英字 a ～ z を１文字入力してください。"}));
+}
+
+TEST_F(WorkspaceTest, ImportedMusicXmlOpensAsANewUnsavedScoreAfterItsSummary) {
+    newScore();
+    const std::string data = std::string(std::getenv("NOMA_TEST_DATA")) + "/musicxml/";
+    dialogs.queueFileName(data + "melody.musicxml");
+    ws.importMusicXml();
+    EXPECT_EQ(dialogs.fileDialogTitles().back(), "MusicXMLファイルの読み込み");
+    EXPECT_EQ(dialogs.messageTexts().back(),
+              "表示できない記号や、はみ出した小節があります。\n"
+              "not shown: 1 × dynamics, 1 × lyric, 1 × trill-mark");
+    EXPECT_EQ(ws.document().currentFileName, file("NewNOMA.nmg"));
+    EXPECT_TRUE(ws.document().dataChanged);
+    const int symbols = ws.document().symbolCount(0);
+    EXPECT_GT(symbols, 24);
+
+    // A file that is not MusicXML is refused after the save question and changes nothing.
+    ASSERT_EQ(writeFileAtomically(file("bad.musicxml"), "<html/>"), "");
+    dialogs.queueAnswer(Answer::No);
+    dialogs.queueFileName(file("bad.musicxml"));
+    ws.importMusicXml();
+    EXPECT_EQ(dialogs.messageTexts().back().rfind("MusicXMLの楽譜ではありません。", 0), 0u);
+    EXPECT_EQ(ws.document().symbolCount(0), symbols);
 }
 
 }  // namespace

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "cli/CliSupport.h"
+
+namespace noma::cli {
+
+int runImport(Args& args);
+
+}  // namespace noma::cli

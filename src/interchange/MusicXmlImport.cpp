@@ -1,0 +1,151 @@
+#include "interchange/MusicXmlImport.h"
+
+#include <algorithm>
+
+#include "braille/BrailleCell.h"
+#include "braille/TextToCells.h"
+#include "document/PageGeometry.h"
+#include "document/SymbolCatalogue.h"
+#include "interchange/NoteSpelling.h"
+#include "interchange/TactileLayout.h"
+
+namespace noma::interchange {
+
+namespace {
+
+int notesBeyondStave(const std::vector<MeasureMusic>& music, int interval) {
+    int count = 0;
+    for (const MeasureMusic& m : music) {
+        for (const StaffMeasure& staff : m.staves) {
+            for (const Sound& s : staff.sounds) {
+                if (s.notes.empty()) continue;
+                const int row = 38 + (staff.bass ? -12 : 0) - diatonicOf(*s.notes.front());
+                if (row < 4 - interval || row > interval + 3) ++count;
+            }
+        }
+    }
+    return count;
+}
+
+// The title in braille above the first stave of page 1, where the braille window would put it,
+// when the top margin leaves room above the marks over that stave.
+void addTitle(const std::string& title, const LayoutSettings& settings, LaidOutPage& page,
+              NotShown& notShown) {
+    if (title.empty()) return;
+    const std::vector<BrailleCell> cells = convertEnteredText(title);
+    const int origin = rowOriginY(settings.topMargin, settings.pitch);
+    const int marks = origin - 10 * settings.pitch;  // marks over the top stave reach this high
+    const int line = marks - 24;                     // page y of the cells' row, clear of them
+    // Inside the frame the page view draws 50 pixels in from the edge.
+    if (cells.empty() || line - 9 < 56 ||
+        page.records.size() + cells.size() > static_cast<size_t>(kMaxRecords)) {
+        ++notShown["title"];
+        return;
+    }
+    std::vector<SymbolRecord> out;
+    int x = 6 * 9 + 10;
+    for (const BrailleCell cell : cells) {
+        if (x > pageWidth(settings.orientation) - 33) {
+            ++notShown["title cells past the page's edge"];
+            break;
+        }
+        out.push_back(brailleRecord({x, line - origin, cell}));
+        x += kCellPitch;
+    }
+    page.records.insert(page.records.begin(), out.begin(), out.end());
+}
+
+}  // namespace
+
+Expected<ImportReport> importScore(const musicxml::Score& score, const ImportOptions& options,
+                                   ScoreDocument& doc) {
+    std::vector<size_t> parts;
+    if (options.parts.empty()) {
+        for (size_t p = 0; p < score.parts.size(); ++p) parts.push_back(p);
+    }
+    for (int p : options.parts) {
+        if (p < 1 || static_cast<size_t>(p) > score.parts.size()) {
+            return Failure{"楽譜に" + std::to_string(p) + "番目のパートはありません（パートは" +
+                               std::to_string(score.parts.size()) + "つです）。",
+                           "the score has no part " + std::to_string(p) + " (it has " +
+                               std::to_string(score.parts.size()) + ")"};
+        }
+        parts.push_back(static_cast<size_t>(p - 1));
+    }
+    const std::vector<StaffSource> staves = stavesOf(score, parts);
+    const int count = static_cast<int>(staves.size());
+    if (count > 2) {
+        return Failure{
+            "選んだパートは" + std::to_string(count) +
+                "段の譜表になります。読み込めるのは１段の楽譜か２段（ト音＋ヘ音）の楽譜です。"
+                "パートを選んでください。",
+            "the chosen parts make " + std::to_string(count) +
+                " staves; one staff or a grand staff can be imported (choose parts)"};
+    }
+
+    ImportReport report;
+    const std::vector<MeasureMusic> music = collectMusic(score, staves, report.notShown);
+    LayoutSettings settings{options.orientation, options.pitch, options.topMargin,
+                            options.interval};
+    if (!options.intervalGiven) {
+        settings.interval = std::min(kMaxStaveInterval, intervalForNotes(music, options.interval));
+    }
+    const int scoreType = count == 2 ? kGrandStaff : kTrebleSingle;
+    const int capacity = staveCapacity(settings.orientation, settings.pitch, settings.topMargin,
+                                       settings.interval, scoreType);
+    if (capacity < count) {
+        return Failure{"１ページに入る段数（" + std::to_string(capacity) + "段）より多い" +
+                           std::to_string(count) + "段が必要なため、読み込めません。",
+                       "the parts need " + std::to_string(count) + " staves, a page holds " +
+                           std::to_string(capacity)};
+    }
+    Layout layout = layOutMusic(music, count, settings, report.notShown);
+    addTitle(score.title, settings, layout.pages.front(), report.notShown);
+    const int pages = static_cast<int>(layout.pages.size());
+    if (pages > kMaxPages) {
+        return Failure{"楽譜が" + std::to_string(pages) +
+                           "ページになり、１００ページを超えるため読み込めません。",
+                       "the music needs " + std::to_string(pages) + " pages, more than 100"};
+    }
+    for (const std::string& number : layout.measuresCrowded) {
+        report.warnings.push_back("measure " + number +
+                                  " is set with figures closer than a column apart to fit a stave");
+    }
+    for (const std::string& number : layout.measuresTooWide) {
+        report.warnings.push_back("measure " + number + " does not fit on a stave");
+    }
+    if (const int beyond = notesBeyondStave(music, settings.interval); beyond > 0) {
+        report.warnings.push_back(std::to_string(beyond) +
+                                  " notes lie beyond the rows their stave is read from");
+    }
+
+    doc.clearSymbols();
+    doc.header = {pages, settings.pitch, settings.orientation};
+    for (int p = 0; p < pages; ++p) {
+        const LaidOutPage& page = layout.pages[static_cast<size_t>(p)];
+        doc.settings(p) = {page.scoreType,    0,       settings.topMargin, page.staveCount,
+                           settings.interval, capacity};
+        for (const SymbolRecord& r : page.records) doc.append(p, r);
+    }
+    doc.keyIndex = 0;
+    doc.currentPage = 0;
+    doc.interactionState = kIdle;
+    doc.dataChanged = false;
+    doc.toolMode = 0;
+    return report;
+}
+
+std::string notShownText(const NotShown& notShown) {
+    if (notShown.empty()) return {};
+    std::vector<std::pair<std::string, int>> items(notShown.begin(), notShown.end());
+    std::stable_sort(items.begin(), items.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::string text = "not shown: ";
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += ", ";
+        text += std::to_string(items[i].second) + " × " + items[i].first;
+    }
+    return text;
+}
+
+}  // namespace noma::interchange

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "document/ScoreDocument.h"
+#include "interchange/StaffMusic.h"
+
+namespace noma::interchange {
+
+struct LayoutSettings {
+    int orientation = 0;
+    int pitch = 8;
+    int topMargin = 12;
+    int interval = 10;
+};
+
+// One page as the import writes it: its type, staves and records in placement order.
+struct LaidOutPage {
+    int scoreType = 1;
+    int staveCount = 0;
+    std::vector<SymbolRecord> records;
+};
+
+struct Layout {
+    std::vector<LaidOutPage> pages;
+    std::vector<std::string> measuresCrowded;  // set with figures closer than a column apart
+    std::vector<std::string> measuresTooWide;  // wider than a stave even so
+    int notesBeyondStave = 0;                  // notes outside the rows the reading sees
+};
+
+// The stave interval that lets every note of the music lie within the rows its stave is read
+// from, never below `least`; may exceed 20, which the caller then holds to 20.
+int intervalForNotes(const std::vector<MeasureMusic>& music, int least);
+
+// Lays the measures out on systems of `stavesPerSystem` staves (1 or 2): staves, clefs and key
+// signatures as staff construction makes them, then the music, spaced by duration and justified,
+// each measure whole on one system, pages added as staves and records fill.
+Layout layOutMusic(const std::vector<MeasureMusic>& music, int stavesPerSystem,
+                   const LayoutSettings& settings, NotShown& notShown);
+
+}  // namespace noma::interchange

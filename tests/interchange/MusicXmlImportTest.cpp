@@ -1,0 +1,261 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "MusicXmlTestSupport.h"
+#include "braille/TextToCells.h"
+#include "document/PageGeometry.h"
+#include "document/ScoreDocument.h"
+#include "document/SymbolCatalogue.h"
+#include "document/SymbolKind.h"
+#include "interchange/MusicXmlImport.h"
+#include "music/NoteKinds.h"
+#include "music/NoteReader.h"
+#include "musicxml/ScoreReader.h"
+
+namespace noma::interchange {
+namespace {
+
+using test::musicXmlData;
+
+struct Imported {
+    std::unique_ptr<ScoreDocument> doc = std::make_unique<ScoreDocument>();
+    ImportReport report;
+};
+
+Imported importFile(const std::string& name, ImportOptions options = {}) {
+    const Expected<musicxml::Score> score = musicxml::readScoreFile(musicXmlData(name));
+    EXPECT_TRUE(score.ok()) << name;
+    Imported result;
+    Expected<ImportReport> report = importScore(*score, options, *result.doc);
+    EXPECT_TRUE(report.ok()) << (report.ok() ? "" : report.failure().gloss);
+    if (report.ok()) result.report = *report;
+    return result;
+}
+
+// The reading of the staves as "name octave/value mark" items, rests as "r/value".
+std::string reading(const ScoreDocument& doc, StaveSelection staves) {
+    static const char* kNames[12] = {"C",  "C#", "D",  "Eb", "E",  "F",
+                                     "F#", "G",  "Ab", "A",  "Bb", "B"};
+    std::string text;
+    for (const MusicEvent& e : readMusicEvents(doc, 1, doc.header.pageCount, staves)) {
+        if (!text.empty()) text += ' ';
+        if (e.semitone == kRestSemitone) {
+            text += "r/" + std::to_string(e.value);
+        } else {
+            const int semitone = (e.semitone + 12) % 12;
+            const int octave = e.octave + (e.semitone < 0 ? -1 : (e.semitone > 11 ? 1 : 0));
+            text += kNames[semitone] + std::to_string(octave) + "/" + std::to_string(e.value);
+        }
+        if (e.markValue != 0) text += "+" + std::to_string(e.markValue);
+    }
+    return text;
+}
+
+TEST(MusicXmlImport, EveryElementOfAMelodyReadsBackAsItsMusic) {
+    const Imported imported = importFile("melody.musicxml");
+    // Dotted quarter, eighth, staccato (tens 1), a tied half (mark 4) into its half, three
+    // triplet quarters (mark 3), a grace eighth (tens 8) before its note, a staccatissimo
+    // eighth (tens 2) and the whole-measure rest as two half rests; the key's F sharp, the
+    // printed C sharp and its repetition after the bar line all sound, and the key holds on
+    // the next stave.
+    EXPECT_EQ(reading(*imported.doc, StaveSelection::Treble),
+              "G4/4+1 A4/8 F#5/4+10 r/4 C#5/2+4 C#5/2 E5/4+3 D5/4+3 C#5/4+3 E5/8+80 D5/4 r/8 "
+              "B4/8+20 r/2 r/2 F#5/2 r/2");
+    EXPECT_EQ(notShownText(imported.report.notShown),
+              "not shown: 1 × dynamics, 1 × lyric, 1 × trill-mark");
+    // The title as the braille window writes it, one row of cells over the first stave.
+    const std::vector<BrailleCell> title = convertEnteredText("Test Melody");
+    ASSERT_FALSE(title.empty());
+    for (size_t i = 0; i < title.size(); ++i) {
+        const SymbolRecord& r = imported.doc->record(0, static_cast<int>(i));
+        EXPECT_EQ(r.kind(), kBraille);
+        EXPECT_EQ(r[3], title[i]);
+        EXPECT_EQ(r[2], imported.doc->record(0, 0)[2]);
+    }
+}
+
+TEST(MusicXmlImport, GrandStaffKeepsEachStaffsMusicAndSharesColumns) {
+    const Imported imported = importFile("piano.musicxml");
+    const ScoreDocument& doc = *imported.doc;
+    EXPECT_EQ(doc.settings(0).scoreType, kGrandStaff);
+    // The chord sounds its top note; the key's flats, a printed natural, a double sharp
+    // respelled as the same pitch; bass accidentals end at the bar line.
+    EXPECT_EQ(reading(doc, StaveSelection::Treble), "D5/4 Eb5/4 E5/4 Eb5/2 A4/4");
+    EXPECT_EQ(reading(doc, StaveSelection::Bass), "Bb2/2 F#3/4 F3/4 F3/4 F3/4");
+    EXPECT_EQ(notShownText(imported.report.notShown),
+              "not shown: 1 × enharmonic spelling, 1 × note of a second voice");
+
+    // Notes sounding together stand in one column: the treble's beats 1 and 3 of bar 1 and
+    // beats 1 and 3 of bar 2 over the bass's.
+    std::map<int, std::string> columns;
+    const int bassTop = 2 * doc.settings(0).staveInterval;
+    for (int i = 0; i < doc.symbolCount(0); ++i) {
+        const SymbolRecord& r = doc.record(0, i);
+        if (noteValueOf(r.kind()) == 0) continue;
+        columns[r[1]] += r[2] < bassTop - 4 ? "T" : "B";
+    }
+    std::string pattern;
+    for (const auto& [column, staves] : columns) pattern += staves + " ";
+    EXPECT_EQ(pattern, "TB T TB TB B TB ");
+}
+
+// Figures of one stave that a reader would feel as one: their boxes in pixels.
+struct Box {
+    int left, right, top, bottom;
+};
+
+std::optional<Box> figureBox(const SymbolRecord& r, int pitch) {
+    const auto u = [pitch](int k) { return k * pitch / 6; };
+    const int x = r.kind() == kDot ? r[1] : 6 * r[1];
+    const int y = r[2] * pitch;
+    if (r.kind() == kDot) return Box{x - u(2), x + u(2), y - u(2), y + u(3)};
+    if (r.kind() == kSharp || r.kind() == kFlat || r.kind() == kNatural) {
+        return Box{x - u(6), x + u(6), y - u(10), y + u(10)};
+    }
+    if (noteValueOf(r.kind()) != 0 || r.kind() == kBareNoteHead) {
+        const int half = r.kind() == kWholeNote ? u(12) : (r.kind() == kHalfNote ? u(7) : u(5));
+        return Box{x - half, x + half, y - u(6), y + u(6)};
+    }
+    if (restValueOf(r.kind()) != 0) return Box{x - u(8), x + u(8), y - u(8), y + u(8)};
+    return std::nullopt;
+}
+
+TEST(MusicXmlImport, RealScoresStayOnTheirPagesWithoutTouchingFigures) {
+    for (const char* name :
+         {"lilypond-01a-pitches.xml", "lilypond-23f-tuplets.xml", "melody.musicxml"}) {
+        const Imported imported = importFile(name);
+        const ScoreDocument& doc = *imported.doc;
+        const int pitch = doc.header.verticalPitch;
+        for (int p = 0; p < doc.header.pageCount; ++p) {
+            std::vector<Box> boxes;
+            for (int i = 0; i < doc.symbolCount(p); ++i) {
+                const SymbolRecord& r = doc.record(p, i);
+                const HotPosition at = hotPosition(r, doc.settings(p).topMargin, pitch);
+                const int64_t x = at.x, y = at.y;
+                EXPECT_TRUE(x >= 0 && x < pageWidth(0) && y >= 0 && y < pageHeight(0))
+                    << name << " page " << p + 1 << " record " << i;
+                if (const auto box = figureBox(r, pitch)) {
+                    for (const Box& b : boxes) {
+                        const bool touch = box->left <= b.right && b.left <= box->right &&
+                                           box->top <= b.bottom && b.top <= box->bottom;
+                        // Chord heads a step apart share their column by design.
+                        const bool chord = box->left + box->right == b.left + b.right;
+                        if (touch && !chord) {
+                            ADD_FAILURE() << name << " page " << p + 1 << " record " << i;
+                        }
+                    }
+                    boxes.push_back(*box);
+                }
+            }
+        }
+    }
+}
+
+// The written pitches of a staff's first voice, a chord by its top note, graces included.
+std::vector<int> writtenKeys(const musicxml::Score& score, int staff) {
+    static constexpr int kSemitone[7] = {9, 11, 0, 2, 4, 5, 7};  // A..G
+    std::vector<int> keys;
+    int voice = 0;
+    for (const musicxml::Measure& m : score.parts.at(0).measures) {
+        for (const musicxml::Event& e : m.events) {
+            const auto* n = std::get_if<musicxml::Note>(&e);
+            if (n == nullptr || n->staff != staff) continue;
+            if (voice == 0) voice = n->voice;
+            if (n->voice != voice || n->rest) continue;
+            const int key = 12 * (n->octave + 1) + kSemitone[n->step - 'A'] + n->alter;
+            if (n->chord && !keys.empty()) {
+                keys.back() = std::max(keys.back(), key);
+            } else {
+                keys.push_back(key);
+            }
+        }
+    }
+    return keys;
+}
+
+std::vector<int> readKeys(const ScoreDocument& doc, StaveSelection staves) {
+    std::vector<int> keys;
+    for (const MusicEvent& e : readMusicEvents(doc, 1, doc.header.pageCount, staves)) {
+        if (e.semitone != kRestSemitone) keys.push_back(12 * (e.octave + 1) + e.semitone);
+    }
+    return keys;
+}
+
+TEST(MusicXmlImport, RealScoresSoundTheirWrittenPitches) {
+    // G2 to C7 with double sharps and flats (the interval widens until the reading sees every
+    // note), a grand staff of tuplets, a compressed file in three sharps.
+    for (const char* name :
+         {"lilypond-01a-pitches.xml", "lilypond-23f-tuplets.xml", "compressed.mxl"}) {
+        const Expected<musicxml::Score> score = musicxml::readScoreFile(musicXmlData(name));
+        ASSERT_TRUE(score.ok());
+        const Imported imported = importFile(name);
+        EXPECT_EQ(readKeys(*imported.doc, StaveSelection::Treble), writtenKeys(*score, 1)) << name;
+        if (imported.doc->settings(0).scoreType == kGrandStaff) {
+            EXPECT_EQ(readKeys(*imported.doc, StaveSelection::Bass), writtenKeys(*score, 2))
+                << name;
+        }
+    }
+    EXPECT_EQ(importFile("lilypond-01a-pitches.xml").doc->settings(0).staveInterval, 17);
+}
+
+Expected<ImportReport> importText(const std::string& text, ImportOptions options,
+                                  ScoreDocument& doc) {
+    const Expected<musicxml::Score> score = musicxml::readScoreText(text);
+    EXPECT_TRUE(score.ok());
+    return importScore(*score, options, doc);
+}
+
+TEST(MusicXmlImport, RefusesWhatAPageCannotHoldAndChangesNothing) {
+    auto doc = std::make_unique<ScoreDocument>();
+    doc->header = {1, 8, 0};
+    doc->append(0, SymbolRecord{{kQuarterNoteUp, 20, 4}});
+
+    std::string parts = "<score-partwise><part-list>";
+    for (int p = 1; p <= 3; ++p) parts += "<score-part id=\"P" + std::to_string(p) + "\"/>";
+    parts += "</part-list>";
+    for (int p = 1; p <= 3; ++p)
+        parts += "<part id=\"P" + std::to_string(p) + "\"><measure/></part>";
+    parts += "</score-partwise>";
+    Expected<ImportReport> three = importText(parts, {}, *doc);
+    ASSERT_FALSE(three.ok());
+    EXPECT_EQ(three.failure().gloss,
+              "the chosen parts make 3 staves; one staff or a grand staff can be imported (choose "
+              "parts)");
+    ImportOptions two;
+    two.parts = {1, 3};
+    ImportOptions crowded = two;
+    crowded.orientation = 1;
+    crowded.pitch = 10;
+    crowded.topMargin = 30;
+    crowded.interval = 20;
+    crowded.intervalGiven = true;
+    Expected<ImportReport> tight = importText(parts, crowded, *doc);
+    ASSERT_FALSE(tight.ok());
+    EXPECT_EQ(tight.failure().gloss, "the parts need 2 staves, a page holds 0");
+
+    std::string long_ =
+        "<score-partwise><part-list><score-part id=\"P1\"/></part-list><part id=\"P1\">"
+        "<measure><attributes><divisions>1</divisions></attributes>"
+        "<note><rest measure=\"yes\"/><duration>4</duration></note></measure>";
+    for (int m = 0; m < 4000; ++m)
+        long_ += "<measure><note><rest measure=\"yes\"/><duration>4</duration></note></measure>";
+    long_ += "</part></score-partwise>";
+    Expected<ImportReport> pages = importText(long_, {}, *doc);
+    ASSERT_FALSE(pages.ok());
+    // Both texts say how many pages the music would need.
+    int needed = 0;
+    ASSERT_EQ(std::sscanf(pages.failure().gloss.c_str(), "the music needs %d pages", &needed), 1);
+    EXPECT_GT(needed, 100);
+    EXPECT_EQ(pages.failure().message,
+              "楽譜が" + std::to_string(needed) +
+                  "ページになり、１００ページを超えるため読み込めません。");
+    EXPECT_EQ(doc->header.pageCount, 1);
+    EXPECT_EQ(doc->symbolCount(0), 1);
+}
+
+}  // namespace
+}  // namespace noma::interchange
