@@ -9,9 +9,9 @@
 #include "music/MarkValues.h"
 #include "music/MidiTiming.h"
 #include "music/NoteReader.h"
-#include "platform/AtomicFile.h"
 #include "musicxml/ExportMeasures.h"
 #include "musicxml/ExportText.h"
+#include "platform/AtomicFile.h"
 #include "platform/FileIo.h"
 #include "platform/Version.h"
 

@@ -17,7 +17,7 @@ std::string exportMusicXml(const ScoreDocument& doc, const MidiSettings& setting
 
 // Writes the MusicXML file atomically; the failure to show when it cannot be written.
 Status writeMusicXmlFile(const ScoreDocument& doc, const MidiSettings& settings,
-                                         const std::string& path);
+                         const std::string& path);
 
 // The save dialog's name with its extension replaced by ".musicxml" (added when there is none).
 std::string withMusicXmlExtension(const std::string& path);

@@ -9,6 +9,7 @@
 #include "ui/TKensakuForm.h"
 #include "ui/TKigouForm.h"
 #include "ui/TKigouKinyuuForm.h"
+#include "ui/TMusicXmlForm.h"
 #include "ui/TOptionForm.h"
 #include "ui/TPageTuikaForm.h"
 #include "ui/TPianoForm.h"
@@ -17,7 +18,6 @@
 #include "ui/TSinkiForm.h"
 #include "ui/TTenjiForm.h"
 #include "ui/TTenjiIchiranForm.h"
-#include "ui/TMusicXmlForm.h"
 #include "ui/TVersionForm.h"
 
 namespace noma {

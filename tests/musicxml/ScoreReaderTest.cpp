@@ -60,7 +60,7 @@ TEST(MusicXmlReading, PartwiseAndTimewiseReadAsTheSameMusic) {
         "3: E05/quarter.0d1+tuplet+3:2 D05/quarter.0d1+3:2 C15/quarter.0d2+tuplet+3:2 "
         "E05/eighth.0d0+grace D05/quarter.0d2 r04/eighth.0d1 B04/eighth.0d1\n"
         "4: r04/.0d8+measure\n"
-              "5: F15/half.0d4 r04/half.0d4\n");
+        "5: F15/half.0d4 r04/half.0d4\n");
     EXPECT_EQ(summary(*timewise), summary(*partwise));
 
     const Measure& first = partwise->parts[0].measures[0];

@@ -27,8 +27,8 @@
 #include "ui/TBeepForm.h"
 #include "ui/TForm1.h"
 #include "ui/TIchouForm.h"
-#include "ui/TMusicXmlForm.h"
 #include "ui/TKensakuForm.h"
+#include "ui/TMusicXmlForm.h"
 
 namespace noma {
 namespace {
@@ -246,7 +246,8 @@ TEST_F(MusicWindowsTest, MusicXmlExportWritesTheChosenStavesAndClosesTheDialog) 
     in<QPushButton>(form, "ExportB")->click();
     const std::string xml = readWholeFile(folder.file("tune.musicxml")).value_or("");
     EXPECT_NE(xml.find("<part id=\"P2\">"), std::string::npos);  // treble and bass parts
-    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"MusicXMLファイルを書き出しました。"});
+    EXPECT_EQ(dialogs.messageTexts(),
+              std::vector<std::string>{"MusicXMLファイルを書き出しました。"});
     EXPECT_FALSE(form->isVisible());
 }
 
