@@ -396,11 +396,11 @@ Expected<Score> readScoreText(std::string_view text) {
 }
 
 Expected<Score> readScoreFile(const std::string& path) {
-    FileReason why;
-    const std::optional<std::string> bytes = readWholeFile(path, &why);
-    if (!bytes)
-        return Failure{"ファイルを読み込めません。" + why.text,
-                       "cannot read the file: " + why.gloss};
+    const Expected<std::string> bytes = readWholeFile(path);
+    if (!bytes.ok()) {
+        return Failure{"ファイルを読み込めません。" + bytes.failure().message,
+                       "cannot read the file: " + bytes.failure().gloss};
+    }
     if (looksLikeZip(*bytes)) {
         Expected<std::string> text = extractRootFile(*bytes);
         if (!text.ok()) return text.failure();

@@ -318,7 +318,7 @@ TEST_F(WorkspaceTest, ImportedMusicXmlOpensAsANewUnsavedScoreAfterItsSummary) {
     EXPECT_GT(symbols, 24);
 
     // A file that is not MusicXML is refused after the save question and changes nothing.
-    ASSERT_EQ(writeFileAtomically(file("bad.musicxml"), "<html/>"), "");
+    ASSERT_TRUE(writeFileAtomically(file("bad.musicxml"), "<html/>").ok());
     dialogs.queueAnswer(Answer::No);
     dialogs.queueFileName(file("bad.musicxml"));
     ws.importMusicXml();
