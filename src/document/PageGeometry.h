@@ -21,6 +21,10 @@ constexpr int pageHeight(int orientation) {
 constexpr int columnToX(int column) {
     return kColumnWidth * column;
 }
+// The columns that `pixels` fill, a column begun counting whole.
+constexpr int columnsCovering(int pixels) {
+    return (pixels + kColumnWidth - 1) / kColumnWidth;
+}
 // y pixel of `row` on a page with this top margin.
 constexpr int rowToY(int row, int topMargin, int pitch) {
     return (row + 2 * topMargin) * pitch;

@@ -43,7 +43,7 @@ void addTitle(const std::string& title, const LayoutSettings& settings, LaidOutP
         return;
     }
     std::vector<SymbolRecord> out;
-    int x = 6 * 9 + 10;
+    int x = columnToX(9) + 10;
     for (const BrailleCell cell : cells) {
         if (x > pageWidth(settings.orientation) - 33) {
             ++notShown["title cells past the page's edge"];

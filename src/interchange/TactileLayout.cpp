@@ -274,8 +274,8 @@ class Planner {
 
         // Accidentals one column group to the left; chord accidentals that would touch move
         // further left, a column each.
-        const int accidentalGap = (u_(5) + 6 + u_(6) + 5) / 6;
-        const int accidentalStep = (2 * u_(6) + 6 + 5) / 6;
+        const int accidentalGap = columnsCovering(u_(5) + kColumnWidth + u_(6));
+        const int accidentalStep = columnsCovering(2 * u_(6) + kColumnWidth);
         std::vector<std::pair<int, int>> taken;  // (column offset, row)
         int leftmost = 0;
         for (size_t i = 0; i < spelled.size(); ++i) {
@@ -304,7 +304,7 @@ class Planner {
         }
         const int head = value == 1 ? u_(12) + 2 : (value == 2 ? u_(7) : u_(5));
         int left = head;
-        if (leftmost < 0) left = -6 * leftmost + u_(6);
+        if (leftmost < 0) left = -columnToX(leftmost) + u_(6);
         int right = head;
         if (up && value >= 8) right = std::max(right, u_(12));
         if (!up && value >= 8) right = std::max(right, u_(8));
@@ -344,8 +344,8 @@ class Planner {
             out.figures.push_back({kFermataBelow, 0, std::max(topRow + 4, 12)});
         }
         if (top.breath) {
-            out.figures.push_back({kBreath, (right + u_(5) + 6 + 5) / 6, -3});
-            right += u_(5) * 2 + 6;
+            out.figures.push_back({kBreath, columnsCovering(right + u_(5) + kColumnWidth), -3});
+            right += u_(5) * 2 + kColumnWidth;
         }
         if (top.staccato && top.staccatissimo) ++notShown_["staccato with staccatissimo"];
         if (top.arpeggio) ++notShown_["arpeggio"];
@@ -393,11 +393,11 @@ struct Item {
 // Columns each item needs after the one before it. Crowded, figures may touch but the reading
 // still finds every note, accidental and bar in a column of its own.
 int floorBetween(const Item& a, const Item& b, int pitch, bool crowded) {
-    const int pixels = crowded ? b.left : a.right + 6 + b.left;
-    int columns = std::max(crowded ? 2 : 1, (pixels + 5) / 6);
+    const int pixels = crowded ? b.left : a.right + kColumnWidth + b.left;
+    int columns = std::max(crowded ? 2 : 1, columnsCovering(pixels));
     if (a.slot != nullptr && b.slot != nullptr) {
         columns = std::max(columns, 3);  // marks reach two columns either side of a note
-        if (a.dotReach >= 0) columns = std::max(columns, (3 * pitch + a.dotReach + 5) / 6);
+        if (a.dotReach >= 0) columns = std::max(columns, columnsCovering(3 * pitch + a.dotReach));
     }
     return columns;
 }
@@ -406,8 +406,8 @@ class SystemWriter {
   public:
     SystemWriter(const LayoutSettings& settings, int staves)
         : settings_(settings), staves_(staves), u_{settings.pitch} {
-        endColumn_ =
-            (15 * settings.orientation + 40) / 6 + ((260 * settings.orientation + 554) / 6 * 6) / 6;
+        endColumn_ = (15 * settings.orientation + 40) / kColumnWidth +
+                     (260 * settings.orientation + 554) / kColumnWidth;
         clefColumn_ = settings.orientation == 1 ? 12 : 9;
     }
 
@@ -416,11 +416,11 @@ class SystemWriter {
     // The first pixel after the clef and key signature.
     int startPixel(int fifths) const {
         const int count = std::abs(fifths);
-        int px = 6 * clefColumn_ + 12 + 12;
+        int px = columnToX(clefColumn_) + 12 + 12;
         if (count > 0) {
             const int last = fifths > 0 ? 1 + 3 * settings_.orientation + 10 + 2 * count
                                         : 3 * settings_.orientation + 11 + 2 * count;
-            px = std::max(px, 6 * last + u_(6) + 6);
+            px = std::max(px, columnToX(last) + u_(6) + kColumnWidth);
         }
         return px;
     }
@@ -458,7 +458,7 @@ class SystemWriter {
     // Columns needed at `columnsPerQuarter`, from the start pixel to the last bar.
     int width(const std::vector<Item>& list, double columnsPerQuarter, int startPx) const {
         if (list.empty()) return 0;
-        int column = (startPx + list[0].left + 5) / 6;
+        int column = columnsCovering(startPx + list[0].left);
         for (size_t i = 1; i < list.size(); ++i) column += gap(list, i, columnsPerQuarter);
         return column;
     }
@@ -471,7 +471,7 @@ class SystemWriter {
             const double mid = (low + high) / 2;
             (width(list, mid, startPx) <= endColumn_ ? low : high) = mid;
         }
-        list[0].column = (startPx + list[0].left + 5) / 6;
+        list[0].column = columnsCovering(startPx + list[0].left);
         for (size_t i = 1; i < list.size(); ++i)
             list[i].column = list[i - 1].column + gap(list, i, low);
         int spare = endColumn_ - list.back().column;
@@ -499,7 +499,7 @@ class SystemWriter {
     // Crowds the items at the reading's floors when they do not fit otherwise. False when even
     // then they overrun the stave: the excess is held on its last column.
     bool assignCrowded(std::vector<Item>& list, int startPx) const {
-        list[0].column = (startPx + list[0].left + 5) / 6;
+        list[0].column = columnsCovering(startPx + list[0].left);
         for (size_t i = 1; i < list.size(); ++i) {
             list[i].column =
                 list[i - 1].column + floorBetween(list[i - 1], list[i], settings_.pitch, true);
@@ -520,16 +520,17 @@ class SystemWriter {
                 if (item.slot == nullptr) {
                     out.push_back(placedRecord(item.barKind, item.column, top + 4));
                     if (s == 0 && item.ending != 0) {
-                        out.push_back(placedRecord(kFirstEnding + item.ending - 1,
-                                                   item.column + (u_(12) + 11) / 6 + 1, top - 4));
+                        out.push_back(placedRecord(
+                            kFirstEnding + item.ending - 1,
+                            item.column + columnsCovering(u_(12) + kColumnWidth) + 1, top - 4));
                     }
                     continue;
                 }
                 const StaffSlot& st = item.slot->staves[static_cast<size_t>(s)];
                 for (const Placed& f : st.figures) {
                     if (f.kind == kDot) {
-                        out.push_back(
-                            placedRecord(kDot, 6 * item.column + f.pixelOffset, top + f.row));
+                        out.push_back(placedRecord(kDot, columnToX(item.column) + f.pixelOffset,
+                                                   top + f.row));
                     } else {
                         out.push_back(
                             placedRecord(f.kind, item.column + f.columnOffset, top + f.row));

@@ -333,9 +333,12 @@ std::string exportMusicXml(const ScoreDocument& doc, const MidiSettings& setting
     std::vector<Part> parts;
     if (settings.staves != StaveSelection::Bass)
         parts.push_back(readPart(doc, settings, StaveSelection::Treble, "P1"));
-    if (settings.staves != StaveSelection::Treble)
-        parts.push_back(
-            readPart(doc, settings, StaveSelection::Bass, "P" + std::to_string(parts.size() + 1)));
+    if (settings.staves != StaveSelection::Treble) {
+        // Appended, not "P" + a temporary: GCC 12 at -O3 warns falsely (-Wrestrict) on that.
+        std::string id = "P";
+        id += std::to_string(parts.size() + 1);
+        parts.push_back(readPart(doc, settings, StaveSelection::Bass, id));
+    }
 
     // Every part has as many measures as the longest; a part that ends earlier rests.
     size_t measureCount = 1;

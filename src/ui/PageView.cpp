@@ -7,25 +7,9 @@
 
 #include "app/Workspace.h"
 #include "ui/CanvasImage.h"
+#include "ui/MouseButtons.h"
 
 namespace noma {
-
-namespace {
-
-std::optional<MouseButton> buttonOf(Qt::MouseButton b) {
-    switch (b) {
-        case Qt::LeftButton:
-            return MouseButton::Left;
-        case Qt::RightButton:
-            return MouseButton::Right;
-        case Qt::MiddleButton:
-            return MouseButton::Middle;
-        default:
-            return std::nullopt;
-    }
-}
-
-}  // namespace
 
 PageView::PageView(Workspace& workspace, QWidget* parent) : QWidget(parent), ws_(workspace) {
     setObjectName("Image1");

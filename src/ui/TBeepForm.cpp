@@ -1,5 +1,6 @@
 #include "ui/TBeepForm.h"
 
+#include "ui/PageRangeBoxes.h"
 #include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -93,11 +94,7 @@ void TBeepForm::showMidi() {
 void TBeepForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    const int pages = std::max(1, static_cast<int>(ws_.document().header.pageCount));
-    edit1_->setRange(1, pages);
-    edit2_->setRange(1, pages);
-    edit1_->setValue(1);
-    edit2_->setValue(pages);
+    showEveryPage(*edit1_, *edit2_, ws_.document().header.pageCount);
 }
 
 MidiSettings TBeepForm::settings() const {

@@ -1,5 +1,6 @@
 #include "ui/TKigouForm.h"
 
+#include "ui/MouseButtons.h"
 #include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -22,19 +23,6 @@ QPushButton* button(QWidget* parent, const char* name, const char* text, int x, 
     b->setObjectName(name);
     b->setGeometry(x, y, 90, 26);
     return b;
-}
-
-std::optional<MouseButton> buttonOf(Qt::MouseButton b) {
-    switch (b) {
-        case Qt::LeftButton:
-            return MouseButton::Left;
-        case Qt::RightButton:
-            return MouseButton::Right;
-        case Qt::MiddleButton:
-            return MouseButton::Middle;
-        default:
-            return std::nullopt;
-    }
 }
 
 }  // namespace

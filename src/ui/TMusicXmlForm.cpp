@@ -10,6 +10,7 @@
 
 #include "app/Workspace.h"
 #include "musicxml/ScoreWriter.h"
+#include "ui/PageRangeBoxes.h"
 #include "ui/WindowPlacement.h"
 
 namespace noma {
@@ -68,11 +69,7 @@ void TMusicXmlForm::showExport() {
 void TMusicXmlForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    const int pages = std::max(1, static_cast<int>(ws_.document().header.pageCount));
-    edit1_->setRange(1, pages);
-    edit2_->setRange(1, pages);
-    edit1_->setValue(1);
-    edit2_->setValue(pages);
+    showEveryPage(*edit1_, *edit2_, ws_.document().header.pageCount);
 }
 
 MidiSettings TMusicXmlForm::settings() const {
