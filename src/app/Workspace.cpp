@@ -11,6 +11,7 @@
 #include "document/ScoreFile.h"
 #include "document/SymbolCatalogue.h"
 #include "interchange/MusicXmlImport.h"
+#include "interchange/NotShownText.h"
 #include "musicxml/ScoreReader.h"
 #include "platform/Dialogs.h"
 #include "platform/FileIo.h"
@@ -188,8 +189,9 @@ void Workspace::importMusicXml() {
         return;
     }
     std::string summary;
-    for (const std::string& warning : report->warnings) summary += warning + "\n";
-    summary += interchange::notShownText(report->notShown);
+    for (const interchange::ImportWarning& warning : report->warnings)
+        summary += warning.japanese + "\n";
+    summary += interchange::notShownTextJapanese(report->notShown);
     if (!summary.empty())
         inform("表示できない記号や、はみ出した小節があります。\n" + summary, false);
     doc_ = std::move(*imported);

@@ -6,6 +6,7 @@
 
 #include "document/ScoreDocument.h"
 #include "interchange/MusicXmlImport.h"
+#include "interchange/NotShownText.h"
 #include "musicxml/ScoreReader.h"
 
 namespace noma::cli {
@@ -59,7 +60,8 @@ int runImport(Args& args) {
     saveScore(*doc, out);
 
     std::string messages;
-    for (const std::string& warning : report->warnings) messages += "noma-cli: " + warning + "\n";
+    for (const interchange::ImportWarning& warning : report->warnings)
+        messages += "noma-cli: " + warning.english + "\n";
     if (const std::string list = interchange::notShownText(report->notShown); !list.empty()) {
         messages += list + "\n";
     }

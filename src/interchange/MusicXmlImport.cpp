@@ -108,15 +108,20 @@ Expected<ImportReport> importScore(const musicxml::Score& score, const ImportOpt
                        "the music needs " + std::to_string(pages) + " pages, more than 100"};
     }
     for (const std::string& number : layout.measuresCrowded) {
-        report.warnings.push_back("measure " + number +
-                                  " is set with figures closer than a column apart to fit a stave");
+        report.warnings.push_back(
+            {"measure " + number + " is set with figures closer than a column apart to fit a stave",
+             "第" + number + "小節は、段に収めるため記号の間を１マスより詰めて置きました。"});
     }
     for (const std::string& number : layout.measuresTooWide) {
-        report.warnings.push_back("measure " + number + " does not fit on a stave");
+        report.warnings.push_back({"measure " + number + " does not fit on a stave",
+                                   "第" + number + "小節は、詰めても段に収まりません。"});
     }
     if (const int beyond = notesBeyondStave(music, settings.interval); beyond > 0) {
-        report.warnings.push_back(std::to_string(beyond) +
-                                  " notes lie beyond the rows their stave is read from");
+        const std::string count = std::to_string(beyond);
+        report.warnings.push_back(
+            {count + " notes lie beyond the rows their stave is read from",
+             count +
+                 "個の音符が、段として読まれる範囲の外にあります（段の間隔を広げてください）。"});
     }
 
     doc.clearSymbols();
@@ -133,19 +138,6 @@ Expected<ImportReport> importScore(const musicxml::Score& score, const ImportOpt
     doc.dataChanged = false;
     doc.toolMode = 0;
     return report;
-}
-
-std::string notShownText(const NotShown& notShown) {
-    if (notShown.empty()) return {};
-    std::vector<std::pair<std::string, int>> items(notShown.begin(), notShown.end());
-    std::stable_sort(items.begin(), items.end(),
-                     [](const auto& a, const auto& b) { return a.second > b.second; });
-    std::string text = "not shown: ";
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) text += ", ";
-        text += std::to_string(items[i].second) + " × " + items[i].first;
-    }
-    return text;
 }
 
 }  // namespace noma::interchange

@@ -19,18 +19,22 @@ struct ImportOptions {
     bool intervalGiven = false;  // otherwise widened (up to 20) until every note is read
 };
 
+// A measure or note the layout could not set as it should, told in both languages: English
+// on the command line's standard error, Japanese in the editor.
+struct ImportWarning {
+    std::string english;
+    std::string japanese;
+};
+
 // What the user is told beside the imported score.
 struct ImportReport {
     NotShown notShown;
-    std::vector<std::string> warnings;  // English lines for standard error
+    std::vector<ImportWarning> warnings;
 };
 
 // Lays the score out as tactile pages and replaces the document by them (only when the whole
 // import succeeds); the document is open on page 0, unchanged since it was made.
 Expected<ImportReport> importScore(const musicxml::Score& score, const ImportOptions& options,
                                    ScoreDocument& doc);
-
-// "not shown: 2 × trill, 1 × turn", most frequent first; "" when everything was shown.
-std::string notShownText(const NotShown& notShown);
 
 }  // namespace noma::interchange

@@ -12,6 +12,7 @@
 #include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "interchange/MusicXmlImport.h"
+#include "interchange/NotShownText.h"
 #include "music/NoteKinds.h"
 #include "music/NoteReader.h"
 #include "musicxml/ScoreReader.h"
