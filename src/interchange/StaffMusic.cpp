@@ -63,7 +63,7 @@ class PartWalker {
             } else if (const auto* bar = std::get_if<musicxml::Barline>(&event)) {
                 if (lead) barline(*bar, out);
             } else if (const auto* d = std::get_if<musicxml::Direction>(&event)) {
-                direction(*d);
+                direction(*d, pos, out, slots);
             }
         }
         if (lead) {
@@ -190,12 +190,22 @@ class PartWalker {
         if (b.fermata) ++notShown_["fermata on a bar line"];
     }
 
-    void direction(const musicxml::Direction& d) {
-        if (slotOf(d.staff) < 0) return;
+    void direction(const musicxml::Direction& d, int64_t pos, MeasureMusic& out,
+                   const std::vector<size_t>& slots) {
+        const int i = slotOf(d.staff);
+        if (i < 0) return;
         for (size_t k = 0; k < d.dynamics.size(); ++k) ++notShown_["dynamics"];
         for (size_t k = 0; k < d.words.size(); ++k) ++notShown_["words"];
-        if (d.wedge == "crescendo" || d.wedge == "diminuendo") ++notShown_["hairpin"];
-        if (d.pedal == "start") ++notShown_["pedal"];
+        std::vector<TimedMark>& marks = out.staves[slots[static_cast<size_t>(i)]].marks;
+        if (d.wedge == "crescendo") marks.push_back({pos, SpanMark::Crescendo});
+        if (d.wedge == "diminuendo") marks.push_back({pos, SpanMark::Diminuendo});
+        if (d.wedge == "stop") marks.push_back({pos, SpanMark::HairpinStop});
+        // The pedal is felt under the part's lowest staff, wherever the file puts it.
+        std::vector<TimedMark>& low = out.staves[slots.back()].marks;
+        if (d.pedal == "start") low.push_back({pos, SpanMark::PedalDown});
+        if (d.pedal == "stop") low.push_back({pos, SpanMark::PedalUp});
+        if (d.pedal == "change") low.push_back({pos, SpanMark::PedalChange});
+        if (d.pedal == "sostenuto") ++notShown_["sostenuto pedal"];
         for (const std::string& name : d.unshown) ++notShown_[name];
     }
 
