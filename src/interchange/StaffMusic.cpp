@@ -51,7 +51,7 @@ class PartWalker {
         std::vector<Sound*> last(staves_.size(), nullptr);
         for (const musicxml::Event& event : m.events) {
             if (const auto* a = std::get_if<musicxml::Attributes>(&event)) {
-                attributes(*a, out, slots, lead, index == 0);
+                attributes(*a, out, slots, lead, index);
             } else if (const auto* b = std::get_if<musicxml::Backup>(&event)) {
                 pos = std::max<int64_t>(0, pos - ticks(b->duration));
             } else if (const auto* f = std::get_if<musicxml::Forward>(&event)) {
@@ -74,7 +74,6 @@ class PartWalker {
         for (size_t i = 0; i < staves_.size(); ++i) {
             StaffMeasure& staff = out.staves[slots[i]];
             staff.bass = state_[i].bass;
-            if (state_[i].sign != "G" && state_[i].sign != "F") chooseClef(staff, i);
         }
     }
 
@@ -89,7 +88,8 @@ class PartWalker {
     }
 
     void attributes(const musicxml::Attributes& a, MeasureMusic& out,
-                    const std::vector<size_t>& slots, bool lead, bool first) {
+                    const std::vector<size_t>& slots, bool lead, size_t index) {
+        const bool first = index == 0;
         if (a.divisions > 0) divisions_ = a.divisions;
         if (a.hasKey && lead && (first || a.fifths != fifths_)) {
             out.keyChange = !first;
@@ -100,25 +100,44 @@ class PartWalker {
             const int i = slotOf(clef.staff);
             if (i < 0) continue;
             StaffState& s = state_[static_cast<size_t>(i)];
-            if (clef.sign == s.sign && !first) continue;
-            s.sign = clef.sign;
-            s.bass = clef.sign == "F";
+            const std::string sign = signOf(clef);
+            if (sign == s.sign && !first) continue;
+            s.sign = sign;
+            const bool other = sign != "G" && sign != "F";
+            s.bass = other ? bassByRange(index, clef.staff) : sign == "F";
             out.staves[slots[static_cast<size_t>(i)]].clefChange = !first;
-            if (clef.sign != "G" && clef.sign != "F") ++notShown_[clef.sign + " clef"];
+            if (other) ++notShown_[(clef.octaveChange != 0 ? "octave " : "") + clef.sign + " clef"];
         }
         if (a.hasTime && !first) ++notShown_["time signature change"];
     }
 
-    // A clef the tactile staves lack: treble or bass, whichever the measure's notes suit.
-    static void chooseClef(StaffMeasure& staff, size_t) {
-        int sum = 0, count = 0;
-        for (const Sound& s : staff.sounds) {
-            for (const Note* n : s.notes) {
-                sum += diatonic(*n);
-                ++count;
+    // An octave clef's notes stand at their real pitch, so it is transcribed like a C clef.
+    static std::string signOf(const musicxml::Clef& clef) {
+        return clef.octaveChange != 0 ? clef.sign + "8" : clef.sign;
+    }
+
+    // A clef the tactile staves lack: treble or bass, whichever suits the notes it governs up
+    // to the staff's next clef, decided once so that it holds on every system it spans.
+    bool bassByRange(size_t from, int staff) const {
+        const std::string& sign = state_[static_cast<size_t>(slotOf(staff))].sign;
+        int64_t sum = 0, count = 0;
+        for (size_t m = from; m < part_.measures.size(); ++m) {
+            for (const musicxml::Event& e : part_.measures[m].events) {
+                const auto* a = std::get_if<musicxml::Attributes>(&e);
+                if (a != nullptr && m > from &&
+                    std::any_of(a->clefs.begin(), a->clefs.end(), [&](const musicxml::Clef& c) {
+                        return c.staff == staff && signOf(c) != sign;
+                    })) {
+                    return count > 0 && sum / count < 7 * 4;
+                }
+                const auto* n = std::get_if<Note>(&e);
+                if (n != nullptr && !n->rest && n->staff == staff) {
+                    sum += diatonic(*n);
+                    ++count;
+                }
             }
         }
-        staff.bass = count > 0 && sum / count < 7 * 4;  // below middle C
+        return count > 0 && sum / count < 7 * 4;  // below middle C
     }
 
     void note(const Note& n, int64_t& pos, MeasureMusic& out, const std::vector<size_t>& slots,

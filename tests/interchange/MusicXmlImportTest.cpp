@@ -382,6 +382,8 @@ TEST(MusicXmlImport, FourStavesMakeBlankPagesWithTheirOwnStavesAndAlignedColumns
     const Imported imported = importFile("satb.musicxml");
     const ScoreDocument& doc = *imported.doc;
     ASSERT_GT(doc.header.pageCount, 1);
+    // The tenor's octave treble clef becomes the bass clef its range suits, on every system.
+    EXPECT_EQ(notShownText(imported.report.notShown), "not shown: 1 × octave G clef");
     expectFiguresApart(doc, "satb.musicxml");
 
     for (int p = 0; p < doc.header.pageCount; ++p) {
