@@ -358,6 +358,22 @@ TEST(MusicXmlImport, HairpinsPedalAndArpeggioStandWhereTheirNotesAre) {
     EXPECT_GE(waveTop + 50, chordBottom * pitch);
 }
 
+TEST(MusicXmlImport, ChordTiesAndMarksAreReadOnlyOnTheirOwnNotes) {
+    const Imported imported = importFile("piano-marks.musicxml");
+    const ScoreDocument& doc = *imported.doc;
+    // A staccato over a low stem-down treble note, above the bass's high note in the same
+    // column, is read on the treble note alone: the staves stand far enough apart.
+    EXPECT_EQ(reading(doc, StaveSelection::Treble), "C4/4+10 C5/4+4 C5/4 r/4");
+    EXPECT_EQ(reading(doc, StaveSelection::Bass), "C4/4 C3/2 r/4");
+    // The chord's tie leaves and reaches its chords clear of the heads below the top note.
+    const std::vector<int> chords = noteColumns(doc, 0);
+    ASSERT_EQ(chords.size(), 3u);
+    const std::vector<SymbolRecord> ties = recordsOf(doc, kSlur);
+    ASSERT_EQ(ties.size(), 1u);
+    EXPECT_EQ(ties[0][1], chords[1] + 2);
+    EXPECT_EQ(ties[0][3], chords[2] - 2);
+}
+
 // How many measures each system of the document holds: the bars on its first stave.
 std::vector<int> measuresPerSystem(const ScoreDocument& doc, int staves) {
     std::vector<int> counts;
