@@ -144,6 +144,9 @@ class PartWalker {
               std::vector<Sound*>& last) {
         const int i = slotOf(n.staff);
         const bool advances = !n.chord && !n.grace;
+        // A chord sounds at its first note's onset, whichever staff that note is on.
+        if (!n.chord) chordOnset_ = pos;
+        const int64_t onset = n.chord ? chordOnset_ : pos;
         if (i < 0) {
             if (advances) pos += ticks(n.duration);
             return;
@@ -157,7 +160,7 @@ class PartWalker {
         }
         std::vector<Sound>& sounds = out.staves[slots[static_cast<size_t>(i)]].sounds;
         Sound*& previous = last[static_cast<size_t>(i)];
-        if (n.chord && previous != nullptr && !previous->rest) {
+        if (n.chord && previous != nullptr && !previous->rest && previous->onset == onset) {
             auto at = std::find_if(previous->notes.begin(), previous->notes.end(),
                                    [&](const Note* o) { return diatonic(*o) < diatonic(n); });
             previous->notes.insert(at, &n);
@@ -181,7 +184,7 @@ class PartWalker {
             return;
         }
         Sound s;
-        s.onset = pos;
+        s.onset = onset;
         s.grace = n.grace;
         s.length = n.grace ? 0 : ticks(n.duration);
         s.notes.push_back(&n);
@@ -234,6 +237,7 @@ class PartWalker {
     std::vector<StaffState> state_;
     int divisions_ = 1;
     int fifths_ = 0;
+    int64_t chordOnset_ = 0;
 };
 
 }  // namespace
