@@ -55,6 +55,22 @@ void addTitle(const std::string& title, const LayoutSettings& settings, LaidOutP
     page.records.insert(page.records.begin(), out.begin(), out.end());
 }
 
+// The page type of the chosen staves by their opening clefs: the types that print such a system,
+// blank pages (with lines and clefs of their own) for any other.
+int scoreTypeOf(const std::vector<StaffSource>& staves, const std::vector<MeasureMusic>& music) {
+    auto bass = [&](size_t s) { return !music.empty() && music.front().staves[s].bass; };
+    switch (staves.size()) {
+        case 1:
+            return kTrebleSingle;
+        case 2:
+            return staves[0].part == staves[1].part || (!bass(0) && bass(1)) ? kGrandStaff : kBlank;
+        case 3:
+            return !bass(0) && !bass(1) && bass(2) ? kTrebleTrebleBass : kBlank;
+        default:
+            return kBlank;
+    }
+}
+
 }  // namespace
 
 Expected<ImportReport> importScore(const musicxml::Score& score, const ImportOptions& options,
@@ -74,25 +90,23 @@ Expected<ImportReport> importScore(const musicxml::Score& score, const ImportOpt
     }
     const std::vector<StaffSource> staves = stavesOf(score, parts);
     const int count = static_cast<int>(staves.size());
-    if (count > 2) {
-        return Failure{
-            "選んだパートは" + std::to_string(count) +
-                "段の譜表になります。読み込めるのは１段の楽譜か２段（ト音＋ヘ音）の楽譜です。"
-                "パートを選んでください。",
-            "the chosen parts make " + std::to_string(count) +
-                " staves; one staff or a grand staff can be imported (choose parts)"};
-    }
 
     ImportReport report;
     const std::vector<MeasureMusic> music = collectMusic(score, staves, report.notShown);
-    LayoutSettings settings{options.orientation, options.pitch, options.topMargin,
-                            options.interval};
+    const int scoreType = scoreTypeOf(staves, music);
+    LayoutSettings settings{options.orientation, options.pitch, options.topMargin, options.interval,
+                            scoreType};
+    auto capacityAt = [&](int interval) {
+        return staveCapacity(settings.orientation, settings.pitch, settings.topMargin, interval,
+                             scoreType);
+    };
     if (!options.intervalGiven) {
         settings.interval = std::min(kMaxStaveInterval, intervalForNotes(music, options.interval));
+        // Never so wide that a system no longer fits on a page.
+        while (settings.interval > options.interval && capacityAt(settings.interval) < count)
+            --settings.interval;
     }
-    const int scoreType = count == 2 ? kGrandStaff : kTrebleSingle;
-    const int capacity = staveCapacity(settings.orientation, settings.pitch, settings.topMargin,
-                                       settings.interval, scoreType);
+    const int capacity = capacityAt(settings.interval);
     if (capacity < count) {
         return Failure{"１ページに入る段数（" + std::to_string(capacity) + "段）より多い" +
                            std::to_string(count) + "段が必要なため、読み込めません。",

@@ -51,7 +51,7 @@ class PartWalker {
         std::vector<Sound*> last(staves_.size(), nullptr);
         for (const musicxml::Event& event : m.events) {
             if (const auto* a = std::get_if<musicxml::Attributes>(&event)) {
-                attributes(*a, out, slots, lead, index == 0);
+                attributes(*a, out, slots, lead, index);
             } else if (const auto* b = std::get_if<musicxml::Backup>(&event)) {
                 pos = std::max<int64_t>(0, pos - ticks(b->duration));
             } else if (const auto* f = std::get_if<musicxml::Forward>(&event)) {
@@ -63,7 +63,7 @@ class PartWalker {
             } else if (const auto* bar = std::get_if<musicxml::Barline>(&event)) {
                 if (lead) barline(*bar, out);
             } else if (const auto* d = std::get_if<musicxml::Direction>(&event)) {
-                direction(*d);
+                direction(*d, pos, out, slots);
             }
         }
         if (lead) {
@@ -74,7 +74,6 @@ class PartWalker {
         for (size_t i = 0; i < staves_.size(); ++i) {
             StaffMeasure& staff = out.staves[slots[i]];
             staff.bass = state_[i].bass;
-            if (state_[i].sign != "G" && state_[i].sign != "F") chooseClef(staff, i);
         }
     }
 
@@ -89,7 +88,8 @@ class PartWalker {
     }
 
     void attributes(const musicxml::Attributes& a, MeasureMusic& out,
-                    const std::vector<size_t>& slots, bool lead, bool first) {
+                    const std::vector<size_t>& slots, bool lead, size_t index) {
+        const bool first = index == 0;
         if (a.divisions > 0) divisions_ = a.divisions;
         if (a.hasKey && lead && (first || a.fifths != fifths_)) {
             out.keyChange = !first;
@@ -100,31 +100,53 @@ class PartWalker {
             const int i = slotOf(clef.staff);
             if (i < 0) continue;
             StaffState& s = state_[static_cast<size_t>(i)];
-            if (clef.sign == s.sign && !first) continue;
-            s.sign = clef.sign;
-            s.bass = clef.sign == "F";
+            const std::string sign = signOf(clef);
+            if (sign == s.sign && !first) continue;
+            s.sign = sign;
+            const bool other = sign != "G" && sign != "F";
+            s.bass = other ? bassByRange(index, clef.staff) : sign == "F";
             out.staves[slots[static_cast<size_t>(i)]].clefChange = !first;
-            if (clef.sign != "G" && clef.sign != "F") ++notShown_[clef.sign + " clef"];
+            if (other) ++notShown_[(clef.octaveChange != 0 ? "octave " : "") + clef.sign + " clef"];
         }
         if (a.hasTime && !first) ++notShown_["time signature change"];
     }
 
-    // A clef the tactile staves lack: treble or bass, whichever the measure's notes suit.
-    static void chooseClef(StaffMeasure& staff, size_t) {
-        int sum = 0, count = 0;
-        for (const Sound& s : staff.sounds) {
-            for (const Note* n : s.notes) {
-                sum += diatonic(*n);
-                ++count;
+    // An octave clef's notes stand at their real pitch, so it is transcribed like a C clef.
+    static std::string signOf(const musicxml::Clef& clef) {
+        return clef.octaveChange != 0 ? clef.sign + "8" : clef.sign;
+    }
+
+    // A clef the tactile staves lack: treble or bass, whichever suits the notes it governs up
+    // to the staff's next clef, decided once so that it holds on every system it spans.
+    bool bassByRange(size_t from, int staff) const {
+        const std::string& sign = state_[static_cast<size_t>(slotOf(staff))].sign;
+        int64_t sum = 0, count = 0;
+        for (size_t m = from; m < part_.measures.size(); ++m) {
+            for (const musicxml::Event& e : part_.measures[m].events) {
+                const auto* a = std::get_if<musicxml::Attributes>(&e);
+                if (a != nullptr && m > from &&
+                    std::any_of(a->clefs.begin(), a->clefs.end(), [&](const musicxml::Clef& c) {
+                        return c.staff == staff && signOf(c) != sign;
+                    })) {
+                    return count > 0 && sum / count < 7 * 4;
+                }
+                const auto* n = std::get_if<Note>(&e);
+                if (n != nullptr && !n->rest && n->staff == staff) {
+                    sum += diatonic(*n);
+                    ++count;
+                }
             }
         }
-        staff.bass = count > 0 && sum / count < 7 * 4;  // below middle C
+        return count > 0 && sum / count < 7 * 4;  // below middle C
     }
 
     void note(const Note& n, int64_t& pos, MeasureMusic& out, const std::vector<size_t>& slots,
               std::vector<Sound*>& last) {
         const int i = slotOf(n.staff);
         const bool advances = !n.chord && !n.grace;
+        // A chord sounds at its first note's onset, whichever staff that note is on.
+        if (!n.chord) chordOnset_ = pos;
+        const int64_t onset = n.chord ? chordOnset_ : pos;
         if (i < 0) {
             if (advances) pos += ticks(n.duration);
             return;
@@ -138,7 +160,7 @@ class PartWalker {
         }
         std::vector<Sound>& sounds = out.staves[slots[static_cast<size_t>(i)]].sounds;
         Sound*& previous = last[static_cast<size_t>(i)];
-        if (n.chord && previous != nullptr && !previous->rest) {
+        if (n.chord && previous != nullptr && !previous->rest && previous->onset == onset) {
             auto at = std::find_if(previous->notes.begin(), previous->notes.end(),
                                    [&](const Note* o) { return diatonic(*o) < diatonic(n); });
             previous->notes.insert(at, &n);
@@ -162,7 +184,7 @@ class PartWalker {
             return;
         }
         Sound s;
-        s.onset = pos;
+        s.onset = onset;
         s.grace = n.grace;
         s.length = n.grace ? 0 : ticks(n.duration);
         s.notes.push_back(&n);
@@ -190,12 +212,22 @@ class PartWalker {
         if (b.fermata) ++notShown_["fermata on a bar line"];
     }
 
-    void direction(const musicxml::Direction& d) {
-        if (slotOf(d.staff) < 0) return;
+    void direction(const musicxml::Direction& d, int64_t pos, MeasureMusic& out,
+                   const std::vector<size_t>& slots) {
+        const int i = slotOf(d.staff);
+        if (i < 0) return;
         for (size_t k = 0; k < d.dynamics.size(); ++k) ++notShown_["dynamics"];
         for (size_t k = 0; k < d.words.size(); ++k) ++notShown_["words"];
-        if (d.wedge == "crescendo" || d.wedge == "diminuendo") ++notShown_["hairpin"];
-        if (d.pedal == "start") ++notShown_["pedal"];
+        std::vector<TimedMark>& marks = out.staves[slots[static_cast<size_t>(i)]].marks;
+        if (d.wedge == "crescendo") marks.push_back({pos, SpanMark::Crescendo});
+        if (d.wedge == "diminuendo") marks.push_back({pos, SpanMark::Diminuendo});
+        if (d.wedge == "stop") marks.push_back({pos, SpanMark::HairpinStop});
+        // The pedal is felt under the part's lowest staff, wherever the file puts it.
+        std::vector<TimedMark>& low = out.staves[slots.back()].marks;
+        if (d.pedal == "start") low.push_back({pos, SpanMark::PedalDown});
+        if (d.pedal == "stop") low.push_back({pos, SpanMark::PedalUp});
+        if (d.pedal == "change") low.push_back({pos, SpanMark::PedalChange});
+        if (d.pedal == "sostenuto") ++notShown_["sostenuto pedal"];
         for (const std::string& name : d.unshown) ++notShown_[name];
     }
 
@@ -205,6 +237,7 @@ class PartWalker {
     std::vector<StaffState> state_;
     int divisions_ = 1;
     int fifths_ = 0;
+    int64_t chordOnset_ = 0;
 };
 
 }  // namespace

@@ -33,8 +33,17 @@ struct Sound {
     std::vector<const musicxml::Note*> notes;  // highest first; empty for a rest
 };
 
+// Where a hairpin or the piano pedal starts or stops on a staff.
+enum class SpanMark { Crescendo, Diminuendo, HairpinStop, PedalDown, PedalUp, PedalChange };
+
+struct TimedMark {
+    int64_t onset = 0;  // ticks from the measure's start
+    SpanMark mark = SpanMark::HairpinStop;
+};
+
 struct StaffMeasure {
-    std::vector<Sound> sounds;  // by onset, graces before the chord they lead to
+    std::vector<Sound> sounds;     // by onset, graces before the chord they lead to
+    std::vector<TimedMark> marks;  // in the file's order
     bool clefChange = false;
     bool bass = false;  // written with the bass clef
 };

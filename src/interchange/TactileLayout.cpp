@@ -19,6 +19,7 @@ namespace {
 using musicxml::Note;
 
 constexpr int kDefaultColumnsPerQuarter = 5;
+constexpr int kArpeggioHeight = 51;  // pixels of one wave, whatever the pitch
 
 // Pixels of k sixths of the pitch, as the figures scale.
 struct Units {
@@ -117,18 +118,22 @@ struct StaffSlot {
     bool present = false;
     bool stemmed = false;  // the top figure is a stemmed note (marks attach to it)
     int topRow = 0;
+    int reachBelow = 0;  // the lowest row its figures reach
     std::vector<Placed> figures;
+    std::vector<SpanMark> marks;  // hairpins and pedal marks here
     bool tieStart = false;
+    bool chord = false;  // heads below the top note
     bool triplet = false;
     std::vector<musicxml::Connection> slurs;
 };
 
 struct Slot {
     int64_t onset = 0;
-    int64_t weight = 0;  // ticks to the next slot
-    int left = 0;        // pixels reached left of the column
-    int right = 0;       // and right
-    int dotReach = -1;   // x offset of the rightmost dot, -1 without dots
+    int64_t weight = 0;     // ticks to the next slot
+    int left = 0;           // pixels reached left of the column
+    int right = 0;          // and right
+    int dotReach = -1;      // x offset of the rightmost dot, -1 without dots
+    bool chordTie = false;  // a tie leaves a chord here
     std::vector<StaffSlot> staves;
 };
 
@@ -136,12 +141,61 @@ struct MeasurePlan {
     const MeasureMusic* music = nullptr;
     std::vector<Slot> slots;
     int endKind = kBarLine;
+    std::vector<std::vector<SpanMark>> endMarks;  // per staff, at the closing bar
     bool keyChange = false;
     bool clefChange = false;
 };
 
 int clefOffsetOf(bool bass) {
     return bass ? -12 : 0;
+}
+
+// The file's stem, else down on and above the middle line.
+bool stemUp(const Note& top, int topRow) {
+    if (top.stem == musicxml::StemDirection::Up) return true;
+    if (top.stem == musicxml::StemDirection::Down) return false;
+    return topRow > 4;
+}
+
+int rowOf(const Note& n, bool bass) {
+    return 38 + clefOffsetOf(bass) - diatonicOf(n);
+}
+
+// The interval at which no mark over a staff's sound is read onto a note of the staff below
+// it in the same column: the reading takes a grace, staccatissimo or staccato mark for any
+// stemmed note up to 16, 15 or 13 rows below it, a triplet bracket for any note above its
+// lowest note.
+int intervalForMarks(const MeasureMusic& m, size_t s) {
+    const StaffMeasure& upper = m.staves[s];
+    const StaffMeasure& lower = m.staves[s + 1];
+    int interval = 0;
+    int lowestTriplet = -1000;
+    for (const Sound& a : upper.sounds) {
+        if (a.rest) continue;
+        const Note& top = *a.notes.front();
+        const int row = rowOf(top, upper.bass);
+        if (top.actualNotes == 3 && top.normalNotes == 2) {
+            lowestTriplet = std::max(lowestTriplet, rowOf(*a.notes.back(), upper.bass));
+        }
+        const int reach = a.grace ? 16 : top.staccatissimo ? 15 : top.staccato ? 13 : 0;
+        if (reach == 0) continue;
+        const int markRow = stemUp(top, row) ? row - 9 : row - 3;
+        for (const Sound& b : lower.sounds) {
+            if (b.rest || b.onset != a.onset || b.grace != a.grace) continue;
+            const int below = rowOf(*b.notes.front(), lower.bass);
+            interval = std::max(interval, (reach + markRow - below + 1) / 2);
+        }
+    }
+    if (lowestTriplet > -1000) {
+        const int reach = std::max(11, lowestTriplet + 1);
+        for (const Sound& b : lower.sounds) {
+            if (!b.rest) {
+                interval =
+                    std::max(interval, (reach - rowOf(*b.notes.front(), lower.bass) + 1) / 2);
+            }
+        }
+    }
+    return interval;
 }
 
 // Plans every measure's figures: which kinds, rows and accidentals, independent of columns.
@@ -189,6 +243,21 @@ class Planner {
                 place(sound, staff.bass, s, plan.slots[k]);
             }
         }
+        // Hairpins and pedal marks at the first sound from their moment on (not a grace).
+        plan.endMarks.resize(static_cast<size_t>(staves_));
+        for (int s = 0; s < staves_; ++s) {
+            for (const TimedMark& t : m.staves[static_cast<size_t>(s)].marks) {
+                const auto at =
+                    std::lower_bound(keys.begin(), keys.end(), std::pair<int64_t, int>{t.onset, 0});
+                if (at == keys.end()) {
+                    plan.endMarks[static_cast<size_t>(s)].push_back(t.mark);
+                } else {
+                    plan.slots[static_cast<size_t>(at - keys.begin())]
+                        .staves[static_cast<size_t>(s)]
+                        .marks.push_back(t.mark);
+                }
+            }
+        }
         for (size_t k = 0; k < plan.slots.size(); ++k) {
             const int64_t next = k + 1 < plan.slots.size() ? plan.slots[k + 1].onset : m.length;
             plan.slots[k].weight = std::max<int64_t>(0, next - plan.slots[k].onset);
@@ -212,6 +281,7 @@ class Planner {
         if (sound.rest) {
             const int kind = restKind(sound.restValue);
             out.figures.push_back({kind, 0, middle});
+            out.reachBelow = middle + 2;
             const auto [l, r] = restReach(kind, u_);
             slot.left = std::max(slot.left, l);
             slot.right = std::max(slot.right, r);
@@ -258,17 +328,13 @@ class Planner {
             if (spelled.back().respelled) ++notShown_["enharmonic spelling"];
         }
         const int topRow = 38 + clefOffset - spelled.front().diatonic;
-        bool up;
-        if (top.stem == musicxml::StemDirection::Up)
-            up = true;
-        else if (top.stem == musicxml::StemDirection::Down)
-            up = false;
-        else
-            up = topRow > middle;
+        const bool up = stemUp(top, topRow);
         const int kind = noteKind(value, up);
         out.stemmed = value != 1;
         out.topRow = topRow;
         out.tieStart = tie;
+        out.chord = sound.notes.size() > 1;
+        slot.chordTie = slot.chordTie || (tie && out.chord);
         out.triplet = triplet && value != 1;
         out.slurs = top.slurs;
 
@@ -305,6 +371,29 @@ class Planner {
         const int head = value == 1 ? u_(12) + 2 : (value == 2 ? u_(7) : u_(5));
         int left = head;
         if (leftmost < 0) left = -columnToX(leftmost) + u_(6);
+        const int bottomRow = 38 + clefOffset - spelled.back().diatonic;
+        out.reachBelow = std::max(bottomRow + 1, !up && value != 1 ? topRow + 8 : 0);
+        if (tie) out.reachBelow = std::max(out.reachBelow, topRow + 3);
+
+        // An arpeggio in a column of its own left of the chord and its accidentals, waves
+        // stacked until they span the chord.
+        if (std::any_of(sound.notes.begin(), sound.notes.end(),
+                        [](const Note* n) { return n->arpeggio; })) {
+            const int edge = -left;  // the chord's left edge, in pixels from its column
+            const int column = -columnsCovering(2 * kColumnWidth - u_(3) - edge);
+            const int p = u_.pitch;
+            const int height = (bottomRow - topRow) * p + 2 * u_(6);
+            const int waves = std::max(1, (height + kArpeggioHeight - 1) / kArpeggioHeight);
+            const int step = (kArpeggioHeight + p - 1) / p;  // rows from wave to wave
+            const int span = (waves - 1) * step * p + kArpeggioHeight;
+            const int firstTop = (topRow + bottomRow) * p / 2 - span / 2;
+            for (int w = 0; w < waves; ++w) {
+                const int anchorY = firstTop + u_(25);
+                const int row = (anchorY + (anchorY >= 0 ? p / 2 : -(p / 2))) / p + w * step;
+                out.figures.push_back({kArpeggio, column, row});
+            }
+            left = std::max(left, -columnToX(column) + u_(3));
+        }
         int right = head;
         if (up && value >= 8) right = std::max(right, u_(12));
         if (!up && value >= 8) right = std::max(right, u_(8));
@@ -348,7 +437,6 @@ class Planner {
             right += u_(5) * 2 + kColumnWidth;
         }
         if (top.staccato && top.staccatissimo) ++notShown_["staccato with staccatissimo"];
-        if (top.arpeggio) ++notShown_["arpeggio"];
         for (const std::string& name : top.unshown) ++notShown_[name];
         for (size_t i = 1; i < sound.notes.size(); ++i) {
             if (sound.notes[i]->tieStart) ++notShown_["tie of a lower chord note"];
@@ -382,11 +470,13 @@ std::pair<int, int> barReach(int kind, Units u) {
 // One column of a system: a slot of a measure, or a bar.
 struct Item {
     const Slot* slot = nullptr;
+    const MeasurePlan* closes = nullptr;  // the measure a closing bar ends
     int barKind = 0;
     int ending = 0;  // an ending bracket starting after this bar
     int left = 0, right = 0;
     int64_t weight = 0;
     int dotReach = -1;
+    bool chordTie = false;
     int column = 0;
 };
 
@@ -398,6 +488,7 @@ int floorBetween(const Item& a, const Item& b, int pitch, bool crowded) {
     if (a.slot != nullptr && b.slot != nullptr) {
         columns = std::max(columns, 3);  // marks reach two columns either side of a note
         if (a.dotReach >= 0) columns = std::max(columns, columnsCovering(3 * pitch + a.dotReach));
+        if (a.chordTie && !crowded) columns = std::max(columns, 5);  // room for its inset ends
     }
     return columns;
 }
@@ -445,9 +536,11 @@ class SystemWriter {
                 item.right = slot.right;
                 item.weight = slot.weight;
                 item.dotReach = slot.dotReach;
+                item.chordTie = slot.chordTie;
                 list.push_back(item);
             }
             Item bar;
+            bar.closes = &plan;
             bar.barKind = plan.endKind;
             std::tie(bar.left, bar.right) = barReach(plan.endKind, u_);
             list.push_back(bar);
@@ -510,9 +603,11 @@ class SystemWriter {
         return fits;
     }
 
-    // The records of the system whose staves' top lines are at `tops`.
+    // The records of the system whose staves' top lines are at `tops`; `hairpins` holds the
+    // kind of each staff's hairpin still open from the system before (0 for none) and is left
+    // with those this system leaves open.
     void write(const std::vector<Item>& list, const std::vector<int>& tops,
-               std::vector<SymbolRecord>& out) const {
+               std::vector<int>& hairpins, std::vector<SymbolRecord>& out) const {
         // Where each staff's sounds stand, for ties, slurs and triplets.
         for (int s = 0; s < staves_; ++s) {
             const int top = tops[static_cast<size_t>(s)];
@@ -538,6 +633,7 @@ class SystemWriter {
                 }
             }
             connections(list, top, s, out);
+            spans(list, top, s, hairpins[static_cast<size_t>(s)], out);
         }
     }
 
@@ -567,9 +663,13 @@ class SystemWriter {
             const int row = top + st.topRow;
             if (st.tieStart && st.stemmed) {
                 const int end = k + 1 < notes.size() ? notes[k + 1]->column : endColumn_;
+                // Under a chord its ends stand clear of the heads below the top note, yet near
+                // enough to it (and far enough from the next note) to be read as its tie.
+                const int inset = st.chord ? std::clamp(end - column - 3, 0, 2) : 0;
                 // Both ends on one row: the reading takes it for a tie.
-                out.push_back(slurRecord(
-                    kSlur, {{column, row + 1}, {end, row + 1}, {(column + end) / 2, row + 3}}));
+                out.push_back(slurRecord(kSlur, {{column + inset, row + 1},
+                                                 {end - inset, row + 1},
+                                                 {(column + end) / 2, row + 3}}));
             }
             for (const musicxml::Connection& c : st.slurs) {
                 if (c.start) {
@@ -600,6 +700,66 @@ class SystemWriter {
             }
         }
         for (const auto& [number, from] : openSlurs) slur(from, nullptr, top, s, out);
+    }
+
+    // Hairpins under the stave from their start's column to their stop's, clear of the figures
+    // they pass; pedal marks under the stave at their column. Neither is read as music.
+    void spans(const std::vector<Item>& list, int top, int s, int& open,
+               std::vector<SymbolRecord>& out) const {
+        const int lowestRow = 2 * settings_.interval - 5;  // clear of the next stave's notes
+        auto below = [&](int reach, int least) {
+            return top + std::clamp(reach + 3, least, std::max(least, lowestRow));
+        };
+        auto hairpin = [&](int kind, int from, int to, int reach) {
+            SymbolRecord r = placedRecord(kind, from, below(reach, 12));
+            // At least as long as the editor lets one be drawn.
+            setExtent(r, std::max(columnToX(to), columnToX(from) + 18), 0);
+            out.push_back(r);
+        };
+        int from = list.front().column;
+        int reach = 0;
+        for (const Item& item : list) {
+            const std::vector<SpanMark>* marks = nullptr;
+            int here = 0;
+            if (item.slot != nullptr) {
+                const StaffSlot& st = item.slot->staves[static_cast<size_t>(s)];
+                marks = &st.marks;
+                here = st.present ? st.reachBelow : 0;
+                if (open != 0) reach = std::max(reach, here);
+            } else if (item.closes != nullptr) {
+                marks = &item.closes->endMarks[static_cast<size_t>(s)];
+            }
+            if (marks == nullptr) continue;
+            // A mark at a bar stands just before it.
+            const int column = item.slot != nullptr ? item.column : item.column - 1;
+            for (const SpanMark mark : *marks) {
+                switch (mark) {
+                    case SpanMark::Crescendo:
+                    case SpanMark::Diminuendo:
+                        if (open != 0) hairpin(open, from, column, reach);
+                        open = mark == SpanMark::Crescendo ? kCrescendo : kDecrescendo;
+                        from = column;
+                        reach = here;
+                        break;
+                    case SpanMark::HairpinStop:
+                        if (open != 0) hairpin(open, from, column, reach);
+                        open = 0;
+                        break;
+                    case SpanMark::PedalDown:
+                        out.push_back(placedRecord(kPedal, column, below(here, 15)));
+                        break;
+                    case SpanMark::PedalUp:
+                        out.push_back(placedRecord(kPedalRelease, column, below(here, 15)));
+                        break;
+                    case SpanMark::PedalChange:
+                        // Released, then pressed again right after.
+                        out.push_back(placedRecord(kPedalRelease, column, below(here, 15)));
+                        out.push_back(placedRecord(kPedal, column + 2, below(here, 15)));
+                        break;
+                }
+            }
+        }
+        if (open != 0) hairpin(open, from, endColumn_, reach);
     }
 
     bool barBetween(const std::vector<Item>& list, const Item* a, const Item* b) const {
@@ -649,11 +809,13 @@ int intervalForNotes(const std::vector<MeasureMusic>& music, int least) {
         for (const StaffMeasure& staff : m.staves) {
             for (const Sound& s : staff.sounds) {
                 for (const Note* n : s.notes) {
-                    const int row = 38 + clefOffsetOf(staff.bass) - diatonicOf(*n);
+                    const int row = rowOf(*n, staff.bass);
                     interval = std::max({interval, 4 - row, row - 3});
                 }
             }
         }
+        for (size_t s = 0; s + 1 < m.staves.size(); ++s)
+            interval = std::max(interval, intervalForMarks(m, s));
     }
     return interval;
 }
@@ -667,11 +829,12 @@ Layout layOutMusic(const std::vector<MeasureMusic>& music, int stavesPerSystem,
     plans.reserve(music.size());
     for (const MeasureMusic& m : music) plans.push_back(planner.plan(m));
 
-    const int scoreType = stavesPerSystem == 2 ? kGrandStaff : kTrebleSingle;
+    const int scoreType = settings.scoreType;
     const int capacity = staveCapacity(settings.orientation, settings.pitch, settings.topMargin,
                                        settings.interval, scoreType);
     const int systemsPerPage = capacity / stavesPerSystem;
     SystemWriter writer(settings, stavesPerSystem);
+    std::vector<int> hairpins(static_cast<size_t>(stavesPerSystem), 0);
 
     PageSettings page{scoreType, 0, settings.topMargin, 0, settings.interval, capacity};
     auto newPage = [&] { layout.pages.push_back({scoreType, 0, {}}); };
@@ -704,8 +867,10 @@ Layout layOutMusic(const std::vector<MeasureMusic>& music, int stavesPerSystem,
         // The system's staves, then its music.
         LaidOutPage* current = &layout.pages.back();
         std::vector<SymbolRecord> records;
+        const std::vector<int> openBefore = hairpins;
         auto build = [&](int firstStave) {
             records.clear();
+            hairpins = openBefore;
             std::vector<int> tops;
             for (int s = 0; s < stavesPerSystem; ++s) {
                 const int stave = firstStave + s;
@@ -716,7 +881,7 @@ Layout layOutMusic(const std::vector<MeasureMusic>& music, int stavesPerSystem,
                 records.insert(records.end(), staff.begin(), staff.end());
                 tops.push_back(2 * settings.interval * stave);
             }
-            writer.write(items, tops, records);
+            writer.write(items, tops, hairpins, records);
         };
         build(current->staveCount);
         if (current->staveCount + stavesPerSystem > systemsPerPage * stavesPerSystem ||

@@ -13,6 +13,7 @@ struct LayoutSettings {
     int pitch = 8;
     int topMargin = 12;
     int interval = 10;
+    int scoreType = 1;  // of every page: 1, 2, 4, or 3 (blank) for other systems
 };
 
 // One page as the import writes it: its type, staves and records in placement order.
@@ -33,8 +34,9 @@ struct Layout {
 // from, never below `least`; may exceed 20, which the caller then holds to 20.
 int intervalForNotes(const std::vector<MeasureMusic>& music, int least);
 
-// Lays the measures out on systems of `stavesPerSystem` staves (1 or 2): staves, clefs and key
-// signatures as staff construction makes them, then the music, spaced by duration and justified,
+// Lays the measures out on systems of `stavesPerSystem` staves on pages of `settings.scoreType`:
+// staves, clefs and key signatures as staff construction makes them (lines and clefs on blank
+// pages too), then the music, spaced by duration and justified,
 // each measure whole on one system, pages added as staves and records fill.
 Layout layOutMusic(const std::vector<MeasureMusic>& music, int stavesPerSystem,
                    const LayoutSettings& settings, NotShown& notShown);

@@ -125,43 +125,49 @@ std::optional<Box> figureBox(const SymbolRecord& r, int pitch) {
     return std::nullopt;
 }
 
-TEST(MusicXmlImport, RealScoresStayOnTheirPagesWithoutTouchingFigures) {
-    for (const char* name :
-         {"lilypond-01a-pitches.xml", "lilypond-23f-tuplets.xml", "melody.musicxml"}) {
-        const Imported imported = importFile(name);
-        const ScoreDocument& doc = *imported.doc;
-        const int pitch = doc.header.verticalPitch;
-        for (int p = 0; p < doc.header.pageCount; ++p) {
-            std::vector<Box> boxes;
-            for (int i = 0; i < doc.symbolCount(p); ++i) {
-                const SymbolRecord& r = doc.record(p, i);
-                const HotPosition at = hotPosition(r, doc.settings(p).topMargin, pitch);
-                const int64_t x = at.x, y = at.y;
-                EXPECT_TRUE(x >= 0 && x < pageWidth(0) && y >= 0 && y < pageHeight(0))
-                    << name << " page " << p + 1 << " record " << i;
-                if (const auto box = figureBox(r, pitch)) {
-                    for (const Box& b : boxes) {
-                        const bool touch = box->left <= b.right && b.left <= box->right &&
-                                           box->top <= b.bottom && b.top <= box->bottom;
-                        // Chord heads a step apart share their column by design.
-                        const bool chord = box->left + box->right == b.left + b.right;
-                        if (touch && !chord) {
-                            ADD_FAILURE() << name << " page " << p + 1 << " record " << i;
-                        }
+// Every record on its page and no two figures of the pages on top of each other.
+void expectFiguresApart(const ScoreDocument& doc, const std::string& name) {
+    const int pitch = doc.header.verticalPitch;
+    for (int p = 0; p < doc.header.pageCount; ++p) {
+        std::vector<Box> boxes;
+        for (int i = 0; i < doc.symbolCount(p); ++i) {
+            const SymbolRecord& r = doc.record(p, i);
+            const HotPosition at = hotPosition(r, doc.settings(p).topMargin, pitch);
+            const int64_t x = at.x, y = at.y;
+            EXPECT_TRUE(x >= 0 && x < pageWidth(0) && y >= 0 && y < pageHeight(0))
+                << name << " page " << p + 1 << " record " << i;
+            if (const auto box = figureBox(r, pitch)) {
+                for (const Box& b : boxes) {
+                    const bool touch = box->left <= b.right && b.left <= box->right &&
+                                       box->top <= b.bottom && b.top <= box->bottom;
+                    // Chord heads a step apart share their column by design.
+                    const bool chord = box->left + box->right == b.left + b.right;
+                    if (touch && !chord) {
+                        ADD_FAILURE() << name << " page " << p + 1 << " record " << i;
                     }
-                    boxes.push_back(*box);
                 }
+                boxes.push_back(*box);
             }
         }
     }
 }
 
-// The written pitches of a staff's first voice, a chord by its top note, graces included.
-std::vector<int> writtenKeys(const musicxml::Score& score, int staff) {
+TEST(MusicXmlImport, RealScoresStayOnTheirPagesWithoutTouchingFigures) {
+    for (const char* name :
+         {"lilypond-01a-pitches.xml", "lilypond-23f-tuplets.xml", "melody.musicxml"}) {
+        expectFiguresApart(*importFile(name).doc, name);
+    }
+}
+
+// The written pitches of a part staff's first voice measure by measure, a chord by its top
+// note, graces included.
+std::vector<std::vector<int>> writtenKeysByMeasure(const musicxml::Score& score, size_t part,
+                                                   int staff) {
     static constexpr int kSemitone[7] = {9, 11, 0, 2, 4, 5, 7};  // A..G
-    std::vector<int> keys;
+    std::vector<std::vector<int>> measures;
     int voice = 0;
-    for (const musicxml::Measure& m : score.parts.at(0).measures) {
+    for (const musicxml::Measure& m : score.parts.at(part).measures) {
+        std::vector<int>& keys = measures.emplace_back();
         for (const musicxml::Event& e : m.events) {
             const auto* n = std::get_if<musicxml::Note>(&e);
             if (n == nullptr || n->staff != staff) continue;
@@ -175,6 +181,13 @@ std::vector<int> writtenKeys(const musicxml::Score& score, int staff) {
             }
         }
     }
+    return measures;
+}
+
+std::vector<int> writtenKeys(const musicxml::Score& score, int staff) {
+    std::vector<int> keys;
+    for (const std::vector<int>& m : writtenKeysByMeasure(score, 0, staff))
+        keys.insert(keys.end(), m.begin(), m.end());
     return keys;
 }
 
@@ -216,16 +229,16 @@ TEST(MusicXmlImport, RefusesWhatAPageCannotHoldAndChangesNothing) {
     doc->append(0, SymbolRecord{{kQuarterNoteUp, 20, 4}});
 
     std::string parts = "<score-partwise><part-list>";
-    for (int p = 1; p <= 3; ++p) parts += "<score-part id=\"P" + std::to_string(p) + "\"/>";
+    for (int p = 1; p <= 5; ++p) parts += "<score-part id=\"P" + std::to_string(p) + "\"/>";
     parts += "</part-list>";
-    for (int p = 1; p <= 3; ++p)
+    for (int p = 1; p <= 5; ++p)
         parts += "<part id=\"P" + std::to_string(p) + "\"><measure/></part>";
     parts += "</score-partwise>";
-    Expected<ImportReport> three = importText(parts, {}, *doc);
-    ASSERT_FALSE(three.ok());
-    EXPECT_EQ(three.failure().gloss,
-              "the chosen parts make 3 staves; one staff or a grand staff can be imported (choose "
-              "parts)");
+    Expected<ImportReport> five = importText(parts, {}, *doc);
+    ASSERT_FALSE(five.ok());
+    EXPECT_EQ(five.failure().gloss, "the parts need 5 staves, a page holds 4");
+    EXPECT_EQ(five.failure().message,
+              "１ページに入る段数（4段）より多い5段が必要なため、読み込めません。");
     ImportOptions two;
     two.parts = {1, 3};
     ImportOptions crowded = two;
@@ -256,6 +269,195 @@ TEST(MusicXmlImport, RefusesWhatAPageCannotHoldAndChangesNothing) {
                   "ページになり、１００ページを超えるため読み込めません。");
     EXPECT_EQ(doc->header.pageCount, 1);
     EXPECT_EQ(doc->symbolCount(0), 1);
+}
+
+// Records of `kind` on page 0, in record order.
+std::vector<SymbolRecord> recordsOf(const ScoreDocument& doc, int kind) {
+    std::vector<SymbolRecord> found;
+    for (int i = 0; i < doc.symbolCount(0); ++i) {
+        if (doc.record(0, i).kind() == kind) found.push_back(doc.record(0, i));
+    }
+    return found;
+}
+
+// Columns of the stemmed notes and whole notes of the stave whose top line is at `top`.
+std::vector<int> noteColumns(const ScoreDocument& doc, int top) {
+    std::vector<int> columns;
+    const int interval = doc.settings(0).staveInterval;
+    for (int i = 0; i < doc.symbolCount(0); ++i) {
+        const SymbolRecord& r = doc.record(0, i);
+        if (noteValueOf(r.kind()) != 0 && std::abs(r[2] - top - 4) < interval) {
+            columns.push_back(r[1]);
+        }
+    }
+    return columns;
+}
+
+TEST(MusicXmlImport, VoiceAndPianoMakeTrebleTrebleBassSystems) {
+    const Imported imported = importFile("voice-piano.musicxml");
+    const ScoreDocument& doc = *imported.doc;
+    EXPECT_EQ(doc.settings(0).scoreType, kTrebleTrebleBass);
+    EXPECT_EQ(doc.settings(0).staveCount % 3, 0);
+    // One system: the voice, then the piano's right hand (chord tops), then its left hand.
+    EXPECT_EQ(reading(doc, StaveSelection::Treble),
+              "C5/4 D5/4 E5/4 F5/4 G5/2 E5/4 C5/4 G4/2 A4/2 G4/2 E4/2");
+    EXPECT_EQ(reading(doc, StaveSelection::Bass), "C3/2 G2/2 C3/1");
+    EXPECT_EQ(notShownText(imported.report.notShown), "");
+    expectFiguresApart(doc, "voice-piano.musicxml");
+}
+
+TEST(MusicXmlImport, HairpinsPedalAndArpeggioStandWhereTheirNotesAre) {
+    const Imported imported = importFile("voice-piano.musicxml");
+    const ScoreDocument& doc = *imported.doc;
+    const int interval = doc.settings(0).staveInterval;
+    const int pitch = doc.header.verticalPitch;
+    const std::vector<int> voice = noteColumns(doc, 0);
+    const std::vector<int> right = noteColumns(doc, 2 * interval);
+    const std::vector<int> left = noteColumns(doc, 4 * interval);
+    ASSERT_EQ(voice.size(), 7u);
+    ASSERT_EQ(right.size(), 4u);
+    ASSERT_EQ(left.size(), 3u);
+
+    // Crescendo from the first note to the fourth, decrescendo from bar 2's first note to just
+    // before the final bar; both under the voice's stave, above the piano's.
+    const std::vector<SymbolRecord> cresc = recordsOf(doc, kCrescendo);
+    const std::vector<SymbolRecord> dim = recordsOf(doc, kDecrescendo);
+    ASSERT_EQ(cresc.size(), 1u);
+    ASSERT_EQ(dim.size(), 1u);
+    EXPECT_EQ(cresc[0][1], voice[0]);
+    EXPECT_EQ(cresc[0][3], columnToX(voice[3]));
+    EXPECT_EQ(dim[0][1], voice[4]);
+    const std::vector<SymbolRecord> finals = recordsOf(doc, kFinalBarLine);
+    ASSERT_FALSE(finals.empty());
+    EXPECT_EQ(dim[0][3], columnToX(finals[0][1] - 1));
+    for (const SymbolRecord& r : {cresc[0], dim[0]}) {
+        EXPECT_GT(r[2], 8 + 1);
+        EXPECT_LT(r[2], 2 * interval - 2);
+    }
+
+    // Pedal down and up under the left hand at its notes; bar 2's release before the bar.
+    const std::vector<SymbolRecord> down = recordsOf(doc, kPedal);
+    const std::vector<SymbolRecord> up = recordsOf(doc, kPedalRelease);
+    ASSERT_EQ(down.size(), 2u);
+    ASSERT_EQ(up.size(), 2u);
+    EXPECT_EQ(down[0][1], left[0]);
+    EXPECT_EQ(up[0][1], left[1]);
+    EXPECT_EQ(down[1][1], left[2]);
+    EXPECT_EQ(up[1][1], finals[0][1] - 1);
+    for (const SymbolRecord& r : {down[0], down[1], up[0], up[1]})
+        EXPECT_GT(r[2], 4 * interval + 9);
+
+    // The arpeggio in a column of its own left of the first chord, its wave over every head.
+    const std::vector<SymbolRecord> arpeggio = recordsOf(doc, kArpeggio);
+    ASSERT_EQ(arpeggio.size(), 1u);
+    EXPECT_LT(arpeggio[0][1], right[0]);
+    EXPECT_GT(arpeggio[0][1], right[0] - 4);
+    const int waveTop = arpeggio[0][2] * pitch - 25 * pitch / 6;
+    const int chordTop = 2 * interval + 38 - 32;  // G4 .. C4 on the treble stave
+    const int chordBottom = 2 * interval + 38 - 28;
+    EXPECT_LE(waveTop, chordTop * pitch);
+    EXPECT_GE(waveTop + 50, chordBottom * pitch);
+}
+
+TEST(MusicXmlImport, ChordTiesAndMarksAreReadOnlyOnTheirOwnNotes) {
+    const Imported imported = importFile("piano-marks.musicxml");
+    const ScoreDocument& doc = *imported.doc;
+    // A staccato over a low stem-down treble note, above the bass's high note in the same
+    // column, is read on the treble note alone: the staves stand far enough apart.
+    // In bar 2 a chord begun on the bass staff sounds its treble note at the chord's onset.
+    EXPECT_EQ(reading(doc, StaveSelection::Treble), "C4/4+10 C5/4+4 C5/4 r/4 D4/4 E4/4 F4/2");
+    EXPECT_EQ(reading(doc, StaveSelection::Bass), "C4/4 C3/2 r/4 A3/4 r/2 r/4");
+    EXPECT_EQ(notShownText(imported.report.notShown), "");
+    // The chord's tie leaves and reaches its chords clear of the heads below the top note.
+    const std::vector<int> chords = noteColumns(doc, 0);
+    ASSERT_EQ(chords.size(), 6u);
+    const std::vector<SymbolRecord> ties = recordsOf(doc, kSlur);
+    ASSERT_EQ(ties.size(), 1u);
+    EXPECT_EQ(ties[0][1], chords[1] + 2);
+    EXPECT_EQ(ties[0][3], chords[2] - 2);
+}
+
+// How many measures each system of the document holds: the bars on its first stave.
+std::vector<int> measuresPerSystem(const ScoreDocument& doc, int staves) {
+    std::vector<int> counts;
+    for (int p = 0; p < doc.header.pageCount; ++p) {
+        const PageSettings& s = doc.settings(p);
+        for (int first = 0; first < s.staveCount; first += staves) {
+            int bars = 0;
+            for (int i = 0; i < doc.symbolCount(p); ++i) {
+                const SymbolRecord& r = doc.record(p, i);
+                const bool bar = r.kind() == kBarLine || r.kind() == kFinalBarLine;
+                if (bar && r[2] == 2 * s.staveInterval * first + 4) ++bars;
+            }
+            counts.push_back(bars);
+        }
+    }
+    return counts;
+}
+
+TEST(MusicXmlImport, FourStavesMakeBlankPagesWithTheirOwnStavesAndAlignedColumns) {
+    const Expected<musicxml::Score> score = musicxml::readScoreFile(musicXmlData("satb.musicxml"));
+    ASSERT_TRUE(score.ok());
+    const Imported imported = importFile("satb.musicxml");
+    const ScoreDocument& doc = *imported.doc;
+    ASSERT_GT(doc.header.pageCount, 1);
+    // The tenor's octave treble clef becomes the bass clef its range suits, on every system.
+    EXPECT_EQ(notShownText(imported.report.notShown), "not shown: 1 × octave G clef");
+    expectFiguresApart(doc, "satb.musicxml");
+
+    for (int p = 0; p < doc.header.pageCount; ++p) {
+        const PageSettings& s = doc.settings(p);
+        EXPECT_EQ(s.scoreType, kBlank);
+        ASSERT_EQ(s.staveCount % 4, 0);
+        // Lines and clefs where staff construction puts them; S and A treble, T and B bass.
+        std::map<int, int> lines;              // row → count
+        std::map<int, int> clefs;              // row → kind
+        std::map<int, std::vector<int>> bars;  // stave top → bar columns
+        for (int i = 0; i < doc.symbolCount(p); ++i) {
+            const SymbolRecord& r = doc.record(p, i);
+            if (r.kind() == kStraightLine) {
+                EXPECT_EQ(r[1], 6);
+                EXPECT_EQ(r[3], 552);
+                ++lines[r[2]];
+            }
+            if (r.kind() == kGClef || r.kind() == kFClef) {
+                EXPECT_EQ(r[1], 9);
+                clefs[r[2]] = r.kind();
+            }
+            if (r.kind() == kBarLine || r.kind() == kFinalBarLine) bars[r[2] - 4].push_back(r[1]);
+        }
+        for (int stave = 0; stave < s.staveCount; ++stave) {
+            const int top = 2 * s.staveInterval * stave;
+            for (int j = 0; j < 5; ++j) EXPECT_EQ(lines[top + 2 * j], 1) << top + 2 * j;
+            EXPECT_EQ(clefs[top + 4], stave % 4 < 2 ? kGClef : kFClef);
+            // Measures whole on the system: every stave has the bars of its first.
+            EXPECT_EQ(bars[top], bars[2 * s.staveInterval * (stave - stave % 4)]);
+        }
+        // The voices sing together, so every column with a note or rest has one on each stave.
+        std::map<int, int> sounding;
+        for (int i = 0; i < doc.symbolCount(p); ++i) {
+            const SymbolRecord& r = doc.record(p, i);
+            if (noteValueOf(r.kind()) != 0 || restValueOf(r.kind()) != 0) ++sounding[r[1]];
+        }
+        for (const auto& [column, count] : sounding) EXPECT_EQ(count, s.staveCount) << column;
+    }
+
+    // Each voice reads back system by system: S then A among the treble staves, T then B.
+    const std::vector<int> systems = measuresPerSystem(doc, 4);
+    std::vector<int> treble, bass;
+    size_t first = 0;
+    for (const int count : systems) {
+        for (size_t part = 0; part < 4; ++part) {
+            const std::vector<std::vector<int>> keys = writtenKeysByMeasure(*score, part, 1);
+            for (size_t m = first; m < first + static_cast<size_t>(count); ++m)
+                (part < 2 ? treble : bass)
+                    .insert((part < 2 ? treble : bass).end(), keys[m].begin(), keys[m].end());
+        }
+        first += static_cast<size_t>(count);
+    }
+    EXPECT_EQ(first, 8u);
+    EXPECT_EQ(readKeys(doc, StaveSelection::Treble), treble);
+    EXPECT_EQ(readKeys(doc, StaveSelection::Bass), bass);
 }
 
 }  // namespace
