@@ -57,12 +57,16 @@ std::string numeral(const std::vector<int>& cells, size_t& i) {
     return digits;
 }
 
-// Letters as the braille window writes them (no capital or letter signs).
+// Letters as the braille window writes them (no capital or letter signs), with the full stop
+// it writes after a letter ("cresc.").
 std::optional<std::string> lettersOf(const std::vector<int>& cells) {
+    constexpr int kFullStopAfterLetter = cellFromDots("256");
     std::string text;
     for (size_t i = 0; i < cells.size(); ++i) {
         if (cells[i] == kBlankCell) {
             text += ' ';
+        } else if (cells[i] == kFullStopAfterLetter && i > 0 && letterOf(cells[i - 1])) {
+            text += '.';
         } else if (cells[i] == kNumeralIndicator) {
             text += numeral(cells, i);
         } else if (const auto letter = letterOf(cells[i])) {

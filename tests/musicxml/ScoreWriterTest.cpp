@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "braille/BrailleCell.h"
+#include "braille/TextToCells.h"
 #include "music/MusicTestSupport.h"
+#include "musicxml/ExportMarks.h"
 #include "musicxml/ScoreWriter.h"
 
 namespace noma {
@@ -168,6 +170,17 @@ TEST(ScoreWriter, SlursHairpinsAndBrailleWordsStandAtTheNotesTheyTouch) {
                                       "words やさしく", "wedge crescendo 1", "C", "slur start 1",
                                       "B", "B", "dynamics mf", "wedge stop 1", "wedge diminuendo 1",
                                       "A", "slur stop 1", "wedge stop 1", "G"}));
+}
+
+TEST(ScoreWriter, BrailleWordsReadBackAsTheBrailleWindowWroteThem) {
+    const auto word = [](const char* text) {
+        const std::vector<BrailleCell> cells = convertEnteredText(text);
+        return brailleWordText(std::vector<int>(cells.begin(), cells.end()));
+    };
+    EXPECT_EQ(word("cresc. poco"), "cresc. poco");
+    EXPECT_EQ(word("がっこう"), "がっこう");  // a voiced prefix joins its kana
+    EXPECT_EQ(word("Tempo 1"), "tempo 1");    // no capital sign; digits after the number sign
+    EXPECT_EQ(brailleWordText({cellFromDots("5")}), "");  // a prefix with nothing after it
 }
 
 }  // namespace
