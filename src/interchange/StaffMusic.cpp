@@ -27,6 +27,9 @@ std::vector<std::pair<int, int64_t>> restPieces(int64_t length) {
             value *= 2;
         }
     }
+    // The reading times a 128th rest as 1/48 quarter, where it truncates: a rest that long
+    // (as NOMA's own export writes a 128th rest) is that rest, not nothing.
+    if (length == kTicksPerQuarter / 48) pieces.emplace_back(128, length);
     return pieces;
 }
 

@@ -168,14 +168,15 @@ class Reader {
             const int kind = records[spot.index].kind();
             if (!isHandled(kind)) continue;
             const int d = 38 + top + clefOffset_ - spot.row;
-            symbol(kind, d, marks[static_cast<size_t>(spot.index)]);
+            symbol(kind, d, marks[static_cast<size_t>(spot.index)],
+                   {p, stave, spot.column, spot.row});
             // Only the first symbol of a column counts: of a chord only its top note sounds.
             skipping = true;
             skippedColumn = spot.column;
         }
     }
 
-    void symbol(int kind, int d, int markValue) {
+    void symbol(int kind, int d, int markValue, const EventPlace& place) {
         const int octave = floorDiv(d, 7);
         const int step = d - 7 * octave;
         if (const int value = noteValueOf(kind); value != 0) {
@@ -183,11 +184,13 @@ class Reader {
             reading.events.push_back(
                 {octave, kStepSemitone[static_cast<size_t>(step)] + alteration, value, markValue});
             reading.spelling.push_back({step, alteration});
+            reading.places.push_back(place);
             return;
         }
         if (const int value = restValueOf(kind); value != 0) {
             reading.events.push_back({octave, kRestSemitone, value, markValue});
             reading.spelling.push_back({});
+            reading.places.push_back(place);
             return;
         }
         switch (kind) {

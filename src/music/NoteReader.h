@@ -43,10 +43,19 @@ struct KeyMark {
     int fifths;
 };
 
+// Where the symbol of an event stands: page (0-based), stave of the page, column and row.
+struct EventPlace {
+    int page = 0;
+    int stave = 0;
+    int column = 0;
+    int row = 0;
+};
+
 // The line of events with what a notation export needs beside it, from the same reading.
 struct MusicReading {
     std::vector<MusicEvent> events;
     std::vector<EventSpelling> spelling;  // one per event
+    std::vector<EventPlace> places;       // one per event
     std::vector<BarMark> bars;
     std::vector<KeyMark> keys;
 };

@@ -9,6 +9,7 @@
 #include "music/MarkValues.h"
 #include "music/MidiTiming.h"
 #include "music/NoteReader.h"
+#include "musicxml/ExportMarks.h"
 #include "musicxml/ExportMeasures.h"
 #include "musicxml/ExportText.h"
 #include "platform/AtomicFile.h"
@@ -85,8 +86,9 @@ std::vector<Shape> shapesOf(const MusicEvent& e, int64_t ticks) {
 
 class PartWriter {
   public:
-    PartWriter(XmlText& out, const MusicReading& reading, const std::vector<Measure>& measures)
-        : out_(out), reading_(reading), measures_(measures) {}
+    PartWriter(XmlText& out, const MusicReading& reading, const std::vector<Measure>& measures,
+               const std::vector<NoteMark>& marks)
+        : out_(out), reading_(reading), measures_(measures), marks_(marks) {}
 
     void write(std::string_view id, bool bass, int measureCount, std::string_view tempo,
                const std::vector<int64_t>& padLengths) {
@@ -217,18 +219,59 @@ class PartWriter {
                 attributes(fifths, std::nullopt, false);
             }
         }
+        // The marks of this note: directions stand before it, slurs among its notations.
+        std::vector<const NoteMark*> slurs;
+        for (; mark_ < marks_.size() && marks_[mark_].event <= written.event; ++mark_) {
+            const NoteMark& mark = marks_[mark_];
+            if (mark.event != written.event) continue;
+            if (mark.kind == NoteMark::Kind::SlurStart || mark.kind == NoteMark::Kind::SlurStop) {
+                slurs.push_back(&mark);
+            } else {
+                markDirection(mark);
+            }
+        }
         const std::vector<Shape> shapes = shapesOf(e, written.ticks);
         for (size_t i = 0; i < shapes.size(); ++i) {
             const bool first = i == 0;
             const bool last = i + 1 == shapes.size();
             part(e, written.pitchEvent, shapes[i], quarterTicks(shapes[i]) / 4,
                  rest ? false : (written.tieStop || !first),
-                 rest ? false : (written.tieStart || !last), !written.tieStop && first);
+                 rest ? false : (written.tieStart || !last), !written.tieStop && first,
+                 first ? slurs : std::vector<const NoteMark*>{});
         }
     }
 
+    void markDirection(const NoteMark& mark) {
+        const bool above = mark.kind == NoteMark::Kind::Words;
+        out_.open("direction", {{"placement", above ? "above" : "below"}});
+        out_.open("direction-type");
+        const std::string number = XmlText::number(mark.number);
+        switch (mark.kind) {
+            case NoteMark::Kind::Crescendo:
+                out_.empty("wedge", {{"type", "crescendo"}, {"number", number}});
+                break;
+            case NoteMark::Kind::Diminuendo:
+                out_.empty("wedge", {{"type", "diminuendo"}, {"number", number}});
+                break;
+            case NoteMark::Kind::WedgeStop:
+                out_.empty("wedge", {{"type", "stop"}, {"number", number}});
+                break;
+            case NoteMark::Kind::Dynamics:
+                out_.open("dynamics");
+                out_.empty(mark.text);
+                out_.close("dynamics");
+                break;
+            default:
+                out_.leaf("words", mark.text);
+                break;
+        }
+        out_.close("direction-type");
+        out_.close("direction");
+    }
+
     void part(const MusicEvent& e, size_t pitchEvent, const Shape& shape, int64_t ticks,
-              bool tieStop, bool tieStart, bool articulated) {
+              bool tieStop, bool tieStart, bool articulated,
+              const std::vector<const NoteMark*>& slurs) {
         const bool rest = e.semitone == kRestSemitone;
         out_.open("note");
         if (rest) {
@@ -250,10 +293,18 @@ class PartWriter {
         }
         const int articulation = articulated ? articulationOf(e.markValue) : 0;
         const bool marked = articulation == kStaccato || articulation == kStaccatissimo;
-        if (!rest && (tieStart || tieStop || marked)) {
+        if (!rest && (tieStart || tieStop || marked || !slurs.empty())) {
             out_.open("notations");
             if (tieStop) out_.empty("tied", {{"type", "stop"}});
             if (tieStart) out_.empty("tied", {{"type", "start"}});
+            // A slur ending here is closed before one starting here takes its number.
+            for (const bool stop : {true, false}) {
+                for (const NoteMark* slur : slurs) {
+                    if ((slur->kind == NoteMark::Kind::SlurStop) != stop) continue;
+                    out_.empty("slur", {{"type", stop ? "stop" : "start"},
+                                        {"number", XmlText::number(slur->number)}});
+                }
+            }
             if (marked) {
                 out_.open("articulations");
                 out_.empty(articulation == kStaccato ? "staccato" : "staccatissimo");
@@ -281,6 +332,8 @@ class PartWriter {
     XmlText& out_;
     const MusicReading& reading_;
     const std::vector<Measure>& measures_;
+    const std::vector<NoteMark>& marks_;
+    size_t mark_ = 0;
     size_t key_ = 0;
     int fifths_ = 0;
     int writtenFifths_ = 0;
@@ -292,6 +345,7 @@ struct Part {
     bool bass;
     MusicReading reading;
     std::vector<Measure> measures;
+    std::vector<NoteMark> marks;
 };
 
 Part readPart(const ScoreDocument& doc, const MidiSettings& settings, StaveSelection staves,
@@ -300,8 +354,11 @@ Part readPart(const ScoreDocument& doc, const MidiSettings& settings, StaveSelec
               staves == StaveSelection::Bass ? "ヘ音記号の段" : "ト音記号の段",
               staves == StaveSelection::Bass,
               readMusic(doc, settings.firstPage, settings.lastPage, staves),
+              {},
               {}};
-    part.measures = splitMeasures(part.reading, timeEachEvent(part.reading.events));
+    const std::vector<EventTime> times = timeEachEvent(part.reading.events);
+    part.measures = splitMeasures(part.reading, times);
+    part.marks = findNoteMarks(doc, part.reading, times, settings.firstPage, settings.lastPage);
     return part;
 }
 
@@ -370,7 +427,7 @@ std::string exportMusicXml(const ScoreDocument& doc, const MidiSettings& setting
     partList(out, parts, settings);
     const std::string tempo = XmlText::number(std::clamp(settings.tempo, kMinTempo, kMaxTempo));
     for (size_t i = 0; i < parts.size(); ++i) {
-        PartWriter writer(out, parts[i].reading, parts[i].measures);
+        PartWriter writer(out, parts[i].reading, parts[i].measures, parts[i].marks);
         writer.write(parts[i].id, parts[i].bass, static_cast<int>(measureCount),
                      i == 0 ? std::string_view(tempo) : std::string_view(), padLengths);
     }

@@ -11,8 +11,9 @@ namespace noma {
 class ScoreDocument;
 
 // The music the MIDI export reads from the pages and staves of `settings`, as a MusicXML 4.0
-// score-partwise document in UTF-8, with the tempo and the timbre's instrument. Both staves
-// give two parts: the treble staves, then the bass staves.
+// score-partwise document in UTF-8, with the tempo and the timbre's instrument, and the slurs,
+// hairpins and braille words that stand at its notes. Both staves give two parts: the treble
+// staves, then the bass staves.
 std::string exportMusicXml(const ScoreDocument& doc, const MidiSettings& settings);
 
 // Writes the MusicXML file atomically; the failure to show when it cannot be written.

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 #include <vector>
 
+#include "braille/BrailleCell.h"
+#include "braille/TextToCells.h"
 #include "music/MusicTestSupport.h"
+#include "musicxml/ExportMarks.h"
 #include "musicxml/ScoreWriter.h"
 
 namespace noma {
@@ -118,6 +122,65 @@ TEST(ScoreWriter, BothStavesMakeATrebleAndABassPart) {
     EXPECT_EQ(texts(xml, "part-name"), (std::vector<std::string>{"ト音記号の段", "ヘ音記号の段"}));
     EXPECT_EQ(texts(xml, "sign"), (std::vector<std::string>{"G", "F"}));
     EXPECT_EQ(notes(xml), (std::vector<std::string>{"C 5 48", "D 3 96"}));
+}
+
+// Note steps with the slurs, wedges, words and dynamics among them, in the file's order.
+std::vector<std::string> marksAndSteps(const std::string& xml) {
+    static const std::regex item(
+        "<step>(\\w)</step>|<slur type=\"(\\w+)\" number=\"(\\d+)\"/>|"
+        "<wedge type=\"(\\w+)\" number=\"(\\d+)\"/>|<words>([^<]*)</words>|"
+        "<dynamics>\\s*<(\\w+)/>");
+    std::vector<std::string> found;
+    for (auto it = std::sregex_iterator(xml.begin(), xml.end(), item); it != std::sregex_iterator();
+         ++it) {
+        const std::smatch& m = *it;
+        if (m[1].matched) found.push_back(m[1]);
+        if (m[2].matched) found.push_back("slur " + m[2].str() + " " + m[3].str());
+        if (m[4].matched) found.push_back("wedge " + m[4].str() + " " + m[5].str());
+        if (m[6].matched) found.push_back("words " + m[6].str());
+        if (m[7].matched) found.push_back("dynamics " + m[7].str());
+    }
+    return found;
+}
+
+TEST(ScoreWriter, SlursHairpinsAndBrailleWordsStandAtTheNotesTheyTouch) {
+    auto doc = blankScore();
+    put(*doc, 0, {kGClef, 9, 4});
+    put(*doc, 0, {kQuarterNoteUp, 20, kRowC5});
+    put(*doc, 0, {kQuarterNoteUp, 24, kRowB4});
+    put(*doc, 0, {kSlur, 24, kRowB4 + 1, 28, kRowB4 + 1, 26, kRowB4 + 3});  // a tie, not a slur
+    put(*doc, 0, {kQuarterNoteUp, 28, kRowB4});
+    put(*doc, 0, {kQuarterNoteUp, 32, kRowA4});
+    put(*doc, 0, {kQuarterNoteUp, 36, kRowG4});
+    put(*doc, 0, {kSlurReversed, 20, kRowC5 - 3, 32, kRowA4 - 3, 26, kRowC5 - 6});
+    put(*doc, 0, {kSlurReversed, 36, kRowG4 - 3, 44, kRowG4 - 4, 40, kRowG4 - 6});  // ends nowhere
+    put(*doc, 0, {kCrescendo, 20, 11, 6 * 33});  // ends nearest the A
+    put(*doc, 0, {kDecrescendo, 32, 11, 6 * 37});
+    // "やさしく" above the first note, "mf" below the A, as the braille window writes them.
+    int x = 6 * 20;
+    for (const char* dots : {"34", "156", "1256", "146"}) {
+        put(*doc, 0, {kBraille, x, -4 * 8, cellFromDots(dots)});
+        x += kCellPitch;
+    }
+    put(*doc, 0, {kBraille, 6 * 31, 11 * 8, cellFromDots("134")});
+    put(*doc, 0, {kBraille, 6 * 31 + kCellPitch, 11 * 8, cellFromDots("124")});
+
+    const std::string xml = exportMusicXml(*doc, defaultMidiSettings(*doc));
+    EXPECT_EQ(marksAndSteps(xml), (std::vector<std::string>{
+                                      "words やさしく", "wedge crescendo 1", "C", "slur start 1",
+                                      "B", "B", "dynamics mf", "wedge stop 1", "wedge diminuendo 1",
+                                      "A", "slur stop 1", "wedge stop 1", "G"}));
+}
+
+TEST(ScoreWriter, BrailleWordsReadBackAsTheBrailleWindowWroteThem) {
+    const auto word = [](const char* text) {
+        const std::vector<BrailleCell> cells = convertEnteredText(text);
+        return brailleWordText(std::vector<int>(cells.begin(), cells.end()));
+    };
+    EXPECT_EQ(word("cresc. poco"), "cresc. poco");
+    EXPECT_EQ(word("がっこう"), "がっこう");  // a voiced prefix joins its kana
+    EXPECT_EQ(word("Tempo 1"), "tempo 1");    // no capital sign; digits after the number sign
+    EXPECT_EQ(brailleWordText({cellFromDots("5")}), "");  // a prefix with nothing after it
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
       MuseScore opens every export and plays the keys of `noma-cli midi` with the same options,
       in the same order, at the same times and for as long, in quarter notes.
 
+A SCORE is a .nmg file, or a MusicXML file (FILE@PARTS for some of its parts) that
+`noma-cli import` lays out first: real scores nobody here wrote, exported again.
+
 Exits 77 (skipped) when xmllint or MuseScore is not installed."""
 
 import json
@@ -27,11 +30,22 @@ def run(*args, env=None):
     return result.stdout
 
 
+def imported(cli, work, score):
+    """The score itself, or for MusicXML (FILE@PARTS) the score the import makes of it."""
+    path, _, parts = score.partition("@")
+    if path.endswith(".nmg"):
+        return path
+    name = os.path.splitext(os.path.basename(path))[0] + (f"-{parts}" if parts else "")
+    nmg = os.path.join(work, name + ".nmg")
+    run(cli, "import", path, *(("--parts", parts) if parts else ()), "-o", nmg)
+    return nmg
+
+
 def export_all(cli, work, scores):
     """Exports every score with every stave choice; returns (score, staves, file) triples."""
     os.makedirs(work, exist_ok=True)
     exports = []
-    for score in scores:
+    for score in (imported(cli, work, s) for s in scores):
         name = os.path.splitext(os.path.basename(score))[0]
         for staves in STAVES:
             out = os.path.join(work, f"{name}-{staves}.musicxml")
