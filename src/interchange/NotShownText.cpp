@@ -20,18 +20,16 @@ std::vector<std::pair<std::string, int>> mostFrequentFirst(const NotShown& notSh
 const std::map<std::string, std::string, std::less<>>& names() {
     static const std::map<std::string, std::string, std::less<>> table = {
         // what the import itself counts
-        {"arpeggio", "アルペジオ"},
         {"cue note", "キューの音符"},
         {"dot in a triplet", "３連符の中の付点"},
         {"dynamics", "強弱記号"},
         {"enharmonic spelling", "異名同音で書き換えた音"},
         {"fermata on a bar line", "小節線の上のフェルマータ"},
-        {"hairpin", "クレッシェンド・デクレッシェンドの記号"},
         {"lyric", "歌詞"},
         {"mark on a whole note", "全音符につく記号"},
         {"note of a second voice", "第２声部の音符"},
-        {"pedal", "ペダル記号"},
         {"second sound at one moment", "同じ時刻の２つめの音"},
+        {"sostenuto pedal", "ソステヌートペダル"},
         {"staccato with staccatissimo", "スタッカートとスタッカーティシモの重なり"},
         {"tie on a dotted or triplet note", "付点音符や３連符のタイ"},
         {"tie of a lower chord note", "和音の下の音のタイ"},
@@ -108,6 +106,11 @@ std::string japaneseNameOf(const std::string& kind) {
     if (const std::string_view number = afterPrefix(kind, "ending "); !number.empty())
         return "番号「" + std::string(number) + "」の反復括弧";
     if (const std::string_view sign = beforeSuffix(kind, " clef"); !sign.empty()) {
+        // An octave clef is transcribed like its plain sign, and only its octave is lost.
+        if (const std::string_view plain = afterPrefix(sign, "octave "); !plain.empty())
+            return "オクターブ記号つきの" + japaneseNameOf(std::string(plain) + " clef");
+        if (sign == "G") return "ト音記号";
+        if (sign == "F") return "ヘ音記号";
         if (sign == "C") return "ハ音記号";
         if (sign == "percussion") return "打楽器の音部記号";
         if (sign == "TAB") return "タブ譜";
