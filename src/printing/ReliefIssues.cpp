@@ -264,17 +264,19 @@ ReliefIssues findReliefIssues(const Canvas& print, const std::vector<Rect>& brai
     return issues;
 }
 
-void drawReliefIssues(Canvas& out, const ReliefIssues& issues, Rect source) {
+void drawReliefIssues(Canvas& out, const ReliefIssues& issues, Rect source, int pen) {
+    pen = std::max(pen, 1);
     const int64_t sw = std::max(source.x2 - source.x1, 1), sh = std::max(source.y2 - source.y1, 1);
     const auto map = [&](Point p) {
         return Point{static_cast<int>((p.x - source.x1) * int64_t{out.width()} / sw),
                      static_cast<int>((p.y - source.y1) * int64_t{out.height()} / sh)};
     };
+    // Frames in preview pixels.
     const auto frame = [&](Rect r, Rgb colour) {
-        const Point a = map({r.x1, r.y1}), b = map({r.x2, r.y2});
+        const Point a{r.x1, r.y1}, b{r.x2, r.y2};
         out.setBrushColour(colour);
-        // Two pixels wide, outside the figure, so the frame never hides it.
-        for (int w = 1; w <= 2; ++w) {
+        // Outside the box, so the frame never hides what it marks.
+        for (int w = 1; w <= pen; ++w) {
             out.fillRect({a.x - w, a.y - w, b.x + w, a.y - w + 1});
             out.fillRect({a.x - w, b.y + w - 1, b.x + w, b.y + w});
             out.fillRect({a.x - w, a.y - w, a.x - w + 1, b.y + w});
@@ -283,20 +285,25 @@ void drawReliefIssues(Canvas& out, const ReliefIssues& issues, Rect source) {
     };
     const Rgb red = rgb(230, 0, 0), blue = rgb(0, 80, 255);
     out.setPenMode(Canvas::PenMode::Copy);
-    for (const CloseFigures& c : issues.closeFigures) {
-        frame(c.first, red);
-        frame(c.second, red);
-    }
     out.setPenColour(red);
     for (const CloseFigures& c : issues.closeFigures) {
+        // The spot where the two come nearest, not the figures: a stave is one figure as
+        // large as the page.
         const Point a = map(c.from), b = map(c.to);
-        for (int d = 0; d < 2; ++d) {
+        const int spot = 3 * pen;
+        frame({std::min(a.x, b.x) - spot, std::min(a.y, b.y) - spot, std::max(a.x, b.x) + spot,
+               std::max(a.y, b.y) + spot},
+              red);
+        for (int d = 0; d < pen; ++d) {
             out.moveTo(a.moved(d, 0));
             out.lineTo(b.moved(d, 0));
             out.setPixel(b.x + d, b.y, red);
         }
     }
-    for (const Rect& cell : issues.touchingCells) frame(cell, blue);
+    for (const Rect& cell : issues.touchingCells) {
+        const Point a = map({cell.x1, cell.y1}), b = map({cell.x2, cell.y2});
+        frame({a.x, a.y, b.x, b.y}, blue);
+    }
 }
 
 }  // namespace noma

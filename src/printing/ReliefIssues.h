@@ -31,8 +31,9 @@ inline constexpr double kDefaultMinimumGapMm = 3.0;
 ReliefIssues findReliefIssues(const Canvas& print, const std::vector<Rect>& brailleCells, int dpi,
                               double minimumGapMm);
 
-// The issues over `out`, a preview of the print's box `source` at out's size: close
-// figures framed in red and joined where they come nearest, touching cells framed in blue.
-void drawReliefIssues(Canvas& out, const ReliefIssues& issues, Rect source);
+// The issues over `out`, a preview of the print's box `source` at out's size: where two
+// figures come too near, a red frame and the line between them; touching cells framed in blue;
+// lines `pen` pixels wide.
+void drawReliefIssues(Canvas& out, const ReliefIssues& issues, Rect source, int pen = 2);
 
 }  // namespace noma

@@ -117,8 +117,9 @@ Canvas previewPicture(const Canvas& print, const std::vector<Rect>& brailleCells
         reliefPicture(print, whole, print.width(), print.height(),
                       kind == PreviewPicture::Flat ? ReliefLook::Flat : ReliefLook::Relief);
     if (kind == PreviewPicture::Issues)
+        // Marks as wide at the print's resolution as on the screen at 100 dpi.
         drawReliefIssues(out, findReliefIssues(print, brailleCells, dpi, kDefaultMinimumGapMm),
-                         whole);
+                         whole, std::max(2, dpi / 100));
     return out;
 }
 
