@@ -537,7 +537,7 @@ void Workspace::printDialog(PrintMode mode) {
     forms_.runPrintForm(printForm_);
 }
 
-bool Workspace::openReliefPreview(Printer& printer) {
+bool Workspace::openReliefPreview(Printer& printer, int page) {
     if (!documentOpen()) return false;
     // The page as the dialog would print it: the score's orientation on the printer's paper.
     printer.setOrientation(doc_.header.orientation == 1 ? kOrientationLandscape
@@ -551,7 +551,7 @@ bool Workspace::openReliefPreview(Printer& printer) {
     }
     settings.strength = settings_.printStrength;
     reliefPreview_.open(doc_, &palettes_.userSymbols(), settings, printer.pageWidth(),
-                        printer.pageHeight(), doc_.currentPage + 1);
+                        printer.pageHeight(), page > 0 ? page : doc_.currentPage + 1);
     return true;
 }
 

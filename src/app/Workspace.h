@@ -99,9 +99,10 @@ class Workspace : private EditHost {
 
     // File menu: the print dialog for tactile (３D印刷) or ink (墨字印刷) print.
     void printDialog(PrintMode mode);
-    // File menu and the print dialog: "３D印刷のプレビュー", the relief preview of the current
-    // page as `printer` would emboss it with the dialog's strength; false with no score open.
-    bool openReliefPreview(Printer& printer);
+    // File menu and the print dialog: "３D印刷のプレビュー", the relief preview of page `page`
+    // (1-based; the current page when 0) as `printer` would emboss it with the dialog's
+    // strength; false with no score open.
+    bool openReliefPreview(Printer& printer, int page = 0);
     ReliefPreviewForm& reliefPreview() { return reliefPreview_; }
 
     // Thumbnails: every page reduced into `out`; the current page is drawn again afterwards.

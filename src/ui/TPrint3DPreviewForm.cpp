@@ -152,6 +152,7 @@ void TPrint3DPreviewForm::build() {
 
 void TPrint3DPreviewForm::showPreview(QWidget* owner) {
     if (!ws_.openReliefPreview(printDialog_.printer())) return;
+    drawnAt_ = ws_.renderCount();
     // A window of a modal dialog's own takes input while the dialog is open.
     QWidget* parent = owner != nullptr ? owner : parentWidget();
     if (parent != parentWidget()) {
@@ -161,6 +162,23 @@ void TPrint3DPreviewForm::showPreview(QWidget* owner) {
     }
     refresh();
     showPlaced(*this);
+}
+
+void TPrint3DPreviewForm::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    // A closed score has nothing to preview.
+    if (!ws_.documentOpen()) {
+        hide();
+        return;
+    }
+    if (ws_.renderCount() == drawnAt_) return;
+    drawnAt_ = ws_.renderCount();
+    if (!ws_.openReliefPreview(printDialog_.printer(), form_.page())) {
+        hide();
+        return;
+    }
+    refresh();
 }
 
 void TPrint3DPreviewForm::strengthChanged(int strength) {

@@ -38,6 +38,8 @@ class TPrint3DPreviewForm : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Coming back to the window after the score changed shows the score as it is now.
+    void changeEvent(QEvent* event) override;
 
   private:
     void build();
@@ -49,7 +51,8 @@ class TPrint3DPreviewForm : public QDialog {
     TPrint3DForm& printDialog_;
     ReliefPreviewForm& form_;
     bool refreshing_ = false;
-    QImage shown_;  // the last painted part of the page
+    int drawnAt_ = -1;  // the Workspace's render count when the page was drawn
+    QImage shown_;      // the last painted part of the page
 
     QRadioButton* reliefRB_;
     QRadioButton* flatRB_;

@@ -1,6 +1,7 @@
 // The relief preview window: from the File menu and from the print dialog, its look, zoom,
 // paging, checks, and the dialog's strength followed.
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -110,6 +111,31 @@ TEST_F(ReliefPreviewWindowTest, MenuShowsThePageAsReliefOrFlatAtEveryZoomAndPage
     EXPECT_EQ(status(), "ページ １／２　印刷強度 ２　近すぎる記号：0　点字の接触：0");
     in<QDoubleSpinBox>("KankakuUD")->setValue(8.0);
     EXPECT_EQ(status(), "ページ １／２　印刷強度 ２　近すぎる記号：4　点字の接触：0");
+}
+
+TEST_F(ReliefPreviewWindowTest, ComingBackAfterAnEditShowsTheScoreAsItIsNow) {
+    item("PreviewM")->trigger();
+    const int before = countOf(ws.reliefPreview().printPicture(), rgb(120, 120, 120));
+    main().activateWindow();
+    QApplication::processEvents();
+    SymbolRecord line;
+    line[0] = 46;
+    line[1] = 10;
+    line[2] = 20;
+    line[4] = 100;
+    ws.document().append(0, line);
+    ws.redraw();
+    preview().activateWindow();
+    QApplication::processEvents();
+    ASSERT_TRUE(preview().isActiveWindow());
+    EXPECT_GT(countOf(ws.reliefPreview().printPicture(), rgb(120, 120, 120)), before);
+    // Once the score is closed there is nothing to show.
+    main().activateWindow();
+    QApplication::processEvents();
+    ws.fileClose();
+    preview().activateWindow();
+    QApplication::processEvents();
+    EXPECT_FALSE(preview().isVisible());
 }
 
 TEST_F(ReliefPreviewWindowTest, PrintDialogOpensItAndItFollowsTheDialogsStrength) {
