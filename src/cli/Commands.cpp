@@ -150,8 +150,8 @@ const std::vector<Command>& commands() {
          "  --preview relief|flat|issues  (tactile, -o OUT.png) writes instead the editor's\n"
          "                   relief preview of the first printed page at the print resolution:\n"
          "                   the greys as relief lit from the upper left, the flat greys, or\n"
-         "                   the relief with figures closer than 3 mm framed in red and\n"
-         "                   braille cells touching a figure framed in blue.\n",
+         "                   the relief with the checks: red where two figures come closer\n"
+         "                   than 3 mm, blue around braille cells that touch a figure.\n",
          with({{"--mode", true},
                {"--dpi", true},
                {"--strength", true},
