@@ -18,6 +18,8 @@
 #include "printing/PaperSize.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintPage.h"
+#include "printing/ReliefIssues.h"
+#include "printing/ReliefShading.h"
 
 namespace {
 
@@ -76,6 +78,56 @@ void BM_PdfPageOfDrawnPicture(benchmark::State& state) {
     ::unlink(path.c_str());
 }
 BENCHMARK(BM_PdfPageOfDrawnPicture)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+// The relief preview's view: the whole page fitted into a window on the screen.
+constexpr int kViewWidth = 680;
+constexpr int kViewHeight = 962;
+
+// What the preview adds once the page is drawn: the page reduced to the view and shaded.
+void BM_ReliefPreviewOfDrawnPage(benchmark::State& state) {
+    Canvas picture = a4Picture();
+    drawPrintPage(picture, densePage(), 0, tactileRaster(kDpi, 3), {});
+    const Rect whole{0, 0, picture.width(), picture.height()};
+    for (auto _ : state) {
+        Canvas view = reliefPicture(picture, whole, kViewWidth, kViewHeight, ReliefLook::Relief);
+        benchmark::DoNotOptimize(view.data());
+    }
+}
+BENCHMARK(BM_ReliefPreviewOfDrawnPage)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+// The checks of the drawn page: its figures, the pairs closer than 3 mm, the braille touches.
+void BM_ReliefChecksOfDrawnPage(benchmark::State& state) {
+    const ScoreDocument& doc = densePage();
+    const PrintRaster raster = tactileRaster(kDpi, 3);
+    Canvas picture = a4Picture();
+    drawPrintPage(picture, doc, 0, raster, {});
+    const std::vector<Rect> cells = printedBrailleCells(doc, 0, raster);
+    ReliefIssues issues;
+    for (auto _ : state) {
+        issues = findReliefIssues(picture, cells, kDpi, kDefaultMinimumGapMm);
+        benchmark::DoNotOptimize(issues.closeFigures.data());
+    }
+    state.counters["close"] = static_cast<double>(issues.closeFigures.size());
+    state.counters["touching"] = static_cast<double>(issues.touchingCells.size());
+    state.counters["cells"] = static_cast<double>(cells.size());
+}
+BENCHMARK(BM_ReliefChecksOfDrawnPage)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+// A new strength in the dialog: the page drawn again in its greys and shaded into the view.
+void BM_ReliefPreviewStrengthChange(benchmark::State& state) {
+    const ScoreDocument& doc = densePage();
+    Canvas picture = a4Picture();
+    const Rect whole{0, 0, picture.width(), picture.height()};
+    PrintSettings settings;
+    settings.dpi = kDpi;
+    for (auto _ : state) {
+        settings.strength = settings.strength % 6 + 1;
+        drawJobPage(picture, picture.width(), picture.height(), doc, 0, settings, nullptr);
+        Canvas view = reliefPicture(picture, whole, kViewWidth, kViewHeight, ReliefLook::Relief);
+        benchmark::DoNotOptimize(view.data());
+    }
+}
+BENCHMARK(BM_ReliefPreviewStrengthChange)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 }  // namespace
 

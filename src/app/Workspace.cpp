@@ -15,6 +15,7 @@
 #include "musicxml/ScoreReader.h"
 #include "platform/Dialogs.h"
 #include "platform/FileIo.h"
+#include "printing/PaperSize.h"
 #include "render/PageRenderer.h"
 
 namespace noma {
@@ -536,6 +537,24 @@ void Workspace::printDialog(PrintMode mode) {
     if (!documentOpen()) return;
     printForm_.configure(mode);
     forms_.runPrintForm(printForm_);
+}
+
+bool Workspace::openReliefPreview(Printer& printer, int page) {
+    if (!documentOpen()) return false;
+    // The page as the dialog would print it: the score's orientation on the printer's paper.
+    printer.setOrientation(doc_.header.orientation == 1 ? kOrientationLandscape
+                                                        : kOrientationPortrait);
+    PrintSettings settings;
+    settings.mode = PrintMode::Tactile;
+    settings.dpi = printer.dpi();
+    if (settings.dpi <= 0 || printer.pageWidth() <= 0 || printer.pageHeight() <= 0) {
+        inform("プリンタの解像度と用紙がわからないため、プレビューできません。", true);
+        return false;
+    }
+    settings.strength = settings_.printStrength;
+    reliefPreview_.open(doc_, &palettes_.userSymbols(), settings, printer.pageWidth(),
+                        printer.pageHeight(), page > 0 ? page : doc_.currentPage + 1);
+    return true;
 }
 
 void Workspace::showSearchWindow() {

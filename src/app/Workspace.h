@@ -17,6 +17,7 @@
 #include "music/MidiExport.h"
 #include "platform/Canvas.h"
 #include "printing/PrintForm.h"
+#include "printing/ReliefPreviewForm.h"
 #include "render/StaveTable.h"
 #include "render/Thumbnails.h"
 #include "render/ViewState.h"
@@ -98,6 +99,11 @@ class Workspace : private EditHost {
 
     // File menu: the print dialog for tactile (３D印刷) or ink (墨字印刷) print.
     void printDialog(PrintMode mode);
+    // File menu and the print dialog: "３D印刷のプレビュー", the relief preview of page `page`
+    // (1-based; the current page when 0) as `printer` would emboss it with the dialog's
+    // strength; false with no score open.
+    bool openReliefPreview(Printer& printer, int page = 0);
+    ReliefPreviewForm& reliefPreview() { return reliefPreview_; }
 
     // Thumbnails: every page reduced into `out`; the current page is drawn again afterwards.
     render::ThumbnailLayout drawThumbnails(Canvas& out);
@@ -181,6 +187,7 @@ class Workspace : private EditHost {
     int renderCount_ = 0;
     TranspositionForm transposition_;
     PrintForm printForm_;
+    ReliefPreviewForm reliefPreview_;
 };
 
 }  // namespace noma

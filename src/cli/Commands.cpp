@@ -135,7 +135,7 @@ const std::vector<Command>& commands() {
          "noma-cli print IN.nmg --mode tactile|ink [--dpi N] [--strength 1..6]\n"
          "               [--magnification 50..300] [--braille kana|alphabet|braille]\n"
          "               [--font-size 8..20] [--pages A-B] [--copies N] [--paper a4|a3|b4|b5]\n"
-         "               -o OUT.pdf|OUT.png\n"
+         "               [--preview relief|flat|issues] -o OUT.pdf|OUT.png\n"
          "  Prints the pages as the print dialog's job prints them on a printer of --dpi dots\n"
          "  per inch (20..1200, default 600), in the order and number of pages the job prints\n"
          "  (copies collated; a first page after the last is refused: nothing would print).\n"
@@ -146,7 +146,12 @@ const std::vector<Command>& commands() {
          "  --mode ink       墨字印刷: black at --magnification percent (default 100), braille\n"
          "                   as dots or translated (--braille, default braille) in text of\n"
          "                   --font-size points (default 12)\n"
-         "  Defaults: all pages, one copy (1..100), A4.\n",
+         "  Defaults: all pages, one copy (1..100), A4.\n"
+         "  --preview relief|flat|issues  (tactile, -o OUT.png) writes instead the editor's\n"
+         "                   relief preview of the first printed page at the print resolution:\n"
+         "                   the greys as relief lit from the upper left, the flat greys, or\n"
+         "                   the relief with the checks: red where two figures come closer\n"
+         "                   than 3 mm, blue around braille cells that touch a figure.\n",
          with({{"--mode", true},
                {"--dpi", true},
                {"--strength", true},
@@ -156,6 +161,7 @@ const std::vector<Command>& commands() {
                {"--pages", true},
                {"--copies", true},
                {"--paper", true},
+               {"--preview", true},
                {"-o", true}}),
          runPrint},
         {"replay",

@@ -5,9 +5,13 @@
 #include <cctype>
 
 #include "document/ScoreDocument.h"
+#include "platform/FileIo.h"
+#include "platform/PngFile.h"
 #include "printing/FilePrinter.h"
 #include "printing/PaperSize.h"
 #include "printing/PrintJob.h"
+#include "printing/PrintPage.h"
+#include "printing/ReliefPreviewForm.h"
 #include "render/UserSymbolStore.h"
 
 namespace noma::cli {
@@ -60,6 +64,15 @@ int runPrint(Args& args) {
     const int copies = args.intOption("--copies", 1, 100, 1);
     constexpr int kPapers[] = {kPaperA4, kPaperA3, kPaperB4, kPaperB5};
     const int paper = kPapers[args.choiceOption("--paper", {"a4", "a3", "b4", "b5"}, 0)];
+    constexpr PreviewPicture kPreviews[] = {PreviewPicture::Relief, PreviewPicture::Flat,
+                                            PreviewPicture::Issues};
+    const bool preview = args.has("--preview");
+    const PreviewPicture previewKind =
+        kPreviews[args.choiceOption("--preview", {"relief", "flat", "issues"}, 0)];
+    if (preview && format != FilePrinter::Format::Png)
+        throw UsageError{"--preview writes a picture: -o must name a .png file"};
+    if (preview && settings.mode != PrintMode::Tactile)
+        throw UsageError{"--preview shows the tactile print: it needs --mode tactile"};
 
     checkOutputs({out}, args.files());
     ScoreDocument doc;
@@ -74,6 +87,21 @@ int runPrint(Args& args) {
     // As the dialog does on opening: the paper turns with the score.
     printer.setOrientation(doc.header.orientation == 1 ? kOrientationLandscape
                                                        : kOrientationPortrait);
+    if (preview) {
+        // The first page the job would print, drawn by the job's own page drawing.
+        Canvas picture;
+        drawJobPage(picture, printer.pageWidth(), printer.pageHeight(), doc, first - 1, settings,
+                    &userSymbols);
+        const std::vector<Rect> cells = printedBrailleCells(doc, first - 1, printRaster(settings));
+        const std::string png =
+            encodePng(previewPicture(picture, cells, settings.dpi, previewKind));
+        if (png.empty())
+            throw Refused{
+                Failure{"ファイルに保存できませんでした。\n" + out,
+                        "cannot write " + out + ": the picture cannot be encoded as PNG"}};
+        refuseUnlessOk(writeFileAtomically(out, png));
+        return kExitOk;
+    }
     FixedControls controls(copies, first, last);
     const PrintJobResult result = runPrintJob(doc, settings, &userSymbols, controls, printer);
     // The file printer's failure names the file and says why.

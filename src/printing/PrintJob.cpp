@@ -9,14 +9,27 @@ PrintRaster printRaster(const PrintSettings& settings) {
                                            : tactileRaster(settings.dpi, settings.strength);
 }
 
+void drawJobPage(Canvas& picture, int width, int height, const ScoreDocument& doc, int page,
+                 const PrintSettings& settings, const UserSymbolStore* userSymbols) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    if (picture.width() != width || picture.height() != height) {
+        picture.resize(width, height, kWhite);
+    } else {
+        picture.clear(kWhite);
+    }
+    const PrintRaster raster = printRaster(settings);
+    const PrintOptions options{settings.mode, settings.brailleOutput, settings.fontSizeItem,
+                               userSymbols};
+    drawPrintPage(picture, doc, page, raster, options);
+    if (settings.mode == PrintMode::Ink && settings.brailleOutput != 2)
+        drawTranslatedText(picture, doc, page, raster, options);
+}
+
 PrintJobResult runPrintJob(const ScoreDocument& doc, const PrintSettings& settings,
                            const UserSymbolStore* userSymbols, JobControls& controls,
                            Printer& printer) {
     PrintJobResult result;
-    const PrintRaster raster = printRaster(settings);
-    const PrintOptions options{settings.mode, settings.brailleOutput, settings.fontSizeItem,
-                               userSymbols};
-    const bool translated = settings.mode == PrintMode::Ink && settings.brailleOutput != 2;
     const int pageCount = std::clamp(doc.header.pageCount, 0, kMaxPages);
 
     printer.setJobTitle(kPrintJobTitle);
@@ -28,15 +41,8 @@ PrintJobResult runPrintJob(const ScoreDocument& doc, const PrintSettings& settin
     for (int copy = 1; copy <= controls.copies() && !stop; ++copy) {
         for (int page = std::max(controls.firstPage(), 1) - 1;
              page <= std::min(controls.lastPage(), pageCount) - 1 && !stop; ++page) {
-            const int width = std::max(printer.pageWidth(), 1);
-            const int height = std::max(printer.pageHeight(), 1);
-            if (picture.width() != width || picture.height() != height) {
-                picture.resize(width, height, kWhite);
-            } else {
-                picture.clear(kWhite);
-            }
-            drawPrintPage(picture, doc, page, raster, options);
-            if (translated) drawTranslatedText(picture, doc, page, raster, options);
+            drawJobPage(picture, printer.pageWidth(), printer.pageHeight(), doc, page, settings,
+                        userSymbols);
             result.status = printer.printPage(picture);
             if (!result.status.ok()) {
                 stop = true;

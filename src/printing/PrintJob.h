@@ -26,6 +26,11 @@ struct PrintSettings {
 
 PrintRaster printRaster(const PrintSettings& settings);
 
+// One page as the job hands it to the printer: `picture` made `width` x `height` and white,
+// then the page drawing (and, in ink print with braille translated, the text).
+void drawJobPage(Canvas& picture, int width, int height, const ScoreDocument& doc, int page,
+                 const PrintSettings& settings, const UserSymbolStore* userSymbols);
+
 // The copy count and the page range, read afresh at every turn of the job's loops.
 class JobControls {
   public:

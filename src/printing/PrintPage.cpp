@@ -132,4 +132,23 @@ void drawPrintPage(Canvas& out, const ScoreDocument& doc, int page, const PrintR
     pen.base();
 }
 
+std::vector<Rect> printedBrailleCells(const ScoreDocument& doc, int page,
+                                      const PrintRaster& raster) {
+    std::vector<Rect> cells;
+    if (page < 0 || page >= kMaxPages) return cells;
+    const Page p = pageOf(doc, page);
+    const double unit = raster.printUnit;
+    for (int i = 0; i < p.count; ++i) {
+        const SymbolRecord& r = p.records[i];
+        if (r.kind() != kBraille || brailleOf(r).dots == 0) continue;
+        const PrintAnchor at = anchorOf(r, p, raster);
+        // Dot 1 is centred where the drawing centres it; dot 6 is 7 and 16 page pixels on.
+        const double x = raster.marginX + render::toDevice(at.a - 4 * unit);
+        const double y = raster.marginY + render::toDevice(at.b - 5 * unit);
+        cells.push_back({render::toDevice(x - 2 * unit), render::toDevice(y - 2 * unit),
+                         render::toDevice(x + 9 * unit) + 1, render::toDevice(y + 18 * unit) + 1});
+    }
+    return cells;
+}
+
 }  // namespace noma

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "document/ScoreDocument.h"
 #include "platform/Canvas.h"
 #include "printing/PrintRaster.h"
@@ -22,6 +24,11 @@ struct PrintOptions {
 // printed: no frame, ruled lines, grid or marks of the screen.
 void drawPrintPage(Canvas& out, const ScoreDocument& doc, int page, const PrintRaster& raster,
                    const PrintOptions& options);
+
+// The dot area of each braille cell of the page that has dots, as the tactile print places
+// them: the box of the cell's six dot positions, printer pixels.
+std::vector<Rect> printedBrailleCells(const ScoreDocument& doc, int page,
+                                      const PrintRaster& raster);
 
 // Ink print with braille translated: the kana or letters of the page's braille cells over
 // their white boxes, in reading order, at a fixed point size; cells without a reading as dots.

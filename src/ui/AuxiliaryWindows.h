@@ -3,6 +3,7 @@
 namespace noma {
 
 class TPrint3DForm;
+class TPrint3DPreviewForm;
 class TSinkiForm;
 class TPageTuikaForm;
 class TTenjiForm;
@@ -42,6 +43,7 @@ struct AuxiliaryWindows {
     TIchouForm* ichou = nullptr;
     TTenjiIchiranForm* tenjiIchiran = nullptr;
     TMusicXmlForm* musicXml = nullptr;
+    TPrint3DPreviewForm* print3DPreview = nullptr;
 };
 
 }  // namespace noma

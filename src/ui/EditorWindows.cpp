@@ -14,6 +14,7 @@
 #include "ui/TPageTuikaForm.h"
 #include "ui/TPianoForm.h"
 #include "ui/TPrint3DForm.h"
+#include "ui/TPrint3DPreviewForm.h"
 #include "ui/TRikodaForm.h"
 #include "ui/TSinkiForm.h"
 #include "ui/TTenjiForm.h"
@@ -43,6 +44,13 @@ EditorWindows::EditorWindows(Workspace& workspace, AuxiliaryWindows& windows)
     windows_.ichou = new TIchouForm(main);
     windows_.tenjiIchiran = new TTenjiIchiranForm(main);
     windows_.musicXml = new TMusicXmlForm(workspace, main);
+    windows_.print3DPreview = new TPrint3DPreviewForm(workspace, *windows_.print3D, main);
+    TPrint3DPreviewForm* preview = windows_.print3DPreview;
+    TPrint3DForm* print3D = windows_.print3D;
+    QObject::connect(print3D, &TPrint3DForm::strengthChanged, preview,
+                     &TPrint3DPreviewForm::strengthChanged);
+    QObject::connect(print3D, &TPrint3DForm::previewRequested, preview,
+                     [preview, print3D] { preview->showPreview(print3D); });
     QObject::connect(windows_.allPage, &TAllPageForm::pageChosen, main, &TForm1::refresh);
     QObject::connect(windows_.beep, &TBeepForm::changed, main, &TForm1::refresh);
     QObject::connect(windows_.musicXml, &TMusicXmlForm::changed, main, &TForm1::refresh);

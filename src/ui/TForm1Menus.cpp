@@ -22,6 +22,7 @@
 #include "ui/TMusicXmlForm.h"
 #include "ui/TOptionForm.h"
 #include "ui/TPianoForm.h"
+#include "ui/TPrint3DPreviewForm.h"
 #include "ui/TRikodaForm.h"
 #include "ui/TTenjiIchiranForm.h"
 #include "ui/TVersionForm.h"
@@ -90,6 +91,8 @@ void TForm1::buildMenus() {
         ws.printDialog(PrintMode::Tactile);
     })->setShortcut(QKeySequence::Print);
     addItem(file, "SumiPrintM", "墨字印刷(&8)", true, [&ws] { ws.printDialog(PrintMode::Ink); });
+    addItem(file, "PreviewM", "３D印刷のプレビュー", true,
+            [this] { windows_.print3DPreview->showPreview(this); });
     addItem(file, "MusicXmlM", kMusicXmlMenuItem, true,
             [this] { windows_.musicXml->showExport(); });
     file->addSeparator();

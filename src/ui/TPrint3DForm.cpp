@@ -100,7 +100,9 @@ void TPrint3DForm::build() {
     }
     label12_ = label(this, "Label12", "→ 薄い", 370, 108);
     connect(strengthGroup_, &QButtonGroup::idClicked, this, [this](int strength) {
-        if (form_ != nullptr && !refreshing_) form_->chooseStrength(strength, ws_.settings());
+        if (form_ == nullptr || refreshing_) return;
+        form_->chooseStrength(strength, ws_.settings());
+        emit strengthChanged(form_->strength());
     });
 
     label3_ = label(this, "Label3", "倍率(％)　：", 10, 142);
@@ -137,6 +139,10 @@ void TPrint3DForm::build() {
     printB_ = new QPushButton("印刷開始", this);
     printB_->setObjectName("PrintB");
     printB_->setGeometry(150, 404, 130, 30);
+    previewB_ = new QPushButton("プレビュー", this);
+    previewB_->setObjectName("PreviewB");
+    previewB_->setToolTip("印刷したときの凹凸を画面で確かめます");
+    previewB_->setGeometry(10, 404, 110, 30);
 
     forwardValue(busuUD_, [](PrintForm& f, int v) { f.setCopies(v); });
     forwardValue(upDown1_, [](PrintForm& f, int v) { f.setFirstPage(v); });
@@ -150,6 +156,7 @@ void TPrint3DForm::build() {
     });
     connect(button1_, &QPushButton::clicked, this, [this] { setUpClicked(); });
     connect(printB_, &QPushButton::clicked, this, [this] { printClicked(); });
+    connect(previewB_, &QPushButton::clicked, this, [this] { emit previewRequested(); });
 }
 
 // Setters go in as lambdas: member-function pointers captured in these slots were read from a
@@ -199,6 +206,7 @@ void TPrint3DForm::refresh() {
     label11_->setEnabled(tactile);
     label12_->setEnabled(tactile);
     for (QRadioButton* b : strength_) b->setEnabled(tactile);
+    previewB_->setEnabled(tactile);
     strength_[static_cast<size_t>(f.strength() - 1)]->setChecked(true);
     const bool ink = f.inkControlsEnabled();
     label3_->setVisible(ink);

@@ -36,6 +36,12 @@ class TPrint3DForm : public QDialog {
     // What the last print did.
     const PrintJobResult& lastResult() const { return lastResult_; }
 
+  signals:
+    // A strength button was chosen.
+    void strengthChanged(int strength);
+    // "プレビュー": the relief preview of the tactile print, beside this dialog.
+    void previewRequested();
+
   protected:
     void changeEvent(QEvent* event) override;
 
@@ -81,6 +87,7 @@ class TPrint3DForm : public QDialog {
     QLineEdit* dpiE_;
     QPushButton* button1_;
     QPushButton* printB_;
+    QPushButton* previewB_;
     QLineEdit* outputE_;
     std::string pdfTarget_;
 };

@@ -188,6 +188,56 @@ TEST_F(PrintCli, BadOptionsAreUsageErrors) {
     EXPECT_FALSE(fileExists(dir.file("x.pdf")));
 }
 
+TEST_F(PrintCli, PreviewsAreTheFirstPrintedPageAsReliefFlatGreysOrWithTheChecks) {
+    const std::string options = "--mode tactile --dpi 100 --strength 2 --pages 2-3 ";
+    const Canvas printed = png(options);
+    const Canvas flat = png(options + "--preview flat");
+    ASSERT_EQ(flat.width(), printed.width());
+    ASSERT_EQ(flat.height(), printed.height());
+    int differing = 0;
+    for (int y = 0; y < flat.height(); ++y)
+        for (int x = 0; x < flat.width(); ++x)
+            differing += flat.getPixel(x, y) != printed.getPixel(x, y);
+    EXPECT_EQ(differing, 0);
+
+    const Canvas relief = png(options + "--preview relief");
+    ASSERT_EQ(relief.width(), printed.width());
+    ASSERT_EQ(relief.height(), printed.height());
+    const int paper = greenOf(relief.getPixel(5, 5));
+    int lit = 0, shaded = 0, coloured = 0;
+    for (int y = 0; y < relief.height(); ++y) {
+        for (int x = 0; x < relief.width(); ++x) {
+            const Rgb p = relief.getPixel(x, y);
+            lit += greenOf(p) > paper;
+            shaded += greenOf(p) < paper;
+            coloured += redOf(p) != greenOf(p) || blueOf(p) != greenOf(p);
+        }
+    }
+    EXPECT_GT(paper, 100);
+    EXPECT_LT(paper, 255);
+    EXPECT_GT(lit, 0);
+    EXPECT_GT(shaded, 0);
+    EXPECT_EQ(coloured, 0);
+
+    // Two bar lines 6 page pixels (1.8 mm) apart: framed and joined in red.
+    ASSERT_TRUE(writeFileAtomically(dir.file("close.nmg"),
+                                    "1 8 0\r\n1 2 12 1 10 4\r\n"
+                                    "46 10 0 0 40 0 0 0 0 0 \r\n"
+                                    "46 11 0 0 40 0 0 0 0 0 \r\n")
+                    .ok());
+    const Rgb red = rgb(230, 0, 0);
+    EXPECT_GT(countOf(png("--mode tactile --dpi 100 --preview issues", "close.nmg"), red), 0);
+    EXPECT_EQ(countOf(png("--mode tactile --dpi 100 --preview issues"), red), 0);
+
+    for (const std::string& bad : {std::string("--mode tactile --preview relief -o ") + q("x.pdf"),
+                                   "--mode ink --preview flat -o " + q("x.png"),
+                                   "--mode tactile --preview shaded -o " + q("x.png")}) {
+        const auto r = run("print " + q("s.nmg") + " " + bad);
+        EXPECT_EQ(r.status, 2) << bad << "\n" << r.err;
+    }
+    EXPECT_FALSE(fileExists(dir.file("x.png")));
+}
+
 TEST_F(PrintCli, UnwritableOutputIsRefused) {
     const auto r =
         run("print " + q("s.nmg") + " --mode tactile --dpi 100 -o " + q("missing/out.pdf"));

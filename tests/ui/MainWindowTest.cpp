@@ -104,11 +104,11 @@ TEST_F(MainWindowTest, MenuTreeTextsOrderAndSeparators) {
     EXPECT_EQ(tops,
               (QStringList{"　ファイル(&F)", "　特殊記号(&K)", "　ページ(&P)", "　編集(&E)",
                            "　表示(&H)", "　ツール(&T)", "　オプション(&O)", "　ヘルプ(&L)"}));
-    EXPECT_EQ(
-        entries(topMenu(bar, "　ファイル(&F)")),
-        (QStringList{"新規作成(&1)", "開く(&2)", "MusicXMLの読み込み…", "履歴から開く(&3)",
-                     "閉じる(&4)", "名前を付けて保存(&5)", "上書き保存(&6)", "-", "３D印刷(&7)",
-                     "墨字印刷(&8)", "MusicXMLへの書き出し…", "-", "終了(&9)"}));
+    EXPECT_EQ(entries(topMenu(bar, "　ファイル(&F)")),
+              (QStringList{"新規作成(&1)", "開く(&2)", "MusicXMLの読み込み…", "履歴から開く(&3)",
+                           "閉じる(&4)", "名前を付けて保存(&5)", "上書き保存(&6)", "-",
+                           "３D印刷(&7)", "墨字印刷(&8)", "３D印刷のプレビュー",
+                           "MusicXMLへの書き出し…", "-", "終了(&9)"}));
     EXPECT_EQ(entries(topMenu(bar, "　編集(&E)")),
               (QStringList{"取り消し（BackSpace）(&1)", "-", "領域を指定して移動(&2)",
                            "領域を指定してコピー(&3)", "領域を指定して消去(&4)", "-",
@@ -135,16 +135,17 @@ TEST_F(MainWindowTest, MenuTreeTextsOrderAndSeparators) {
 
 TEST_F(MainWindowTest, DocumentMenusFollowTheOpenDocument) {
     for (const char* name :
-         {"FileCloseM", "SaveM", "UwaSaveM", "TotuPrintM", "SumiPrintM", "MusicXmlM", "KigouM",
-          "PageM", "EditM", "HyoujiM", "PlayM", "KeisenM"}) {
+         {"FileCloseM", "SaveM", "UwaSaveM", "TotuPrintM", "SumiPrintM", "PreviewM", "MusicXmlM",
+          "KigouM", "PageM", "EditM", "HyoujiM", "PlayM", "KeisenM"}) {
         ASSERT_NE(item(name), nullptr) << name;
         EXPECT_FALSE(item(name)->isEnabled()) << name;
     }
     EXPECT_TRUE(item("SinkiM")->isEnabled());
     EXPECT_TRUE(item("N13")->isEnabled());
     newScoreThroughTheDialog();
-    for (const char* name : {"FileCloseM", "SaveM", "UwaSaveM", "TotuPrintM", "SumiPrintM",
-                             "MusicXmlM", "KigouM", "PageM", "EditM", "HyoujiM", "PlayM"}) {
+    for (const char* name :
+         {"FileCloseM", "SaveM", "UwaSaveM", "TotuPrintM", "SumiPrintM", "PreviewM", "MusicXmlM",
+          "KigouM", "PageM", "EditM", "HyoujiM", "PlayM"}) {
         EXPECT_TRUE(item(name)->isEnabled()) << name;
     }
     EXPECT_FALSE(item("KeisenM")->isEnabled());
