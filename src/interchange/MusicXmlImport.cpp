@@ -6,6 +6,8 @@
 #include "braille/TextToCells.h"
 #include "document/PageGeometry.h"
 #include "document/SymbolCatalogue.h"
+#include "document/SymbolKind.h"
+#include "interchange/BrailleLines.h"
 #include "interchange/NoteSpelling.h"
 #include "interchange/TactileLayout.h"
 
@@ -35,7 +37,14 @@ void addTitle(const std::string& title, const LayoutSettings& settings, LaidOutP
     const std::vector<BrailleCell> cells = convertEnteredText(title);
     const int origin = rowOriginY(settings.topMargin, settings.pitch);
     const int marks = origin - 10 * settings.pitch;  // marks over the top stave reach this high
-    const int line = marks - 24;                     // page y of the cells' row, clear of them
+    int line = marks - 24;                           // page y of the cells' row, clear of them
+    // Above the braille lines over the stave too.
+    for (const SymbolRecord& r : page.records) {
+        if (r.kind() == kBraille) {
+            line = std::min(line, (origin + brailleOf(r).y - kBrailleLineHeight) / settings.pitch *
+                                      settings.pitch);
+        }
+    }
     // Inside the frame the page view draws 50 pixels in from the edge.
     if (cells.empty() || line - 9 < 56 ||
         page.records.size() + cells.size() > static_cast<size_t>(kMaxRecords)) {
@@ -91,8 +100,8 @@ Expected<ImportReport> importScore(const musicxml::Score& score, const ImportOpt
         settings.interval = std::min(kMaxStaveInterval, intervalForNotes(music, options.interval));
     }
     const int scoreType = count == 2 ? kGrandStaff : kTrebleSingle;
-    const int capacity = staveCapacity(settings.orientation, settings.pitch, settings.topMargin,
-                                       settings.interval, scoreType);
+    int capacity = staveCapacity(settings.orientation, settings.pitch, settings.topMargin,
+                                 settings.interval, scoreType);
     if (capacity < count) {
         return Failure{"１ページに入る段数（" + std::to_string(capacity) + "段）より多い" +
                            std::to_string(count) + "段が必要なため、読み込めません。",
@@ -100,6 +109,25 @@ Expected<ImportReport> importScore(const musicxml::Score& score, const ImportOpt
                            std::to_string(capacity)};
     }
     Layout layout = layOutMusic(music, count, settings, report.notShown);
+    // Braille lines need rows clear of the figures: measured on this layout, then laid out
+    // again with the interval and the room under a page's last stave they need.
+    if (const BrailleRoom room = roomForBraille(layout, music, settings);
+        room.roomBelow > 0 || room.interval > settings.interval) {
+        int interval =
+            options.intervalGiven ? settings.interval : std::min(kMaxStaveInterval, room.interval);
+        while (interval > settings.interval &&
+               staveCapacity(settings.orientation, settings.pitch, settings.topMargin, interval,
+                             scoreType) < count) {
+            --interval;
+        }
+        settings.interval = interval;
+        settings.roomBelow = room.roomBelow;
+        NotShown again;
+        layout = layOutMusic(music, count, settings, again);
+        capacity = staveCapacity(settings.orientation, settings.pitch, settings.topMargin,
+                                 settings.interval, scoreType);
+    }
+    addBrailleLines(layout, music, settings, report.notShown);
     addTitle(score.title, settings, layout.pages.front(), report.notShown);
     const int pages = static_cast<int>(layout.pages.size());
     if (pages > kMaxPages) {

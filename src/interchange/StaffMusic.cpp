@@ -63,7 +63,7 @@ class PartWalker {
             } else if (const auto* bar = std::get_if<musicxml::Barline>(&event)) {
                 if (lead) barline(*bar, out);
             } else if (const auto* d = std::get_if<musicxml::Direction>(&event)) {
-                direction(*d);
+                direction(*d, pos, out, slots);
             }
         }
         if (lead) {
@@ -106,7 +106,26 @@ class PartWalker {
             out.staves[slots[static_cast<size_t>(i)]].clefChange = !first;
             if (clef.sign != "G" && clef.sign != "F") ++notShown_[clef.sign + " clef"];
         }
-        if (a.hasTime && !first) ++notShown_["time signature change"];
+        if (a.hasTime && lead) time(a, out);
+    }
+
+    // The time signature where it first appears or changes.
+    void time(const musicxml::Attributes& a, MeasureMusic& out) {
+        if (a.senzaMisura) {
+            ++notShown_["senza misura"];
+            return;
+        }
+        const bool digits =
+            !a.beats.empty() && std::all_of(a.beats.begin(), a.beats.end(),
+                                            [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits || a.beatType <= 0) {
+            ++notShown_["time signature " + a.beats + "/" + std::to_string(a.beatType)];
+            return;
+        }
+        const std::string text = a.beats + "/" + std::to_string(a.beatType);
+        if (text == time_) return;
+        time_ = text;
+        out.time = text;
     }
 
     // A clef the tactile staves lack: treble or bass, whichever the measure's notes suit.
@@ -169,7 +188,6 @@ class PartWalker {
         sounds.push_back(std::move(s));
         previous = &sounds.back();
         if (advances) pos += ticks(n.duration);
-        if (!n.lyrics.empty()) ++notShown_["lyric"];
     }
 
     void barline(const musicxml::Barline& b, MeasureMusic& out) {
@@ -190,10 +208,16 @@ class PartWalker {
         if (b.fermata) ++notShown_["fermata on a bar line"];
     }
 
-    void direction(const musicxml::Direction& d) {
-        if (slotOf(d.staff) < 0) return;
-        for (size_t k = 0; k < d.dynamics.size(); ++k) ++notShown_["dynamics"];
-        for (size_t k = 0; k < d.words.size(); ++k) ++notShown_["words"];
+    void direction(const musicxml::Direction& d, int64_t pos, MeasureMusic& out,
+                   const std::vector<size_t>& slots) {
+        const int i = slotOf(d.staff);
+        if (i < 0) return;
+        std::vector<StaffText>& texts = out.staves[slots[static_cast<size_t>(i)]].texts;
+        for (const std::string& text : d.dynamics) texts.push_back({pos, true, text});
+        for (const std::string& text : d.words) {
+            if (text.find_first_not_of(" \t\r\n") != std::string::npos)
+                texts.push_back({pos, false, text});
+        }
         if (d.wedge == "crescendo" || d.wedge == "diminuendo") ++notShown_["hairpin"];
         if (d.pedal == "start") ++notShown_["pedal"];
         for (const std::string& name : d.unshown) ++notShown_[name];
@@ -205,6 +229,7 @@ class PartWalker {
     std::vector<StaffState> state_;
     int divisions_ = 1;
     int fifths_ = 0;
+    std::string time_;
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "document/StaffConstruction.h"
 #include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
+#include "interchange/BrailleLines.h"
 #include "interchange/NoteSpelling.h"
 
 namespace noma::interchange {
@@ -129,6 +130,7 @@ struct Slot {
     int left = 0;        // pixels reached left of the column
     int right = 0;       // and right
     int dotReach = -1;   // x offset of the rightmost dot, -1 without dots
+    int lyricReach = 0;  // pixels to where the next syllable may start, 0 without a lyric
     std::vector<StaffSlot> staves;
 };
 
@@ -138,6 +140,7 @@ struct MeasurePlan {
     int endKind = kBarLine;
     bool keyChange = false;
     bool clefChange = false;
+    int brailleCells = 0;
 };
 
 int clefOffsetOf(bool bass) {
@@ -154,6 +157,7 @@ class Planner {
         MeasurePlan plan;
         plan.music = &m;
         plan.keyChange = m.keyChange;
+        plan.brailleCells = brailleCellCount(m);
         for (int s = 0; s < staves_; ++s) {
             auto& sp = spelling_[static_cast<size_t>(s)];
             if (m.keyChange || first_) sp.setKey(m.fifths);
@@ -271,6 +275,7 @@ class Planner {
         out.tieStart = tie;
         out.triplet = triplet && value != 1;
         out.slurs = top.slurs;
+        slot.lyricReach = std::max(slot.lyricReach, lyricReach(top));
 
         // Accidentals one column group to the left; chord accidentals that would touch move
         // further left, a column each.
@@ -387,6 +392,7 @@ struct Item {
     int left = 0, right = 0;
     int64_t weight = 0;
     int dotReach = -1;
+    int lyricReach = 0;
     int column = 0;
 };
 
@@ -398,6 +404,9 @@ int floorBetween(const Item& a, const Item& b, int pitch, bool crowded) {
     if (a.slot != nullptr && b.slot != nullptr) {
         columns = std::max(columns, 3);  // marks reach two columns either side of a note
         if (a.dotReach >= 0) columns = std::max(columns, columnsCovering(3 * pitch + a.dotReach));
+        // Syllables of consecutive notes keep a blank cell between them.
+        if (!crowded && b.lyricReach > 0)
+            columns = std::max(columns, columnsCovering(a.lyricReach));
     }
     return columns;
 }
@@ -445,6 +454,7 @@ class SystemWriter {
                 item.right = slot.right;
                 item.weight = slot.weight;
                 item.dotReach = slot.dotReach;
+                item.lyricReach = slot.lyricReach;
                 list.push_back(item);
             }
             Item bar;
@@ -719,12 +729,33 @@ Layout layOutMusic(const std::vector<MeasureMusic>& music, int stavesPerSystem,
             writer.write(items, tops, records);
         };
         build(current->staveCount);
+        int cells = 0;
+        for (const MeasurePlan* plan : chosen) cells += plan->brailleCells;
+        // Braille lines under the page's last stave must stay inside the page's frame.
+        const int lastTop =
+            rowOriginY(settings.topMargin, settings.pitch) +
+            2 * settings.interval * settings.pitch * (current->staveCount + stavesPerSystem - 1);
+        const bool roomBelow = settings.roomBelow == 0 ||
+                               lastTop + settings.roomBelow <= frameBottom(settings.orientation);
         if (current->staveCount + stavesPerSystem > systemsPerPage * stavesPerSystem ||
-            current->records.size() + records.size() > static_cast<size_t>(kMaxRecords)) {
+            current->records.size() + records.size() + static_cast<size_t>(cells) >
+                static_cast<size_t>(kMaxRecords) ||
+            (!roomBelow && current->staveCount > 0)) {
             newPage();
             current = &layout.pages.back();
             build(0);
         }
+        SystemPlace place{layout.pages.size() - 1, current->staveCount, m, {}};
+        place.columns.resize(next - m);
+        size_t measure = 0;  // items run measure by measure, each closed by its bar
+        for (const Item& item : items) {
+            if (item.slot != nullptr) {
+                place.columns[measure].emplace_back(item.slot->onset, item.column);
+            } else if (item.barKind != kRepeatStart) {
+                ++measure;
+            }
+        }
+        layout.systems.push_back(std::move(place));
         current->records.insert(current->records.end(), records.begin(), records.end());
         current->staveCount += stavesPerSystem;
         m = next;

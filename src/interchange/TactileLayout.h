@@ -13,6 +13,7 @@ struct LayoutSettings {
     int pitch = 8;
     int topMargin = 12;
     int interval = 10;
+    int roomBelow = 0;  // pixels under a page's last stave top that its braille lines need
 };
 
 // One page as the import writes it: its type, staves and records in placement order.
@@ -22,8 +23,18 @@ struct LaidOutPage {
     std::vector<SymbolRecord> records;
 };
 
+// Where a system stands: its page, its first stave there and the column of every onset of its
+// measures (all its staves share them).
+struct SystemPlace {
+    size_t page = 0;
+    int firstStave = 0;
+    size_t firstMeasure = 0;
+    std::vector<std::vector<std::pair<int64_t, int>>> columns;  // per measure: (onset, column)
+};
+
 struct Layout {
     std::vector<LaidOutPage> pages;
+    std::vector<SystemPlace> systems;
     std::vector<std::string> measuresCrowded;  // set with figures closer than a column apart
     std::vector<std::string> measuresTooWide;  // wider than a stave even so
     int notesBeyondStave = 0;                  // notes outside the rows the reading sees
