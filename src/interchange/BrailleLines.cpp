@@ -101,8 +101,9 @@ std::vector<Extent> figureExtents(const LaidOutPage& page, const LayoutSettings&
     return extents;
 }
 
-// The lines each staff of the systems has, the same on every system so that a reader finds a
-// verse at the same place throughout.
+// The lines each staff has over a run of measures. A system has a verse's line wherever the
+// music has that verse, so that a reader finds it at the same place throughout; the line over
+// the stave and the dynamics' line only where it has something to write on them.
 struct StaffLines {
     std::vector<int> verses;  // lyric numbers, a line each under the stave
     bool dynamics = false;    // a line under the verses
@@ -110,9 +111,10 @@ struct StaffLines {
     int below() const { return static_cast<int>(verses.size()) + (dynamics ? 1 : 0); }
 };
 
-std::vector<StaffLines> linesOf(const std::vector<MeasureMusic>& music) {
+std::vector<StaffLines> linesOf(const std::vector<MeasureMusic>& music, size_t first, size_t end) {
     std::vector<StaffLines> lines;
-    for (const MeasureMusic& m : music) {
+    for (size_t k = first; k < end && k < music.size(); ++k) {
+        const MeasureMusic& m = music[k];
         lines.resize(std::max(lines.size(), m.staves.size()));
         if (!m.time.empty() && !lines.empty()) lines[0].above = true;
         for (size_t s = 0; s < m.staves.size(); ++s) {
@@ -134,6 +136,15 @@ std::vector<StaffLines> linesOf(const std::vector<MeasureMusic>& music) {
             }
         }
     }
+    return lines;
+}
+
+std::vector<StaffLines> linesOf(const std::vector<MeasureMusic>& music, const SystemPlace& system,
+                                const std::vector<StaffLines>& everywhere) {
+    std::vector<StaffLines> lines =
+        linesOf(music, system.firstMeasure, system.firstMeasure + system.columns.size());
+    lines.resize(everywhere.size());
+    for (size_t s = 0; s < lines.size(); ++s) lines[s].verses = everywhere[s].verses;
     return lines;
 }
 
@@ -289,9 +300,9 @@ int brailleCellCount(const MeasureMusic& m) {
 
 BrailleRoom roomForBraille(const Layout& layout, const std::vector<MeasureMusic>& music,
                            const LayoutSettings& settings) {
-    BrailleRoom room{settings.interval, 0};
-    const std::vector<StaffLines> lines = linesOf(music);
-    if (std::none_of(lines.begin(), lines.end(),
+    BrailleRoom room{settings.interval, {}};
+    const std::vector<StaffLines> everywhere = linesOf(music, 0, music.size());
+    if (std::none_of(everywhere.begin(), everywhere.end(),
                      [](const StaffLines& l) { return l.above || l.below() > 0; })) {
         return room;
     }
@@ -299,20 +310,23 @@ BrailleRoom roomForBraille(const Layout& layout, const std::vector<MeasureMusic>
     for (const LaidOutPage& page : layout.pages) extents.push_back(figureExtents(page, settings));
     // Every stave after the one before it, across systems too: page breaks move with the
     // interval, so any two may end up neighbours.
-    const StaffLines* previous = nullptr;
+    bool first = true;
+    int previousBelow = 0;
     int previousBottom = 0;
     for (const SystemPlace& system : layout.systems) {
+        const std::vector<StaffLines> lines = linesOf(music, system, everywhere);
         for (size_t s = 0; s < lines.size(); ++s) {
             const Extent figures = extents[system.page][static_cast<size_t>(system.firstStave) + s];
             const LineRows rows = rowsFor(lines[s], figures, settings.pitch);
-            if (previous != nullptr && (previous->below() > 0 || lines[s].above)) {
+            if (!first && (previousBelow > 0 || lines[s].above)) {
                 const int needed = previousBottom + kAir - rows.extent.top;
                 room.interval = std::max(room.interval,
                                          (needed + 2 * settings.pitch - 1) / (2 * settings.pitch));
             }
-            if (s + 1 == lines.size() && lines[s].below() > 0)
-                room.roomBelow = std::max(room.roomBelow, rows.extent.bottom + kAir);
-            previous = &lines[s];
+            if (s + 1 == lines.size())
+                room.roomBelow.push_back(lines[s].below() > 0 ? rows.extent.bottom + kAir : 0);
+            first = false;
+            previousBelow = lines[s].below();
             previousBottom = rows.extent.bottom;
         }
     }
@@ -321,8 +335,8 @@ BrailleRoom roomForBraille(const Layout& layout, const std::vector<MeasureMusic>
 
 void addBrailleLines(Layout& layout, const std::vector<MeasureMusic>& music,
                      const LayoutSettings& settings, NotShown& notShown) {
-    const std::vector<StaffLines> lines = linesOf(music);
-    if (std::none_of(lines.begin(), lines.end(),
+    const std::vector<StaffLines> everywhere = linesOf(music, 0, music.size());
+    if (std::none_of(everywhere.begin(), everywhere.end(),
                      [](const StaffLines& l) { return l.above || l.below() > 0; })) {
         return;
     }
@@ -341,6 +355,7 @@ void addBrailleLines(Layout& layout, const std::vector<MeasureMusic>& music,
             used = frameTop(settings.orientation) - origin - kAir;
         }
         LaidOutPage& out = layout.pages[system.page];
+        const std::vector<StaffLines> lines = linesOf(music, system, everywhere);
         const std::vector<Extent>& pageExtents = extents[system.page];
         for (size_t s = 0; s < lines.size(); ++s) {
             const size_t stave = static_cast<size_t>(system.firstStave) + s;

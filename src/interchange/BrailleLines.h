@@ -35,11 +35,12 @@ int lyricReach(const musicxml::Note& top);
 int brailleCellCount(const MeasureMusic& m);
 
 struct BrailleRoom {
-    int interval = 0;   // the stave interval that keeps the lines clear of the next stave
-    int roomBelow = 0;  // pixels a page's last stave needs under its top line (0: none)
+    int interval = 0;            // the stave interval that keeps the lines clear of the next stave
+    std::vector<int> roomBelow;  // per system: pixels under its last stave's top line
 };
 
-// What the braille lines of the music need, measured on a layout of it.
+// What the braille lines of the music need, measured on a layout of it; `roomBelow` is empty
+// when the music has no such lines.
 BrailleRoom roomForBraille(const Layout& layout, const std::vector<MeasureMusic>& music,
                            const LayoutSettings& settings);
 

@@ -111,8 +111,7 @@ Expected<ImportReport> importScore(const musicxml::Score& score, const ImportOpt
     Layout layout = layOutMusic(music, count, settings, report.notShown);
     // Braille lines need rows clear of the figures: measured on this layout, then laid out
     // again with the interval and the room under a page's last stave they need.
-    if (const BrailleRoom room = roomForBraille(layout, music, settings);
-        room.roomBelow > 0 || room.interval > settings.interval) {
+    if (BrailleRoom room = roomForBraille(layout, music, settings); !room.roomBelow.empty()) {
         int interval =
             options.intervalGiven ? settings.interval : std::min(kMaxStaveInterval, room.interval);
         while (interval > settings.interval &&
@@ -121,7 +120,7 @@ Expected<ImportReport> importScore(const musicxml::Score& score, const ImportOpt
             --interval;
         }
         settings.interval = interval;
-        settings.roomBelow = room.roomBelow;
+        settings.roomBelow = std::move(room.roomBelow);
         NotShown again;
         layout = layOutMusic(music, count, settings, again);
         capacity = staveCapacity(settings.orientation, settings.pitch, settings.topMargin,

@@ -735,8 +735,10 @@ Layout layOutMusic(const std::vector<MeasureMusic>& music, int stavesPerSystem,
         const int lastTop =
             rowOriginY(settings.topMargin, settings.pitch) +
             2 * settings.interval * settings.pitch * (current->staveCount + stavesPerSystem - 1);
-        const bool roomBelow = settings.roomBelow == 0 ||
-                               lastTop + settings.roomBelow <= frameBottom(settings.orientation);
+        const size_t system = layout.systems.size();
+        const bool roomBelow =
+            system >= settings.roomBelow.size() ||
+            lastTop + settings.roomBelow[system] <= frameBottom(settings.orientation);
         if (current->staveCount + stavesPerSystem > systemsPerPage * stavesPerSystem ||
             current->records.size() + records.size() + static_cast<size_t>(cells) >
                 static_cast<size_t>(kMaxRecords) ||

@@ -13,7 +13,9 @@ struct LayoutSettings {
     int pitch = 8;
     int topMargin = 12;
     int interval = 10;
-    int roomBelow = 0;  // pixels under a page's last stave top that its braille lines need
+    // Per system, in order: pixels under its last stave's top line that its braille lines
+    // need when it is a page's last system.
+    std::vector<int> roomBelow{};
 };
 
 // One page as the import writes it: its type, staves and records in placement order.
