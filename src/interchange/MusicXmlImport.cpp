@@ -110,15 +110,21 @@ Expected<ImportReport> importScore(const musicxml::Score& score, const ImportOpt
     }
     Layout layout = layOutMusic(music, count, settings, report.notShown);
     // Braille lines need rows clear of the figures: measured on this layout, then laid out
-    // again with the interval and the room under a page's last stave they need.
-    if (BrailleRoom room = roomForBraille(layout, music, settings); !room.roomBelow.empty()) {
-        int interval =
-            options.intervalGiven ? settings.interval : std::min(kMaxStaveInterval, room.interval);
+    // again with the interval and the room under a page's last stave they need. A wider
+    // interval lets each stave claim figures far from it, so measure again until it holds.
+    for (int pass = 0; pass < 3; ++pass) {
+        BrailleRoom room = roomForBraille(layout, music, settings);
+        if (room.roomBelow.empty()) break;
+        int interval = options.intervalGiven
+                           ? settings.interval
+                           : std::clamp(room.interval, settings.interval, kMaxStaveInterval);
         while (interval > settings.interval &&
                staveCapacity(settings.orientation, settings.pitch, settings.topMargin, interval,
                              scoreType) < count) {
             --interval;
         }
+        if (pass > 0 && interval == settings.interval && room.roomBelow == settings.roomBelow)
+            break;
         settings.interval = interval;
         settings.roomBelow = std::move(room.roomBelow);
         NotShown again;
