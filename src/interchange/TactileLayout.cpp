@@ -408,6 +408,9 @@ int floorBetween(const Item& a, const Item& b, int pitch, bool crowded) {
         if (!crowded && b.lyricReach > 0)
             columns = std::max(columns, columnsCovering(a.lyricReach));
     }
+    // Across a bar line too: a note follows the bar two columns after it at the least.
+    if (!crowded && a.slot != nullptr && b.slot == nullptr && a.lyricReach > 0)
+        columns = std::max(columns, columnsCovering(a.lyricReach) - 2);
     return columns;
 }
 

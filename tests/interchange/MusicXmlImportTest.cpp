@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -211,6 +212,13 @@ TEST(MusicXmlImport, TextBecomesBrailleLinesClearOfTheFiguresAndLeavesTheMusicAl
         EXPECT_EQ(lines[ys[2]].at(cell).first, 6 * noteColumns.at(note)) << note;
     }
     EXPECT_EQ(lines[ys[5]].at(0).first, 6 * noteColumns.at(7));
+    // The English verse's syllables, longer, push the notes apart (across the bar too) rather
+    // than leave their notes.
+    for (size_t note = 0; note < 7; ++note) {
+        EXPECT_TRUE(std::any_of(lines[ys[3]].begin(), lines[ys[3]].end(), [&](const auto& cell) {
+            return cell.first == 6 * noteColumns[note];
+        })) << note;
+    }
     // Each cell's white box misses every figure and the stave's lines.
     for (const auto& [y, row] : lines) {
         for (const auto& [x, cell] : row) {
