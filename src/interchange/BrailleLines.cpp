@@ -79,26 +79,81 @@ std::vector<int> rowsOf(const SymbolRecord& r) {
     return {r[2]};
 }
 
-// What the figures of each stave of a page cover, from the page's records: a record belongs to
-// the stave whose reading window holds its row.
-std::vector<Extent> figureExtents(const LaidOutPage& page, const LayoutSettings& s) {
-    std::vector<Extent> extents(static_cast<size_t>(page.staveCount), Extent{0, 8 * s.pitch});
-    if (extents.empty()) return extents;
+// A figure's box: x in page pixels, y from its stave's top line.
+struct Box {
+    int left = 0, right = 0, top = 0, bottom = 0;
+};
+
+// How far a figure reaches left and right, as the figures are drawn.
+std::pair<int, int> figureSpan(const SymbolRecord& r, int pitch) {
+    const auto u = [pitch](int k) { return k * pitch / 6; };
+    const int x = r.kind() == kDot ? r[1] : columnToX(r[1]);
+    const auto between = [](int a, int b) { return std::pair{std::min(a, b), std::max(a, b)}; };
+    switch (r.kind()) {
+        case kStraightLine:
+            return between(x, x + lineLengthsOf(r).across);
+        case kSlur:
+        case kSlurReversed: {
+            const SlurView v = slurOf(r);
+            return {columnToX(std::min({v.start.column, v.end.column, v.bulge.column})),
+                    columnToX(std::max({v.start.column, v.end.column, v.bulge.column}))};
+        }
+        case kTripletAbove:
+        case kTripletBelow:
+        case kBeam:
+        case kObliqueLine:
+            return between(x, x + columnToX(bracketOf(r).columns));
+        case kCrescendo:
+        case kDecrescendo:
+            return between(x, hairpinEndX(r));
+        case kFirstEnding:
+        case kSecondEnding:
+        case kThirdEnding:
+            return {x - u(16), x + 20 * kColumnWidth};
+        default:
+            return {x - u(16), x + u(16)};
+    }
+}
+
+// The boxes of each stave's figures on a page: a record belongs to the stave whose reading
+// window holds its row.
+std::vector<std::vector<Box>> figureBoxes(const LaidOutPage& page, const LayoutSettings& s) {
+    std::vector<std::vector<Box>> boxes(static_cast<size_t>(page.staveCount));
+    if (boxes.empty()) return boxes;
     const int span = 2 * s.interval;
     for (const SymbolRecord& r : page.records) {
         if (r.kind() == kBraille) continue;
         const Extent reach = figureReach(r.kind(), s.pitch);
+        const auto [left, right] = figureSpan(r, s.pitch);
         for (const int row : rowsOf(r)) {
             const int shifted = row + s.interval - 4;
-            int stave = shifted >= 0 ? shifted / span : -1;
-            stave = std::clamp(stave, 0, page.staveCount - 1);
+            const int stave =
+                std::clamp(shifted >= 0 ? shifted / span : -1, 0, page.staveCount - 1);
             const int y = (row - span * stave) * s.pitch;
-            Extent& e = extents[static_cast<size_t>(stave)];
-            e.top = std::min(e.top, y + reach.top);
-            e.bottom = std::max(e.bottom, y + reach.bottom);
+            boxes[static_cast<size_t>(stave)].push_back(
+                {left, right, y + reach.top, y + reach.bottom});
         }
     }
-    return extents;
+    return boxes;
+}
+
+struct Span {
+    int left = 0, right = 0;
+};
+
+// What the boxes reach above and below over the spans; never less than the stave's lines.
+Extent reachOver(const std::vector<Box>& boxes, const std::vector<Span>& spans, int pitch) {
+    Extent e{0, 8 * pitch};
+    for (const Box& b : boxes) {
+        for (const Span& sp : spans) {
+            if (b.left <= sp.right && sp.left <= b.right) {
+                e.top = std::min(e.top, b.top);
+                e.bottom = std::max(e.bottom, b.bottom);
+                break;
+            }
+        }
+    }
+    return e;
 }
 
 // The lines each staff has over a run of measures. A system has a verse's line wherever the
@@ -148,29 +203,6 @@ std::vector<StaffLines> linesOf(const std::vector<MeasureMusic>& music, const Sy
     return lines;
 }
 
-// Where a stave's lines go, from its figures' extent: y of each line's reference points.
-struct LineRows {
-    int above = 0;
-    std::vector<int> below;
-    Extent extent;  // figures and lines together
-};
-
-LineRows rowsFor(const StaffLines& lines, Extent figures, int pitch) {
-    LineRows rows;
-    rows.extent = figures;
-    if (lines.above) {
-        rows.above = floorTo(figures.top - kAir - kCellBelow, pitch);
-        rows.extent.top = rows.above - kCellAbove;
-    }
-    const int step = ceilTo(kBrailleLineHeight, pitch);
-    int y = ceilTo(figures.bottom + kAir + kCellAbove, pitch);
-    for (int i = 0; i < lines.below(); ++i, y += step) {
-        rows.below.push_back(y);
-        rows.extent.bottom = y + kCellBelow;
-    }
-    return rows;
-}
-
 bool hasKanji(const std::string& utf8) {
     for (const char32_t c : decodeUtf8(utf8)) {
         if ((c >= 0x3400 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) || c == 0x3005)
@@ -184,6 +216,31 @@ struct Piece {
     int x = 0;
     std::vector<BrailleCell> cells;
     std::string kind;
+};
+
+// A line of cells: its pieces and the y of their reference points from the stave's top line.
+struct Line {
+    std::vector<Piece> pieces;
+    int y = 0;
+
+    std::vector<Span> spans() const {
+        std::vector<Span> out;
+        for (const Piece& p : pieces) {
+            out.push_back({p.x - 10, p.x + kCellPitch * static_cast<int>(p.cells.size() - 1) + 9});
+        }
+        return out;
+    }
+    // The white boxes the cells are drawn on.
+    void addBoxes(std::vector<Box>& boxes) const {
+        for (const Span& sp : spans())
+            boxes.push_back({sp.left, sp.right, y - kCellAbove, y + kCellBelow});
+    }
+};
+
+// A stave's lines in one system: over it (no pieces when none) and under it, top down.
+struct StaveText {
+    Line above;
+    std::vector<Line> below;
 };
 
 int columnAt(const std::vector<std::pair<int64_t, int>>& columns, int64_t onset) {
@@ -215,40 +272,139 @@ class LineWriter {
         if (!cells.empty()) line.push_back({columnToX(column), std::move(cells), kind});
     }
 
-    // Writes a line's pieces left to right, each at its place or, when the piece before it is
+    // Places a line's pieces left to right, each at its place or, when the piece before it is
     // in the way, at the next free place a blank cell after it, as separate commits would.
-    void write(std::vector<Piece>& line, int y, LaidOutPage& page) {
+    void pack(std::vector<Piece>& line) {
         std::stable_sort(line.begin(), line.end(),
                          [](const Piece& a, const Piece& b) { return a.x < b.x; });
         int free = INT_MIN;
         const int lastX = pageWidth(settings_.orientation) - 33 + 6;  // the commit's limit
-        for (const Piece& piece : line) {
-            int x = std::max(piece.x, free);
-            x = ceilTo(x, kColumnWidth);  // where a click on the page puts the cursor
-            if (x + kCellPitch * static_cast<int>(piece.cells.size() - 1) > lastX) {
+        std::vector<Piece> placed;
+        for (Piece& piece : line) {
+            // Where a click on the page puts the cursor.
+            const int x = ceilTo(std::max(piece.x, free), kColumnWidth);
+            const int width = kCellPitch * static_cast<int>(piece.cells.size());
+            if (x + width - kCellPitch > lastX) {
                 ++notShown_[piece.kind + " past the page's edge"];
                 continue;
             }
+            piece.x = x;
+            free = x + width + kCellPitch;
+            placed.push_back(std::move(piece));
+        }
+        line = std::move(placed);
+    }
+
+    void write(const Line& line, int top, LaidOutPage& page) {
+        for (const Piece& piece : line.pieces) {
             if (page.records.size() + piece.cells.size() > static_cast<size_t>(kMaxRecords)) {
                 ++notShown_[piece.kind + " on a full page"];
                 continue;
             }
+            int x = piece.x;
             for (const BrailleCell cell : piece.cells) {
-                page.records.push_back(brailleRecord({x, y, cell}));
+                page.records.push_back(brailleRecord({x, top + line.y, cell}));
                 x += kCellPitch;
             }
-            free = x + kCellPitch;
         }
     }
 
-    void drop(const std::vector<Piece>& line, const char* why) {
-        for (const Piece& piece : line) ++notShown_[piece.kind + why];
+    void drop(const Line& line, const char* why) {
+        for (const Piece& piece : line.pieces) ++notShown_[piece.kind + why];
     }
 
   private:
     const LayoutSettings& settings_;
     NotShown& notShown_;
 };
+
+// The lines of staff `s` in a system: the pieces from its measures, packed along their lines,
+// each line as close to the figures under or over its cells as they allow, verses in order.
+StaveText layOutStave(const SystemPlace& system, size_t s, const StaffLines& lines,
+                      const std::vector<MeasureMusic>& music, const std::vector<Box>& figures,
+                      int pitch, LineWriter& writer) {
+    StaveText text;
+    std::vector<std::vector<Piece>> below(static_cast<size_t>(lines.below()));
+    std::vector<Piece> above;
+    for (size_t k = 0; k < system.columns.size(); ++k) {
+        const auto& columns = system.columns[k];
+        if (columns.empty()) continue;
+        const MeasureMusic& m = music[system.firstMeasure + k];
+        const StaffMeasure& staff = m.staves[s];
+        if (s == 0 && !m.time.empty())
+            above.push_back(
+                {columnToX(columns.front().second), timeCells(m.time), "time signature"});
+        for (const StaffText& t : staff.texts) {
+            const int column = columnAt(columns, t.onset);
+            if (t.dynamics && lines.dynamics) {
+                writer.add(below.back(), column, t.text, "dynamics");
+            } else if (!t.dynamics && lines.above) {
+                writer.add(above, column, t.text, "words");
+            } else {
+                writer.spell(t.text, t.dynamics ? "dynamics" : "words");
+            }
+        }
+        for (const Sound& sound : staff.sounds) {
+            if (sound.notes.empty() || sound.grace) continue;
+            for (const musicxml::Lyric& l : sound.notes.front()->lyrics) {
+                const auto verse = std::find(lines.verses.begin(), lines.verses.end(), l.number);
+                if (verse == lines.verses.end()) {
+                    writer.spell(l.text, "lyric");
+                    continue;
+                }
+                writer.add(below[static_cast<size_t>(verse - lines.verses.begin())],
+                           columnAt(columns, sound.onset), l.text, "lyric");
+            }
+        }
+    }
+    writer.pack(above);
+    text.above.pieces = std::move(above);
+    if (!text.above.pieces.empty()) {
+        const Extent reach = reachOver(figures, text.above.spans(), pitch);
+        text.above.y = floorTo(reach.top - kAir - kCellBelow, pitch);
+    }
+    const int step = ceilTo(kBrailleLineHeight, pitch);
+    int least = INT_MIN;
+    for (std::vector<Piece>& pieces : below) {
+        writer.pack(pieces);
+        if (pieces.empty()) continue;
+        Line line;
+        line.pieces = std::move(pieces);
+        const Extent reach = reachOver(figures, line.spans(), pitch);
+        line.y = std::max(ceilTo(reach.bottom + kAir + kCellAbove, pitch), least);
+        least = line.y + step;
+        text.below.push_back(std::move(line));
+    }
+    return text;
+}
+
+// The boxes a stave's neighbours must keep clear of: its figures and its lines on that side.
+std::vector<Box> withLines(std::vector<Box> boxes, const std::vector<const Line*>& lines) {
+    for (const Line* line : lines) line->addBoxes(boxes);
+    return boxes;
+}
+
+std::vector<const Line*> belowOf(const StaveText& text) {
+    std::vector<const Line*> out;
+    for (const Line& line : text.below) out.push_back(&line);
+    return out;
+}
+
+// Pixels from the top line of the stave `upper` to that of `lower` that keep their lines clear
+// of each other and of each other's figures.
+int distanceNeeded(const std::vector<Box>& upperSky, const StaveText& upper,
+                   const std::vector<Box>& lowerSky, const StaveText& lower, int pitch) {
+    int needed = 0;
+    for (const Line& line : upper.below) {
+        needed = std::max(
+            needed, line.y + kCellBelow + kAir - reachOver(lowerSky, line.spans(), pitch).top);
+    }
+    if (!lower.above.pieces.empty()) {
+        needed = std::max(needed, reachOver(upperSky, lower.above.spans(), pitch).bottom + kAir -
+                                      (lower.above.y - kCellAbove));
+    }
+    return needed;
+}
 
 }  // namespace
 
@@ -306,29 +462,34 @@ BrailleRoom roomForBraille(const Layout& layout, const std::vector<MeasureMusic>
                      [](const StaffLines& l) { return l.above || l.below() > 0; })) {
         return room;
     }
-    std::vector<std::vector<Extent>> extents;
-    for (const LaidOutPage& page : layout.pages) extents.push_back(figureExtents(page, settings));
+    std::vector<std::vector<std::vector<Box>>> boxes;
+    for (const LaidOutPage& page : layout.pages) boxes.push_back(figureBoxes(page, settings));
+    NotShown counted;  // counted when the lines are written
+    LineWriter writer(settings, counted);
+    const int pitch = settings.pitch;
     // Every stave after the one before it, across systems too: page breaks move with the
     // interval, so any two may end up neighbours.
     bool first = true;
-    int previousBelow = 0;
-    int previousBottom = 0;
+    StaveText previous;
+    std::vector<Box> previousSky;
     for (const SystemPlace& system : layout.systems) {
         const std::vector<StaffLines> lines = linesOf(music, system, everywhere);
+        int lowest = 0;
         for (size_t s = 0; s < lines.size(); ++s) {
-            const Extent figures = extents[system.page][static_cast<size_t>(system.firstStave) + s];
-            const LineRows rows = rowsFor(lines[s], figures, settings.pitch);
-            if (!first && (previousBelow > 0 || lines[s].above)) {
-                const int needed = previousBottom + kAir - rows.extent.top;
-                room.interval = std::max(room.interval,
-                                         (needed + 2 * settings.pitch - 1) / (2 * settings.pitch));
+            const std::vector<Box>& figures =
+                boxes[system.page][static_cast<size_t>(system.firstStave) + s];
+            StaveText text = layOutStave(system, s, lines[s], music, figures, pitch, writer);
+            if (!first) {
+                const std::vector<Box> sky = withLines(figures, {&text.above});
+                const int needed = distanceNeeded(previousSky, previous, sky, text, pitch);
+                room.interval = std::max(room.interval, (needed + 2 * pitch - 1) / (2 * pitch));
             }
-            if (s + 1 == lines.size())
-                room.roomBelow.push_back(lines[s].below() > 0 ? rows.extent.bottom + kAir : 0);
+            lowest = text.below.empty() ? 0 : text.below.back().y + kCellBelow + kAir;
+            previousSky = withLines(figures, belowOf(text));
+            previous = std::move(text);
             first = false;
-            previousBelow = lines[s].below();
-            previousBottom = rows.extent.bottom;
         }
+        room.roomBelow.push_back(lowest);
     }
     return room;
 }
@@ -340,85 +501,59 @@ void addBrailleLines(Layout& layout, const std::vector<MeasureMusic>& music,
                      [](const StaffLines& l) { return l.above || l.below() > 0; })) {
         return;
     }
-    std::vector<std::vector<Extent>> extents;
-    for (const LaidOutPage& page : layout.pages) extents.push_back(figureExtents(page, settings));
+    std::vector<std::vector<std::vector<Box>>> boxes;
+    for (const LaidOutPage& page : layout.pages) boxes.push_back(figureBoxes(page, settings));
     const int pitch = settings.pitch;
     const int origin = rowOriginY(settings.topMargin, pitch);
     const int staveStep = 2 * settings.interval * pitch;
     LineWriter writer(settings, notShown);
 
+    std::vector<Box> previousSky;  // the stave above on this page, its lines written
+    bool firstOnPage = true;
     size_t page = SIZE_MAX;
-    int used = 0;  // the lowest pixel used so far on the page, from the row origin
     for (const SystemPlace& system : layout.systems) {
         if (system.page != page) {
             page = system.page;
-            used = frameTop(settings.orientation) - origin - kAir;
+            firstOnPage = true;
         }
         LaidOutPage& out = layout.pages[system.page];
+        const auto& pageBoxes = boxes[system.page];
         const std::vector<StaffLines> lines = linesOf(music, system, everywhere);
-        const std::vector<Extent>& pageExtents = extents[system.page];
         for (size_t s = 0; s < lines.size(); ++s) {
             const size_t stave = static_cast<size_t>(system.firstStave) + s;
             const int top = staveStep * static_cast<int>(stave);
-            const LineRows rows = rowsFor(lines[s], pageExtents[stave], pitch);
+            const StaveText text =
+                layOutStave(system, s, lines[s], music, pageBoxes[stave], pitch, writer);
 
-            // The pieces of each line of this stave, measure by measure.
-            std::vector<Piece> above;
-            std::vector<std::vector<Piece>> below(rows.below.size());
-            for (size_t k = 0; k < system.columns.size(); ++k) {
-                const auto& columns = system.columns[k];
-                if (columns.empty()) continue;
-                const MeasureMusic& m = music[system.firstMeasure + k];
-                const StaffMeasure& staff = m.staves[s];
-                if (s == 0 && !m.time.empty())
-                    above.push_back(
-                        {columnToX(columns.front().second), timeCells(m.time), "time signature"});
-                for (const StaffText& t : staff.texts) {
-                    const int column = columnAt(columns, t.onset);
-                    if (t.dynamics && lines[s].dynamics) {
-                        writer.add(below.back(), column, t.text, "dynamics");
-                    } else if (!t.dynamics && lines[s].above) {
-                        writer.add(above, column, t.text, "words");
-                    } else {
-                        writer.spell(t.text, t.dynamics ? "dynamics" : "words");
-                    }
-                }
-                for (const Sound& sound : staff.sounds) {
-                    if (sound.notes.empty() || sound.grace) continue;
-                    for (const musicxml::Lyric& l : sound.notes.front()->lyrics) {
-                        const auto& verses = lines[s].verses;
-                        const auto verse = std::find(verses.begin(), verses.end(), l.number);
-                        if (verse == verses.end()) {
-                            writer.spell(l.text, "lyric");
-                            continue;
-                        }
-                        writer.add(below[static_cast<size_t>(verse - verses.begin())],
-                                   columnAt(columns, sound.onset), l.text, "lyric");
-                    }
-                }
-            }
-
-            if (lines[s].above) {
-                if (top + rows.above - kCellAbove >= used + kAir) {
-                    writer.write(above, top + rows.above, out);
+            if (!text.above.pieces.empty()) {
+                const bool room =
+                    firstOnPage
+                        ? origin + top + text.above.y - kCellAbove >= frameTop(settings.orientation)
+                        : reachOver(previousSky, text.above.spans(), pitch).bottom + kAir <=
+                              staveStep + text.above.y - kCellAbove;
+                if (room) {
+                    writer.write(text.above, top, out);
                 } else {
-                    writer.drop(above, " without room");
+                    writer.drop(text.above, " without room");
                 }
             }
-            used = std::max(used, top + pageExtents[stave].bottom);
             // Under the stave, down to the next stave's figures or the page's frame.
-            const int limit = stave + 1 < pageExtents.size()
-                                  ? top + staveStep + pageExtents[stave + 1].top - kAir
-                                  : frameBottom(settings.orientation) - origin;
-            for (size_t i = 0; i < rows.below.size(); ++i) {
-                const int y = top + rows.below[i];
-                if (y + kCellBelow > limit) {
-                    writer.drop(below[i], " without room");
-                    continue;
+            std::vector<const Line*> written;
+            for (const Line& line : text.below) {
+                const bool room =
+                    stave + 1 < pageBoxes.size()
+                        ? line.y + kCellBelow + kAir <=
+                              staveStep + reachOver(pageBoxes[stave + 1], line.spans(), pitch).top
+                        : origin + top + line.y + kCellBelow <= frameBottom(settings.orientation);
+                if (room) {
+                    writer.write(line, top, out);
+                    written.push_back(&line);
+                } else {
+                    writer.drop(line, " without room");
                 }
-                writer.write(below[i], y, out);
-                used = std::max(used, y + kCellBelow);
             }
+            previousSky = withLines(pageBoxes[stave], written);
+            firstOnPage = false;
         }
     }
 }
