@@ -156,9 +156,9 @@ Extent reachOver(const std::vector<Box>& boxes, const std::vector<Span>& spans, 
     return e;
 }
 
-// The lines each staff has over a run of measures. A system has a verse's line wherever the
-// music has that verse, so that a reader finds it at the same place throughout; the line over
-// the stave and the dynamics' line only where it has something to write on them.
+// The lines each staff has over a run of measures. Verses keep their order under the stave
+// wherever the music has them (a later verse is never above an earlier one); the dynamics
+// come under the verses.
 struct StaffLines {
     std::vector<int> verses;  // lyric numbers, a line each under the stave
     bool dynamics = false;    // a line under the verses

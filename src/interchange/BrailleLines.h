@@ -12,7 +12,8 @@ namespace noma::interchange {
 
 // Text of the score written as braille cells beside the staves, as the braille writing window
 // writes them: time signatures and words on a line above a stave, lyrics (a line per verse)
-// and dynamics on lines below it, each clear of the stave's figures.
+// and dynamics on lines below it, each line as close as the figures over or under its own
+// cells allow. Braille cells are never read as music, so only the figures' shapes matter.
 
 // Pixels from one line of cells to the next: a cell's white box and a little air.
 constexpr int kBrailleLineHeight = 28;
