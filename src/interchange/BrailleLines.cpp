@@ -8,8 +8,7 @@
 #include "braille/TextToCells.h"
 #include "document/PageGeometry.h"
 #include "document/SymbolCatalogue.h"
-#include "document/SymbolKind.h"
-#include "music/NoteKinds.h"
+#include "interchange/FigureBoxes.h"
 #include "platform/Utf8.h"
 
 namespace noma::interchange {
@@ -22,138 +21,11 @@ constexpr int kCellBelow = 15;
 // Pixels kept empty between a line of cells and the figures.
 constexpr int kAir = 4;
 
-// Pixels above and below a stave's top line (negative above).
-struct Extent {
-    int top = 0;
-    int bottom = 0;
-};
-
 int floorTo(int value, int step) {
     return value >= 0 ? value / step * step : -((-value + step - 1) / step * step);
 }
 int ceilTo(int value, int step) {
     return -floorTo(-value, step);
-}
-
-bool stemUp(int kind) {
-    switch (kind) {
-        case kSixteenthNoteUp:
-        case kQuarterNoteUp:
-        case kHundredTwentyEighthNoteUp:
-        case kThirtySecondNoteUp:
-        case kEighthNoteUp:
-        case kSixtyFourthNoteUp:
-            return true;
-        default:
-            return false;
-    }
-}
-
-// How far a figure reaches above and below its row, as the figures are drawn.
-Extent figureReach(int kind, int pitch) {
-    const auto u = [pitch](int k) { return k * pitch / 6; };
-    if (isStemmedNote(kind)) return stemUp(kind) ? Extent{-u(42), u(6)} : Extent{-u(6), u(42)};
-    if (restValueOf(kind) != 0) return {-u(14), u(14)};
-    switch (kind) {
-        case kGClef:
-            return {-u(35), u(43)};
-        case kFClef:
-            return {-u(23), u(17)};
-        case kBarLine:
-        case kFinalBarLine:
-        case kDoubleBarLine:
-        case kRepeatStart:
-        case kRepeatEnd:
-            return {-u(30), u(30)};
-        default:
-            return {-u(12), u(12)};
-    }
-}
-
-// The rows a record stands on: a slur's three points, otherwise its one row.
-std::vector<int> rowsOf(const SymbolRecord& r) {
-    if (r.kind() == kSlur || r.kind() == kSlurReversed) {
-        const SlurView s = slurOf(r);
-        return {s.start.row, s.end.row, s.bulge.row};
-    }
-    return {r[2]};
-}
-
-// A figure's box: x in page pixels, y from its stave's top line.
-struct Box {
-    int left = 0, right = 0, top = 0, bottom = 0;
-};
-
-// How far a figure reaches left and right, as the figures are drawn.
-std::pair<int, int> figureSpan(const SymbolRecord& r, int pitch) {
-    const auto u = [pitch](int k) { return k * pitch / 6; };
-    const int x = r.kind() == kDot ? r[1] : columnToX(r[1]);
-    const auto between = [](int a, int b) { return std::pair{std::min(a, b), std::max(a, b)}; };
-    switch (r.kind()) {
-        case kStraightLine:
-            return between(x, x + lineLengthsOf(r).across);
-        case kSlur:
-        case kSlurReversed: {
-            const SlurView v = slurOf(r);
-            return {columnToX(std::min({v.start.column, v.end.column, v.bulge.column})),
-                    columnToX(std::max({v.start.column, v.end.column, v.bulge.column}))};
-        }
-        case kTripletAbove:
-        case kTripletBelow:
-        case kBeam:
-        case kObliqueLine:
-            return between(x, x + columnToX(bracketOf(r).columns));
-        case kCrescendo:
-        case kDecrescendo:
-            return between(x, hairpinEndX(r));
-        case kFirstEnding:
-        case kSecondEnding:
-        case kThirdEnding:
-            return {x - u(16), x + 20 * kColumnWidth};
-        default:
-            return {x - u(16), x + u(16)};
-    }
-}
-
-// The boxes of each stave's figures on a page: a record belongs to the stave whose reading
-// window holds its row.
-std::vector<std::vector<Box>> figureBoxes(const LaidOutPage& page, const LayoutSettings& s) {
-    std::vector<std::vector<Box>> boxes(static_cast<size_t>(page.staveCount));
-    if (boxes.empty()) return boxes;
-    const int span = 2 * s.interval;
-    for (const SymbolRecord& r : page.records) {
-        if (r.kind() == kBraille) continue;
-        const Extent reach = figureReach(r.kind(), s.pitch);
-        const auto [left, right] = figureSpan(r, s.pitch);
-        for (const int row : rowsOf(r)) {
-            const int shifted = row + s.interval - 4;
-            const int stave =
-                std::clamp(shifted >= 0 ? shifted / span : -1, 0, page.staveCount - 1);
-            const int y = (row - span * stave) * s.pitch;
-            boxes[static_cast<size_t>(stave)].push_back(
-                {left, right, y + reach.top, y + reach.bottom});
-        }
-    }
-    return boxes;
-}
-
-struct Span {
-    int left = 0, right = 0;
-};
-
-// What the boxes reach above and below over the spans; never less than the stave's lines.
-Extent reachOver(const std::vector<Box>& boxes, const std::vector<Span>& spans, int pitch) {
-    Extent e{0, 8 * pitch};
-    for (const Box& b : boxes) {
-        for (const Span& sp : spans) {
-            if (b.left <= sp.right && sp.left <= b.right) {
-                e.top = std::min(e.top, b.top);
-                e.bottom = std::max(e.bottom, b.bottom);
-                break;
-            }
-        }
-    }
-    return e;
 }
 
 // The lines each staff has over a run of measures. Verses keep their order under the stave
@@ -223,16 +95,16 @@ struct Line {
     std::vector<Piece> pieces;
     int y = 0;
 
-    std::vector<Span> spans() const {
-        std::vector<Span> out;
+    std::vector<PixelSpan> spans() const {
+        std::vector<PixelSpan> out;
         for (const Piece& p : pieces) {
             out.push_back({p.x - 10, p.x + kCellPitch * static_cast<int>(p.cells.size() - 1) + 9});
         }
         return out;
     }
     // The white boxes the cells are drawn on.
-    void addBoxes(std::vector<Box>& boxes) const {
-        for (const Span& sp : spans())
+    void addBoxes(std::vector<FigureBox>& boxes) const {
+        for (const PixelSpan& sp : spans())
             boxes.push_back({sp.left, sp.right, y - kCellAbove, y + kCellBelow});
     }
 };
@@ -321,7 +193,7 @@ class LineWriter {
 // The lines of staff `s` in a system: the pieces from its measures, packed along their lines,
 // each line as close to the figures under or over its cells as they allow, verses in order.
 StaveText layOutStave(const SystemPlace& system, size_t s, const StaffLines& lines,
-                      const std::vector<MeasureMusic>& music, const std::vector<Box>& figures,
+                      const std::vector<MeasureMusic>& music, const std::vector<FigureBox>& figures,
                       int pitch, LineWriter& writer) {
     StaveText text;
     std::vector<std::vector<Piece>> below(static_cast<size_t>(lines.below()));
@@ -360,7 +232,7 @@ StaveText layOutStave(const SystemPlace& system, size_t s, const StaffLines& lin
     writer.pack(above);
     text.above.pieces = std::move(above);
     if (!text.above.pieces.empty()) {
-        const Extent reach = reachOver(figures, text.above.spans(), pitch);
+        const Reach reach = reachOver(figures, text.above.spans(), pitch);
         text.above.y = floorTo(reach.top - kAir - kCellBelow, pitch);
     }
     const int step = ceilTo(kBrailleLineHeight, pitch);
@@ -370,7 +242,7 @@ StaveText layOutStave(const SystemPlace& system, size_t s, const StaffLines& lin
         if (pieces.empty()) continue;
         Line line;
         line.pieces = std::move(pieces);
-        const Extent reach = reachOver(figures, line.spans(), pitch);
+        const Reach reach = reachOver(figures, line.spans(), pitch);
         line.y = std::max(ceilTo(reach.bottom + kAir + kCellAbove, pitch), least);
         least = line.y + step;
         text.below.push_back(std::move(line));
@@ -379,7 +251,8 @@ StaveText layOutStave(const SystemPlace& system, size_t s, const StaffLines& lin
 }
 
 // The boxes a stave's neighbours must keep clear of: its figures and its lines on that side.
-std::vector<Box> withLines(std::vector<Box> boxes, const std::vector<const Line*>& lines) {
+std::vector<FigureBox> withLines(std::vector<FigureBox> boxes,
+                                 const std::vector<const Line*>& lines) {
     for (const Line* line : lines) line->addBoxes(boxes);
     return boxes;
 }
@@ -392,8 +265,8 @@ std::vector<const Line*> belowOf(const StaveText& text) {
 
 // Pixels from the top line of the stave `upper` to that of `lower` that keep their lines clear
 // of each other and of each other's figures.
-int distanceNeeded(const std::vector<Box>& upperSky, const StaveText& upper,
-                   const std::vector<Box>& lowerSky, const StaveText& lower, int pitch) {
+int distanceNeeded(const std::vector<FigureBox>& upperSky, const StaveText& upper,
+                   const std::vector<FigureBox>& lowerSky, const StaveText& lower, int pitch) {
     int needed = 0;
     for (const Line& line : upper.below) {
         needed = std::max(
@@ -462,7 +335,7 @@ BrailleRoom roomForBraille(const Layout& layout, const std::vector<MeasureMusic>
                      [](const StaffLines& l) { return l.above || l.below() > 0; })) {
         return room;
     }
-    std::vector<std::vector<std::vector<Box>>> boxes;
+    std::vector<std::vector<std::vector<FigureBox>>> boxes;
     for (const LaidOutPage& page : layout.pages) boxes.push_back(figureBoxes(page, settings));
     NotShown counted;  // counted when the lines are written
     LineWriter writer(settings, counted);
@@ -471,16 +344,16 @@ BrailleRoom roomForBraille(const Layout& layout, const std::vector<MeasureMusic>
     // interval, so any two may end up neighbours.
     bool first = true;
     StaveText previous;
-    std::vector<Box> previousSky;
+    std::vector<FigureBox> previousSky;
     for (const SystemPlace& system : layout.systems) {
         const std::vector<StaffLines> lines = linesOf(music, system, everywhere);
         int lowest = 0;
         for (size_t s = 0; s < lines.size(); ++s) {
-            const std::vector<Box>& figures =
+            const std::vector<FigureBox>& figures =
                 boxes[system.page][static_cast<size_t>(system.firstStave) + s];
             StaveText text = layOutStave(system, s, lines[s], music, figures, pitch, writer);
             if (!first) {
-                const std::vector<Box> sky = withLines(figures, {&text.above});
+                const std::vector<FigureBox> sky = withLines(figures, {&text.above});
                 const int needed = distanceNeeded(previousSky, previous, sky, text, pitch);
                 room.interval = std::max(room.interval, (needed + 2 * pitch - 1) / (2 * pitch));
             }
@@ -501,14 +374,14 @@ void addBrailleLines(Layout& layout, const std::vector<MeasureMusic>& music,
                      [](const StaffLines& l) { return l.above || l.below() > 0; })) {
         return;
     }
-    std::vector<std::vector<std::vector<Box>>> boxes;
+    std::vector<std::vector<std::vector<FigureBox>>> boxes;
     for (const LaidOutPage& page : layout.pages) boxes.push_back(figureBoxes(page, settings));
     const int pitch = settings.pitch;
     const int origin = rowOriginY(settings.topMargin, pitch);
     const int staveStep = 2 * settings.interval * pitch;
     LineWriter writer(settings, notShown);
 
-    std::vector<Box> previousSky;  // the stave above on this page, its lines written
+    std::vector<FigureBox> previousSky;  // the stave above on this page, its lines written
     bool firstOnPage = true;
     size_t page = SIZE_MAX;
     for (const SystemPlace& system : layout.systems) {
