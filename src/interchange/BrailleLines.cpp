@@ -154,11 +154,15 @@ class LineWriter {
         std::vector<Piece> placed;
         for (Piece& piece : line) {
             // Where a click on the page puts the cursor.
-            const int x = ceilTo(std::max(piece.x, free), kColumnWidth);
+            int x = ceilTo(std::max(piece.x, free), kColumnWidth);
             const int width = kCellPitch * static_cast<int>(piece.cells.size());
             if (x + width - kCellPitch > lastX) {
-                ++notShown_[piece.kind + " past the page's edge"];
-                continue;
+                // At the end of the line: as far right as the edge lets it, if that is free.
+                x = floorTo(lastX - width + kCellPitch, kColumnWidth);
+                if (x < free) {
+                    ++notShown_[piece.kind + " past the page's edge"];
+                    continue;
+                }
             }
             piece.x = x;
             free = x + width + kCellPitch;
