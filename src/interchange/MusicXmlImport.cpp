@@ -6,6 +6,8 @@
 #include "braille/TextToCells.h"
 #include "document/PageGeometry.h"
 #include "document/SymbolCatalogue.h"
+#include "document/SymbolKind.h"
+#include "interchange/BrailleLines.h"
 #include "interchange/NoteSpelling.h"
 #include "interchange/TactileLayout.h"
 
@@ -35,7 +37,14 @@ void addTitle(const std::string& title, const LayoutSettings& settings, LaidOutP
     const std::vector<BrailleCell> cells = convertEnteredText(title);
     const int origin = rowOriginY(settings.topMargin, settings.pitch);
     const int marks = origin - 10 * settings.pitch;  // marks over the top stave reach this high
-    const int line = marks - 24;                     // page y of the cells' row, clear of them
+    int line = marks - 24;                           // page y of the cells' row, clear of them
+    // Above the braille lines over the stave too.
+    for (const SymbolRecord& r : page.records) {
+        if (r.kind() == kBraille) {
+            line = std::min(line, (origin + brailleOf(r).y - kBrailleLineHeight) / settings.pitch *
+                                      settings.pitch);
+        }
+    }
     // Inside the frame the page view draws 50 pixels in from the edge.
     if (cells.empty() || line - 9 < 56 ||
         page.records.size() + cells.size() > static_cast<size_t>(kMaxRecords)) {
@@ -106,7 +115,7 @@ Expected<ImportReport> importScore(const musicxml::Score& score, const ImportOpt
         while (settings.interval > options.interval && capacityAt(settings.interval) < count)
             --settings.interval;
     }
-    const int capacity = capacityAt(settings.interval);
+    int capacity = capacityAt(settings.interval);
     if (capacity < count) {
         return Failure{"１ページに入る段数（" + std::to_string(capacity) + "段）より多い" +
                            std::to_string(count) + "段が必要なため、読み込めません。",
@@ -114,6 +123,25 @@ Expected<ImportReport> importScore(const musicxml::Score& score, const ImportOpt
                            std::to_string(capacity)};
     }
     Layout layout = layOutMusic(music, count, settings, report.notShown);
+    // Braille lines need rows clear of the figures: measured on this layout, then laid out
+    // again with the interval and the room under a page's last stave they need. A wider
+    // interval lets each stave claim figures far from it, so measure again until it holds.
+    for (int pass = 0; pass < 3; ++pass) {
+        BrailleRoom room = roomForBraille(layout, music, settings);
+        if (room.roomBelow.empty()) break;
+        int interval = options.intervalGiven
+                           ? settings.interval
+                           : std::clamp(room.interval, settings.interval, kMaxStaveInterval);
+        while (interval > settings.interval && capacityAt(interval) < count) --interval;
+        if (pass > 0 && interval == settings.interval && room.roomBelow == settings.roomBelow)
+            break;
+        settings.interval = interval;
+        settings.roomBelow = std::move(room.roomBelow);
+        NotShown again;
+        layout = layOutMusic(music, count, settings, again);
+        capacity = capacityAt(settings.interval);
+    }
+    addBrailleLines(layout, music, settings, report.notShown);
     addTitle(score.title, settings, layout.pages.front(), report.notShown);
     const int pages = static_cast<int>(layout.pages.size());
     if (pages > kMaxPages) {

@@ -22,23 +22,20 @@ const std::map<std::string, std::string, std::less<>>& names() {
         // what the import itself counts
         {"cue note", "キューの音符"},
         {"dot in a triplet", "３連符の中の付点"},
-        {"dynamics", "強弱記号"},
         {"enharmonic spelling", "異名同音で書き換えた音"},
         {"fermata on a bar line", "小節線の上のフェルマータ"},
-        {"lyric", "歌詞"},
         {"mark on a whole note", "全音符につく記号"},
         {"note of a second voice", "第２声部の音符"},
         {"second sound at one moment", "同じ時刻の２つめの音"},
+        {"senza misura", "無拍子の指定"},
         {"sostenuto pedal", "ソステヌートペダル"},
         {"staccato with staccatissimo", "スタッカートとスタッカーティシモの重なり"},
         {"tie on a dotted or triplet note", "付点音符や３連符のタイ"},
         {"tie of a lower chord note", "和音の下の音のタイ"},
-        {"time signature change", "拍子の変更"},
         {"title", "題名"},
         {"title cells past the page's edge", "ページからはみ出した題名の点字"},
         {"triple dot", "複複付点"},
         {"unflagged grace note", "旗のない装飾音符"},
-        {"words", "文字の指示"},
         // MusicXML notations and directions
         {"accordion-registration", "アコーディオンのレジスター"},
         {"bracket", "かっこ線"},
@@ -97,10 +94,32 @@ std::string_view beforeSuffix(std::string_view text, std::string_view suffix) {
     return text.substr(0, text.size() - suffix.size());
 }
 
+// The texts the import writes in braille, whose cells can be lost for a reason.
+std::string textKindName(std::string_view kind) {
+    if (kind == "lyric") return "歌詞";
+    if (kind == "dynamics") return "強弱記号";
+    if (kind == "words") return "文字の指示";
+    if (kind == "time signature") return "拍子記号";
+    return std::string(kind);
+}
+
 }  // namespace
 
 std::string japaneseNameOf(const std::string& kind) {
     if (const auto found = names().find(kind); found != names().end()) return found->second;
+    static const std::pair<std::string_view, std::string_view> kTextLosses[] = {
+        {" in kanji", "漢字の"},
+        {" braille cannot spell", "点字で書けない"},
+        {" past the page's edge", "ページの端からはみ出す"},
+        {" without room", "置く場所のない"},
+        {" on a full page", "記号が上限に達したページの"},
+    };
+    for (const auto& [suffix, why] : kTextLosses) {
+        if (const std::string_view text = beforeSuffix(kind, suffix); !text.empty())
+            return std::string(why) + textKindName(text);
+    }
+    if (const std::string_view time = afterPrefix(kind, "time signature "); !time.empty())
+        return "拍子記号「" + std::string(time) + "」";
     if (const std::string_view ratio = afterPrefix(kind, "tuplet "); !ratio.empty())
         return std::string(ratio) + "の連符";
     if (const std::string_view number = afterPrefix(kind, "ending "); !number.empty())

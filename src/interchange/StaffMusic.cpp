@@ -111,7 +111,26 @@ class PartWalker {
             out.staves[slots[static_cast<size_t>(i)]].clefChange = !first;
             if (other) ++notShown_[(clef.octaveChange != 0 ? "octave " : "") + clef.sign + " clef"];
         }
-        if (a.hasTime && !first) ++notShown_["time signature change"];
+        if (a.hasTime && lead) time(a, out);
+    }
+
+    // The time signature where it first appears or changes.
+    void time(const musicxml::Attributes& a, MeasureMusic& out) {
+        if (a.senzaMisura) {
+            ++notShown_["senza misura"];
+            return;
+        }
+        const bool digits =
+            !a.beats.empty() && std::all_of(a.beats.begin(), a.beats.end(),
+                                            [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits || a.beatType <= 0) {
+            ++notShown_["time signature " + a.beats + "/" + std::to_string(a.beatType)];
+            return;
+        }
+        const std::string text = a.beats + "/" + std::to_string(a.beatType);
+        if (text == time_) return;
+        time_ = text;
+        out.time = text;
     }
 
     // An octave clef's notes stand at their real pitch, so it is transcribed like a C clef.
@@ -194,7 +213,6 @@ class PartWalker {
         sounds.push_back(std::move(s));
         previous = &sounds.back();
         if (advances) pos += ticks(n.duration);
-        if (!n.lyrics.empty()) ++notShown_["lyric"];
     }
 
     void barline(const musicxml::Barline& b, MeasureMusic& out) {
@@ -219,8 +237,12 @@ class PartWalker {
                    const std::vector<size_t>& slots) {
         const int i = slotOf(d.staff);
         if (i < 0) return;
-        for (size_t k = 0; k < d.dynamics.size(); ++k) ++notShown_["dynamics"];
-        for (size_t k = 0; k < d.words.size(); ++k) ++notShown_["words"];
+        std::vector<StaffText>& texts = out.staves[slots[static_cast<size_t>(i)]].texts;
+        for (const std::string& text : d.dynamics) texts.push_back({pos, true, text});
+        for (const std::string& text : d.words) {
+            if (text.find_first_not_of(" \t\r\n") != std::string::npos)
+                texts.push_back({pos, false, text});
+        }
         std::vector<TimedMark>& marks = out.staves[slots[static_cast<size_t>(i)]].marks;
         if (d.wedge == "crescendo") marks.push_back({pos, SpanMark::Crescendo});
         if (d.wedge == "diminuendo") marks.push_back({pos, SpanMark::Diminuendo});
@@ -241,6 +263,7 @@ class PartWalker {
     int divisions_ = 1;
     int fifths_ = 0;
     int64_t chordOnset_ = 0;
+    std::string time_;
 };
 
 }  // namespace

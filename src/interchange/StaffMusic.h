@@ -41,9 +41,17 @@ struct TimedMark {
     SpanMark mark = SpanMark::HairpinStop;
 };
 
+// A direction's text at a moment of a staff: dynamics (p, mf ...) or words.
+struct StaffText {
+    int64_t onset = 0;  // ticks from the measure's start
+    bool dynamics = false;
+    std::string text;  // UTF-8
+};
+
 struct StaffMeasure {
     std::vector<Sound> sounds;     // by onset, graces before the chord they lead to
     std::vector<TimedMark> marks;  // in the file's order
+    std::vector<StaffText> texts;
     bool clefChange = false;
     bool bass = false;  // written with the bass clef
 };
@@ -57,7 +65,8 @@ struct MeasureMusic {
     bool repeatEnd = false;
     bool finalBar = false;
     bool doubleBar = false;
-    int ending = 0;  // 1..3 when an ending starts here
+    int ending = 0;    // 1..3 when an ending starts here
+    std::string time;  // "3/4" where the music starts or its time signature changes, else ""
     std::vector<StaffMeasure> staves;
 };
 

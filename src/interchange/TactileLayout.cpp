@@ -10,6 +10,7 @@
 #include "document/StaffConstruction.h"
 #include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
+#include "interchange/BrailleLines.h"
 #include "interchange/NoteSpelling.h"
 
 namespace noma::interchange {
@@ -134,6 +135,7 @@ struct Slot {
     int right = 0;          // and right
     int dotReach = -1;      // x offset of the rightmost dot, -1 without dots
     bool chordTie = false;  // a tie leaves a chord here
+    int lyricReach = 0;     // pixels to where the next syllable may start, 0 without a lyric
     std::vector<StaffSlot> staves;
 };
 
@@ -144,6 +146,7 @@ struct MeasurePlan {
     std::vector<std::vector<SpanMark>> endMarks;  // per staff, at the closing bar
     bool keyChange = false;
     bool clefChange = false;
+    int brailleCells = 0;
 };
 
 int clefOffsetOf(bool bass) {
@@ -208,6 +211,7 @@ class Planner {
         MeasurePlan plan;
         plan.music = &m;
         plan.keyChange = m.keyChange;
+        plan.brailleCells = brailleCellCount(m);
         for (int s = 0; s < staves_; ++s) {
             auto& sp = spelling_[static_cast<size_t>(s)];
             if (m.keyChange || first_) sp.setKey(m.fifths);
@@ -337,6 +341,7 @@ class Planner {
         slot.chordTie = slot.chordTie || (tie && out.chord);
         out.triplet = triplet && value != 1;
         out.slurs = top.slurs;
+        slot.lyricReach = std::max(slot.lyricReach, lyricReach(top));
 
         // Accidentals one column group to the left; chord accidentals that would touch move
         // further left, a column each.
@@ -477,6 +482,7 @@ struct Item {
     int64_t weight = 0;
     int dotReach = -1;
     bool chordTie = false;
+    int lyricReach = 0;
     int column = 0;
 };
 
@@ -489,7 +495,13 @@ int floorBetween(const Item& a, const Item& b, int pitch, bool crowded) {
         columns = std::max(columns, 3);  // marks reach two columns either side of a note
         if (a.dotReach >= 0) columns = std::max(columns, columnsCovering(3 * pitch + a.dotReach));
         if (a.chordTie && !crowded) columns = std::max(columns, 5);  // room for its inset ends
+        // Syllables of consecutive notes keep a blank cell between them.
+        if (!crowded && b.lyricReach > 0)
+            columns = std::max(columns, columnsCovering(a.lyricReach));
     }
+    // Across a bar line too: a note follows the bar two columns after it at the least.
+    if (!crowded && a.slot != nullptr && b.slot == nullptr && a.lyricReach > 0)
+        columns = std::max(columns, columnsCovering(a.lyricReach) - 2);
     return columns;
 }
 
@@ -537,6 +549,7 @@ class SystemWriter {
                 item.weight = slot.weight;
                 item.dotReach = slot.dotReach;
                 item.chordTie = slot.chordTie;
+                item.lyricReach = slot.lyricReach;
                 list.push_back(item);
             }
             Item bar;
@@ -884,12 +897,35 @@ Layout layOutMusic(const std::vector<MeasureMusic>& music, int stavesPerSystem,
             writer.write(items, tops, hairpins, records);
         };
         build(current->staveCount);
+        int cells = 0;
+        for (const MeasurePlan* plan : chosen) cells += plan->brailleCells;
+        // Braille lines under the page's last stave must stay inside the page's frame.
+        const int lastTop =
+            rowOriginY(settings.topMargin, settings.pitch) +
+            2 * settings.interval * settings.pitch * (current->staveCount + stavesPerSystem - 1);
+        const size_t system = layout.systems.size();
+        const bool roomBelow =
+            system >= settings.roomBelow.size() ||
+            lastTop + settings.roomBelow[system] <= frameBottom(settings.orientation);
         if (current->staveCount + stavesPerSystem > systemsPerPage * stavesPerSystem ||
-            current->records.size() + records.size() > static_cast<size_t>(kMaxRecords)) {
+            current->records.size() + records.size() + static_cast<size_t>(cells) >
+                static_cast<size_t>(kMaxRecords) ||
+            (!roomBelow && current->staveCount > 0)) {
             newPage();
             current = &layout.pages.back();
             build(0);
         }
+        SystemPlace place{layout.pages.size() - 1, current->staveCount, m, {}};
+        place.columns.resize(next - m);
+        size_t measure = 0;  // items run measure by measure, each closed by its bar
+        for (const Item& item : items) {
+            if (item.slot != nullptr) {
+                place.columns[measure].emplace_back(item.slot->onset, item.column);
+            } else if (item.barKind != kRepeatStart) {
+                ++measure;
+            }
+        }
+        layout.systems.push_back(std::move(place));
         current->records.insert(current->records.end(), records.begin(), records.end());
         current->staveCount += stavesPerSystem;
         m = next;

@@ -14,6 +14,9 @@ struct LayoutSettings {
     int topMargin = 12;
     int interval = 10;
     int scoreType = 1;  // of every page: 1, 2, 4, or 3 (blank) for other systems
+    // Per system, in order: pixels under its last stave's top line that its braille lines
+    // need when it is a page's last system.
+    std::vector<int> roomBelow{};
 };
 
 // One page as the import writes it: its type, staves and records in placement order.
@@ -23,8 +26,18 @@ struct LaidOutPage {
     std::vector<SymbolRecord> records;
 };
 
+// Where a system stands: its page, its first stave there and the column of every onset of its
+// measures (all its staves share them).
+struct SystemPlace {
+    size_t page = 0;
+    int firstStave = 0;
+    size_t firstMeasure = 0;
+    std::vector<std::vector<std::pair<int64_t, int>>> columns;  // per measure: (onset, column)
+};
+
 struct Layout {
     std::vector<LaidOutPage> pages;
+    std::vector<SystemPlace> systems;
     std::vector<std::string> measuresCrowded;  // set with figures closer than a column apart
     std::vector<std::string> measuresTooWide;  // wider than a stave even so
     int notesBeyondStave = 0;                  // notes outside the rows the reading sees

@@ -311,7 +311,7 @@ TEST_F(WorkspaceTest, ImportedMusicXmlOpensAsANewUnsavedScoreAfterItsSummary) {
     EXPECT_EQ(dialogs.fileDialogTitles().back(), "MusicXMLファイルの読み込み");
     EXPECT_EQ(dialogs.messageTexts().back(),
               "表示できない記号や、はみ出した小節があります。\n"
-              "表示できないもの：強弱記号 1、歌詞 1、トリル 1");
+              "表示できないもの：トリル 1");
     EXPECT_EQ(ws.document().currentFileName, file("NewNOMA.nmg"));
     EXPECT_TRUE(ws.document().dataChanged);
     const int symbols = ws.document().symbolCount(0);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -66,8 +67,7 @@ TEST(MusicXmlImport, EveryElementOfAMelodyReadsBackAsItsMusic) {
     EXPECT_EQ(reading(*imported.doc, StaveSelection::Treble),
               "G4/4+1 A4/8 F#5/4+10 r/4 C#5/2+4 C#5/2 E5/4+3 D5/4+3 C#5/4+3 E5/8+80 D5/4 r/8 "
               "B4/8+20 r/2 r/2 F#5/2 r/2");
-    EXPECT_EQ(notShownText(imported.report.notShown),
-              "not shown: 1 × dynamics, 1 × lyric, 1 × trill-mark");
+    EXPECT_EQ(notShownText(imported.report.notShown), "not shown: 1 × trill-mark");
     // The title as the braille window writes it, one row of cells over the first stave.
     const std::vector<BrailleCell> title = convertEnteredText("Test Melody");
     ASSERT_FALSE(title.empty());
@@ -147,6 +147,85 @@ void expectFiguresApart(const ScoreDocument& doc, const std::string& name) {
                     }
                 }
                 boxes.push_back(*box);
+            }
+        }
+    }
+}
+
+TEST(MusicXmlImport, TextBecomesBrailleLinesClearOfTheFiguresAndLeavesTheMusicAlone) {
+    const Imported imported = importFile("lyrics.musicxml");
+    const ScoreDocument& doc = *imported.doc;
+    EXPECT_EQ(reading(doc, StaveSelection::Treble), "C5/4 D5/4 E5/4 F5/4 G4/4 A4/4 B4/4 C5/2+1");
+    EXPECT_EQ(notShownText(imported.report.notShown), "not shown: 1 × lyric in kanji");
+
+    const int pitch = doc.header.verticalPitch;
+    const int origin = rowOriginY(doc.settings(0).topMargin, pitch);
+    std::vector<int> noteColumns;
+    std::vector<Box> figures;
+    std::map<int, std::vector<std::pair<int, int>>> lines;  // y -> (x, cell)
+    for (int i = 0; i < doc.symbolCount(0); ++i) {
+        const SymbolRecord& r = doc.record(0, i);
+        if (r.kind() == kBraille) {
+            lines[r[2]].emplace_back(r[1], r[3]);
+            continue;
+        }
+        if (noteValueOf(r.kind()) != 0) noteColumns.push_back(r[1]);
+        if (auto box = figureBox(r, pitch)) {
+            if (isStemmedNote(r.kind())) {  // with its stem, seven rows up or down
+                if (r.kind() == kQuarterNoteUp)
+                    box->top = (r[2] - 7) * pitch;
+                else
+                    box->bottom = (r[2] + 7) * pitch;
+            }
+            figures.push_back(*box);
+        }
+    }
+    auto cells = [&](int y) {
+        std::vector<BrailleCell> found;
+        for (const auto& [x, cell] : lines[y]) found.push_back(static_cast<BrailleCell>(cell));
+        return dotNumbers(found);
+    };
+    // Over the stave the title and then the time signatures and words; under it the verses,
+    // each syllable under its note, then the dynamics. The last measure, its syllables pushing
+    // the notes apart, is on the second stave, with its syllables on the same lines there.
+    const int staveStep = 2 * doc.settings(0).staveInterval * pitch;
+    std::vector<int> ys;
+    for (const auto& [y, row] : lines) ys.push_back(y);
+    ASSERT_EQ(ys.size(), 7u);
+    EXPECT_EQ(cells(ys[0]), dotNumbers(convertEnteredText("Uta")));
+    EXPECT_EQ(cells(ys[1]), "3456 145 256 145 135 123 14 15 3456 14 256");  // 4/4 dolce 3/4
+    EXPECT_EQ(cells(ys[2]), "156 146 15 5 16 136 13");  // さ く ら が は (花) な
+    EXPECT_EQ(cells(ys[3]), dotNumbers(convertEnteredText("Hellomydearsolongla")));
+    EXPECT_EQ(cells(ys[4]), "134 124 1234");  // mf p
+    EXPECT_GT(ys[5], staveStep + 8 * pitch);
+    EXPECT_EQ(cells(ys[5]), "345");  // よ
+    EXPECT_EQ(ys[6], ys[5] + ys[3] - ys[2]);
+    EXPECT_EQ(cells(ys[6]), dotNumbers(convertEnteredText("end")));
+    EXPECT_LT(ys[1], 0);
+    EXPECT_GT(ys[2], 8 * pitch);
+    // Note -> its syllable's first cell (が takes two cells, 花 is not written).
+    for (const auto& [note, cell] :
+         std::map<size_t, size_t>{{0, 0}, {1, 1}, {3, 3}, {4, 5}, {6, 6}}) {
+        EXPECT_EQ(lines[ys[2]].at(cell).first, 6 * noteColumns.at(note)) << note;
+    }
+    EXPECT_EQ(lines[ys[5]].at(0).first, 6 * noteColumns.at(7));
+    // The English verse's syllables, longer, push the notes apart (across the bar too) rather
+    // than leave their notes.
+    for (size_t note = 0; note < 7; ++note) {
+        EXPECT_TRUE(std::any_of(lines[ys[3]].begin(), lines[ys[3]].end(), [&](const auto& cell) {
+            return cell.first == 6 * noteColumns[note];
+        })) << note;
+    }
+    // Each cell's white box misses every figure and the stave's lines.
+    for (const auto& [y, row] : lines) {
+        for (const auto& [x, cell] : row) {
+            const Box box{x - 10, x + 9, y - 9, y + 15};
+            EXPECT_TRUE(box.bottom < 0 || box.top > 8 * pitch) << y;
+            EXPECT_GE(origin + box.top, 50);
+            for (const Box& b : figures) {
+                EXPECT_FALSE(box.left <= b.right && b.left <= box.right && box.top <= b.bottom &&
+                             b.top <= box.bottom)
+                    << x << "," << y;
             }
         }
     }
