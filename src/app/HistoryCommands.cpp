@@ -125,8 +125,8 @@ void Workspace::offerRecoveries() {
     std::vector<RecoveryCopy> copies = std::move(orphans_);
     orphans_.clear();
     for (const RecoveryCopy& copy : copies) {
-        const std::string text =
-            std::string(kRecoveryQuestion) + "\n\n" + copy.originalPath + "\n" + copy.savedAt;
+        const std::string text = std::string(kRecoveryQuestion) + "\n\n楽譜：" + copy.originalPath +
+                                 "\n時刻：" + copy.savedAt;
         if (dialogs_.message(text, kConfirmTitle, Dialogs::Buttons::YesNo,
                              Dialogs::Icon::Question) != Dialogs::Answer::Yes) {
             RecoveryStore::remove(copy);

@@ -371,7 +371,8 @@ void TForm1::showEvent(QShowEvent* event) {
     if (firstActivation_) {
         firstActivation_ = false;
         fitOnScreen(*this);
-        run([this] { ws_.firstActivation(); });
+        // Once the window is on the screen: the recovery question belongs in front of it.
+        QTimer::singleShot(0, this, [this] { run([this] { ws_.firstActivation(); }); });
     }
 }
 

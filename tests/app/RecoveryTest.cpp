@@ -86,9 +86,9 @@ TEST_F(WorkspaceTest, AfterACrashTheCopyComesBackChangedUnderItsOriginalName) {
     dialogs.queueAnswer(Answer::Yes);
     ws.firstActivation();
     ASSERT_FALSE(dialogs.messageTexts().empty());
-    const std::string& question = dialogs.messageTexts().back();
-    EXPECT_EQ(question.rfind("前回、保存されずに終了した楽譜があります。復元しますか？\n\n" +
-                                 file("song.nmg") + "\n",
+    const std::string question = dialogs.messageTexts().back();
+    EXPECT_EQ(question.rfind("前回、保存されずに終了した楽譜があります。復元しますか？\n\n楽譜：" +
+                                 file("song.nmg") + "\n時刻：",
                              0),
               0u);
     EXPECT_EQ(ws.document().symbolCount(0), symbols);
