@@ -333,10 +333,11 @@ locate_page
 palette 1 6                 # ４分音符
 page_click 440 234          # column 73, row 5
 e2e_focus "$main"
-e2e_keys ctrl+z ctrl+y
-e2e_keys alt+e
+e2e_keys ctrl+z
+e2e_keys alt+e              # やり直す now names the note
 e2e_snap history-menu 0.5
 e2e_keys Escape
+e2e_keys ctrl+y
 note="36: 6 73 5 0 0 0 0 0 0 0"
 e2e_wait_until 20 "a recovery copy holding the note" sh -c \
     '"$0" records "$1"/Recovery/*/"e2e song.nmg" --page 1 | grep -qx "$2"' \
