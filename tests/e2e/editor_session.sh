@@ -337,6 +337,7 @@ e2e_keys ctrl+z
 e2e_keys alt+e              # やり直す now names the note
 e2e_snap history-menu 0.5
 e2e_keys Escape
+e2e_focus "$main"
 e2e_keys ctrl+y
 note="36: 6 73 5 0 0 0 0 0 0 0"
 e2e_wait_until 20 "a recovery copy holding the note" sh -c \
