@@ -1,6 +1,8 @@
 // `noma-cli replay` scripts: any script either runs or stops with a reason, and leaves a
 // score that writes and reads back the same. A session that changed the score must have marked
-// it changed, or closing the window would drop the work without asking to save it.
+// it changed, or closing the window would drop the work without asking to save it; and its
+// edit history must lead back to the score it started from.
+#include <algorithm>
 #include <cstdlib>
 
 #include "FuzzInput.h"
@@ -9,6 +11,7 @@
 #include "app/ScriptedFormHost.h"
 #include "app/Workspace.h"
 #include "document/ScoreFile.h"
+#include "document/SymbolKind.h"
 
 using namespace noma;
 
@@ -31,5 +34,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ScoreDocument reread;
     if (!parseScore(written, reread).ok() || formatScore(reread) != written) std::abort();
     if (written != fresh && !ws.document().dataChanged) std::abort();
+
+    // Every change is a step of the edit history: undone all the way, the score is the fresh
+    // one again. Not while a drag holds its record, nor where the 1000-step cap may have cut.
+    const ScoreDocument& doc = ws.document();
+    const bool dragging = ws.editState().dragging || (doc.toolMode == kModeMoveCopyErase &&
+                                                      doc.interactionState == kFirstPoint);
+    const std::string_view text = fuzz::asText(data, size);
+    if (ran.ok() && !dragging && std::count(text.begin(), text.end(), '\n') < 900) {
+        while (ws.canHistoryUndo()) ws.historyUndo();
+        if (formatScore(ws.document()) != fresh) std::abort();
+    }
     return 0;
 }

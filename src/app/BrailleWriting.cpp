@@ -6,6 +6,7 @@
 #include "braille/HalfWidthKana.h"
 #include "braille/TextToCells.h"
 #include "document/PageGeometry.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "editing/BrailleCommit.h"
 #include "render/PageColours.h"
@@ -145,6 +146,7 @@ void BrailleWriting::commit() {
     if (stop == CommitStop::PageFull) ws_.inform(kPageFullMessage, true);
     ws_.editor().state().lastEditKind = kAppended;
     doc.dataChanged = true;
+    ws_.noteEdit(std::string(modeText(kBraille)) + "の記入");
     pending_.clear();
     clearFields();
     ws_.redraw();
@@ -196,6 +198,7 @@ bool BrailleWriting::keyDown(int key, bool shift) {
             doc.remove(page, doc.symbolCount(page) - 1);
             ws_.view().brailleCursor.x -= kCellPitch;
             doc.dataChanged = true;
+            ws_.noteEdit(Workspace::kBackSpaceStep);
             ws_.redraw();
         }
         return true;

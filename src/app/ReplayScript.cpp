@@ -245,6 +245,8 @@ std::string ReplayScript::command(std::string_view name, std::string_view argume
         return {};
     };
     if (name == "undo") return noArgument([&] { ws_.undo(); });
+    if (name == "history-undo") return noArgument([&] { ws_.historyUndo(); });
+    if (name == "history-redo") return noArgument([&] { ws_.historyRedo(); });
     if (name == "region-move") return noArgument([&] { ws_.selectMode(kModeRegionMove); });
     if (name == "region-copy") return noArgument([&] { ws_.selectMode(kModeRegionCopy); });
     if (name == "region-erase") return noArgument([&] { ws_.selectMode(kModeRegionErase); });

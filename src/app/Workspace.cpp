@@ -10,6 +10,7 @@
 #include "document/PageOperations.h"
 #include "document/ScoreFile.h"
 #include "document/SymbolCatalogue.h"
+#include "document/SymbolKind.h"
 #include "interchange/MusicXmlImport.h"
 #include "interchange/NotShownText.h"
 #include "musicxml/ScoreReader.h"
@@ -68,9 +69,15 @@ void Workspace::startUp(std::optional<std::string> commandLineScore) {
     window_.windowHeight = 740;
     window_.windowWidth = 788;
     pendingScore_ = std::move(commandLineScore);
+    history_.reset(doc_);
 }
 
 void Workspace::firstActivation() {
+    if (pendingFailure_) {
+        showFailure(*pendingFailure_);
+        pendingFailure_.reset();
+    }
+    offerRecoveries();
     if (!pendingScore_) return;
     const std::string path = *pendingScore_;
     pendingScore_.reset();
@@ -100,6 +107,8 @@ bool Workspace::closeWindow() {
     if (Status saved = writeSettingsFile(programFolder_, settings_); !saved.ok()) {
         showFailure(saved.failure());
     }
+    // A clean end: nothing is left for the next start to offer.
+    if (recovery_) recovery_->release();
     return true;
 }
 
@@ -128,6 +137,7 @@ bool Workspace::writeTo(const std::string& path) {
     doc_.currentFileName = path;
     doc_.dataChanged = false;
     window_.fileName = path;
+    discardRecoveryCopy();
     return true;
 }
 
@@ -195,10 +205,18 @@ void Workspace::importMusicXml() {
     summary += interchange::notShownTextJapanese(report->notShown);
     if (!summary.empty())
         inform("表示できない記号や、はみ出した小節があります。\n" + summary, false);
+    const bool wasOpen = documentOpen();
+    const int pageBefore = doc_.currentPage;
     doc_ = std::move(*imported);
     doc_.currentFileName = defaultFileName();
-    doc_.dataChanged = true;  // nothing of it is saved yet
     afterDocumentOpened();
+    // Over an open score the import is a step that can be undone; otherwise it starts afresh.
+    if (wasOpen) {
+        noteEdit("MusicXMLの読み込み", pageBefore);
+    } else {
+        history_.reset(doc_);
+    }
+    doc_.dataChanged = true;  // nothing of it is saved yet
 }
 
 bool Workspace::openScore(const std::string& path) {
@@ -207,11 +225,13 @@ bool Workspace::openScore(const std::string& path) {
         return false;
     }
     afterDocumentOpened();
+    history_.reset(doc_);
     settings_.recentFiles.remember(path);
     return true;
 }
 
 void Workspace::afterDocumentOpened() {
+    discardRecoveryCopy();
     disarmTool();
     window_.fileName = doc_.currentFileName;
     window_.pageItems = doc_.header.pageCount;
@@ -256,6 +276,8 @@ void Workspace::fileClose() {
     window_.rulesMenu = false;
     doc_.dataChanged = false;
     doc_.interactionState = kNoDocument;
+    history_.reset(doc_);
+    discardRecoveryCopy();
 }
 
 void Workspace::newScore() {
@@ -266,6 +288,8 @@ void Workspace::newScore() {
 
     createNewScore(doc_, form.setup());
     doc_.currentFileName = defaultFileName();
+    history_.reset(doc_);
+    discardRecoveryCopy();
     disarmTool();
     window_.pageItems = 1;
     window_.pageItem = 0;
@@ -281,11 +305,12 @@ void Workspace::newScore() {
 
 // ---- pages ----
 
-void Workspace::runPageDialog(int target, const char* caption) {
+void Workspace::runPageDialog(int target, const char* caption, const char* stepName) {
     if (doc_.header.pageCount >= kMaxPages) {
         dialogs_.message(kTooManyPagesMessage, kConfirmTitle, Buttons::Ok, Icon::Exclamation);
         return;
     }
+    const int pageBefore = doc_.currentPage;
     PageForm form;
     form.activate(doc_, target, caption);
     if (forms_.runPageForm(form)) {
@@ -295,16 +320,17 @@ void Workspace::runPageDialog(int target, const char* caption) {
     // As after the dialog in any case: the page shown afresh and the document marked.
     selectPage(doc_.currentPage);
     doc_.dataChanged = true;
+    noteEdit(stepName, pageBefore);
 }
 
 void Workspace::pageAdd() {
     if (!documentOpen()) return;
-    runPageDialog(doc_.header.pageCount, "　ページの追加");
+    runPageDialog(doc_.header.pageCount, "　ページの追加", "ページの追加");
 }
 
 void Workspace::pageInsert() {
     if (!documentOpen()) return;
-    runPageDialog(doc_.currentPage, "　ページの挿入");
+    runPageDialog(doc_.currentPage, "　ページの挿入", "ページの挿入");
 }
 
 void Workspace::pageDelete() {
@@ -313,10 +339,12 @@ void Workspace::pageDelete() {
         Answer::Yes) {
         return;
     }
+    const int pageBefore = doc_.currentPage;
     deletePage(doc_, doc_.currentPage);
     window_.pageItems = doc_.header.pageCount;
     selectPage(doc_.currentPage);
     doc_.dataChanged = true;
+    noteEdit("ページの削除", pageBefore);
 }
 
 void Workspace::selectPage(int page) {
@@ -352,6 +380,7 @@ void Workspace::topMarginChanged(int item) {
     window_.topMarginItem = item;
     redraw();
     doc_.dataChanged = true;
+    noteEdit("トップの変更");
     window_.focusKeySink = true;
 }
 
@@ -441,20 +470,53 @@ bool Workspace::applyOptionKeys(const std::array<std::string, 6>& boxes) {
 
 // ---- the page image and keys ----
 
+namespace {
+
+std::string symbolName(int mode) {
+    const std::string_view text = modeText(mode);
+    return text.empty() ? std::string("記号") : std::string(text);
+}
+
+// The step a press or release made: "４分音符の記入", "４分音符の移動", "領域を指定して移動"...
+std::string pointerStepName(int modeBefore, int modeAfter, const EditState& s) {
+    if (modeBefore == kModeMoveCopyErase) {
+        return symbolName(s.pickedKind) + (s.lastEditKind == kRecordMoved ? "の移動" : "の削除");
+    }
+    if (modeAfter == kModeMoveCopyErase) return symbolName(s.pickedKind) + "の削除";
+    if (modeBefore >= kModeRegionCopy && modeBefore <= kModeClipPaste) {
+        return std::string(modeText(modeBefore));
+    }
+    return symbolName(modeBefore) + "の記入";
+}
+
+}  // namespace
+
 void Workspace::pageMouseDown(MouseButton button, int x, int y) {
+    const int mode = doc_.toolMode;
     editor_.mouseDown(button, x, y);
+    // A drag is one step when it is released.
+    if (!editor_.state().dragging) noteEdit(pointerStepName(mode, doc_.toolMode, editor_.state()));
 }
 void Workspace::pageMouseMove(int x, int y) {
     editor_.mouseMove(x, y);
 }
 void Workspace::pageMouseUp(MouseButton button, int x, int y) {
+    const int mode = doc_.toolMode;
     editor_.mouseUp(button, x, y);
+    noteEdit(pointerStepName(mode, doc_.toolMode, editor_.state()));
 }
 bool Workspace::keyDown(EditKey key) {
-    return editor_.keyDown(key);
+    const bool used = editor_.keyDown(key);
+    if (key == EditKey::BackSpace) {
+        noteEdit(kBackSpaceStep);
+    } else if (key != EditKey::Other) {
+        noteEdit("矢印キーによる移動", -1, true);
+    }
+    return used;
 }
 void Workspace::undo() {
     editor_.undo();
+    noteEdit(kBackSpaceStep);
 }
 void Workspace::clipPaste() {
     editor_.clipPaste();
@@ -529,6 +591,7 @@ void Workspace::transposition() {
         editor_.state().lastEditKind = kAppended;
     }
     doc_.dataChanged = true;
+    noteEdit("移調");
     redraw();
     window_.focusKeySink = true;
 }

@@ -8,14 +8,17 @@
 
 #include "app/BrailleWriting.h"
 #include "app/MainWindowState.h"
+#include "app/RecoveryStore.h"
 #include "app/SpecialPalettes.h"
 #include "app/TranspositionForm.h"
 #include "document/ScoreDocument.h"
 #include "document/Settings.h"
+#include "editing/EditHistory.h"
 #include "editing/EditHost.h"
 #include "editing/Editor.h"
 #include "music/MidiExport.h"
 #include "platform/Canvas.h"
+#include "platform/Failure.h"
 #include "printing/PrintForm.h"
 #include "printing/ReliefPreviewForm.h"
 #include "render/StaveTable.h"
@@ -85,6 +88,26 @@ class Workspace : private EditHost {
     void undo();
     void clipPaste();
 
+    // The edit history (HistoryCommands.cpp): 編集 → 元に戻す and やり直す, each a whole step.
+    void historyUndo();
+    void historyRedo();
+    // The items' texts, "元に戻す：<step>" ("元に戻す" when there is nothing to undo).
+    std::string undoItemText() const;
+    std::string redoItemText() const;
+    bool canHistoryUndo() const { return documentOpen() && history_.canUndo(); }
+    bool canHistoryRedo() const { return documentOpen() && history_.canRedo(); }
+    // What a command changed becomes one step named `name`; windows outside this class (the
+    // braille window) call it after their own edits. `pageBefore` defaults to the current page.
+    void noteEdit(const std::string& name, int pageBefore = -1, bool series = false);
+    const EditHistory& history() const { return history_; }
+
+    // Autosave and recovery (HistoryCommands.cpp). The editor keeps recovery copies from here
+    // on; copies left by runs that did not end cleanly are offered at first activation.
+    void startRecovery();
+    // The autosave timer: a recovery copy when there are changes it does not hold yet.
+    void autosave();
+    const RecoveryStore* recovery() const { return recovery_ ? &*recovery_ : nullptr; }
+
     // Music (MusicCommands.cpp): the MIDI dialog's play and save (true when saved; the dialog
     // then closes), the transposition dialog, and the search window's show, re-target and
     // start/stop, whose state lives in view().
@@ -146,6 +169,8 @@ class Workspace : private EditHost {
         "(*.*)|*.*";
     static constexpr const char* kSaveFilter =
         "ＮＭＧファイル (*.nmg)|*.NMG|すべてのファイル (*.*)|*.*";
+    // The step BackSpace and 取り消し make in the edit history.
+    static constexpr const char* kBackSpaceStep = "取り消し";
     static constexpr const char* kSaveQuestion =
         "データに変更がありました。現在の画面をＮＭＧファイルに保存しますか？";
 
@@ -167,7 +192,12 @@ class Workspace : private EditHost {
     void enableDocumentMenus(bool enabled);
     void showPageFields();
     void afterDocumentOpened();
-    void runPageDialog(int target, const char* caption);
+    void runPageDialog(int target, const char* caption, const char* stepName);
+    // The history's commands.
+    bool gestureInProgress() const;
+    void afterHistoryStep(int oldOrientation);
+    void discardRecoveryCopy();
+    void offerRecoveries();
 
     Dialogs& dialogs_;
     FormHost& forms_;
@@ -188,6 +218,12 @@ class Workspace : private EditHost {
     TranspositionForm transposition_;
     PrintForm printForm_;
     ReliefPreviewForm reliefPreview_;
+    EditHistory history_;
+    std::optional<RecoveryStore> recovery_;
+    std::vector<RecoveryCopy> orphans_;
+    std::optional<Failure> pendingFailure_;  // shown at first activation
+    int editGeneration_ = 0;                 // counts the recorded changes
+    int copiedGeneration_ = -1;              // ...as of the last recovery copy, -1 for none
 };
 
 }  // namespace noma

@@ -174,7 +174,7 @@ const std::vector<Command>& commands() {
          "    click X Y | key NAME [shift] | answer ok|yes|no|cancel\n"
          "    command undo|region-move|region-copy|region-erase|clip-copy|clip-cut|clip-paste|\n"
          "            rules|hot|grid N|display kana|alphabet|braille|page N|next-page|\n"
-         "            previous-page|top-margin M\n"
+         "            previous-page|top-margin M|history-undo|history-redo\n"
          "    braille-mode romaji|direct|sixkey     the braille window's entry mode\n"
          "    braille-type TEXT                     typed into its text field\n"
          "    braille-key NAME [shift] [up]         a key down (or up) in its input field\n"

@@ -27,6 +27,7 @@ struct RegionSelection {
 
 // What the last edit did, for undo and the arrow keys.
 enum LastEdit : int {
+    kNothingToUndo = 0,   // after a step of the edit history: undo and the arrows do nothing
     kAppended = 1,        // records appended one by one
     kRegionRemoved = 2,   // the selection was removed
     kRegionAppended = 3,  // the selection was appended at the drop offset

@@ -15,6 +15,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <exception>
 
@@ -71,6 +72,19 @@ QString longestModeText() {
 
 }  // namespace
 
+namespace {
+
+// Milliseconds between recovery copies: a minute, or NOMA_AUTOSAVE_SECONDS where a test needs
+// it sooner.
+int autosaveInterval() {
+    const QByteArray given = qgetenv("NOMA_AUTOSAVE_SECONDS");
+    bool ok = false;
+    const int seconds = given.toInt(&ok);
+    return ok && seconds > 0 && seconds <= 3600 ? seconds * 1000 : 60 * 1000;
+}
+
+}  // namespace
+
 TForm1::TForm1(Workspace& workspace, AuxiliaryWindows& windows)
     : ws_(workspace), windows_(windows) {
     setObjectName("TForm1");
@@ -79,6 +93,10 @@ TForm1::TForm1(Workspace& workspace, AuxiliaryWindows& windows)
     buildPalette();
     buildMenus();
     qApp->installEventFilter(this);
+    autosaveTimer_ = new QTimer(this);
+    autosaveTimer_->setObjectName("AutosaveTimer");
+    connect(autosaveTimer_, &QTimer::timeout, this, [this] { ws_.autosave(); });
+    autosaveTimer_->start(autosaveInterval());
     resize(wantedSize());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -295,6 +313,10 @@ void TForm1::refresh() {
     for (auto& [mode, button] : palette_) button->setPressed(mode == w.pressedMode);
     for (QAction* a : documentItems_) a->setEnabled(w.documentMenus);
     keisenM_->setEnabled(w.documentMenus && w.rulesMenu);
+    historyUndoM_->setText(QString::fromStdString(ws_.undoItemText()));
+    historyUndoM_->setEnabled(ws_.canHistoryUndo());
+    historyRedoM_->setText(QString::fromStdString(ws_.redoItemText()));
+    historyRedoM_->setEnabled(ws_.canHistoryRedo());
     const render::ViewState& view = ws_.view();
     keisenM_->setChecked(view.rulesVisible == 1);
     hotPM_->setChecked(view.hotPositionsVisible == 1);
@@ -349,7 +371,8 @@ void TForm1::showEvent(QShowEvent* event) {
     if (firstActivation_) {
         firstActivation_ = false;
         fitOnScreen(*this);
-        run([this] { ws_.firstActivation(); });
+        // Once the window is on the screen: the recovery question belongs in front of it.
+        QTimer::singleShot(0, this, [this] { run([this] { ws_.firstActivation(); }); });
     }
 }
 
@@ -370,6 +393,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && isActiveWindow()) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->window() == this) {
+            // The key sink is a line edit with an undo of its own: the history's keys are
+            // taken here, before it sees them.
+            const QKeySequence pressed(key->keyCombination());
+            for (QAction* item : {historyUndoM_, historyRedoM_}) {
+                if (!item->shortcuts().contains(pressed)) continue;
+                if (item->isEnabled()) item->trigger();
+                return true;
+            }
             if (pageView_->handleKey(key)) return true;
         }
     }

@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QTimer;
 class QScrollArea;
 class QStackedWidget;
 class QUrl;
@@ -83,6 +84,9 @@ class TForm1 : public QMainWindow {
     std::array<QAction*, 8> recentItems_{};
     QAction* keisenM_ = nullptr;
     QAction* hotPM_ = nullptr;
+    QAction* historyUndoM_ = nullptr;
+    QAction* historyRedoM_ = nullptr;
+    QTimer* autosaveTimer_ = nullptr;
     std::array<QAction*, 3> displayItems_{};
     std::array<QAction*, 7> gridItems_{};
     std::function<bool(const QUrl&)> urlOpener_;

@@ -118,6 +118,13 @@ void TForm1::buildMenus() {
     QMenu* edit = bar->addMenu("　編集(&E)");
     edit->setObjectName("EditM");
     addItem(edit, "N4", "取り消し（BackSpace）(&1)", false, [&ws] { ws.undo(); });
+    historyUndoM_ = addItem(edit, "HistoryUndoM", "元に戻す", false, [&ws] { ws.historyUndo(); });
+    // Shown in the menu; the key preview triggers them (see eventFilter).
+    historyUndoM_->setShortcut(QKeySequence("Ctrl+Z"));
+    historyUndoM_->setShortcutContext(Qt::WidgetShortcut);
+    historyRedoM_ = addItem(edit, "HistoryRedoM", "やり直す", false, [&ws] { ws.historyRedo(); });
+    historyRedoM_->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+    historyRedoM_->setShortcutContext(Qt::WidgetShortcut);
     edit->addSeparator();
     addItem(edit, "RyouikiMoveM", "領域を指定して移動(&2)", false,
             [&ws] { ws.selectMode(kModeRegionMove); });

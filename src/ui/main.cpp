@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
         }
         noma::Workspace workspace(dialogs, forms, *folder);
         workspace.startUp(score);
+        workspace.startRecovery();
 
         noma::EditorWindows editor(workspace, windows);
         dialogs.setParent(&editor.main());

@@ -60,6 +60,16 @@ TEST_F(Replay, ClipboardFileAndPasteAcrossPages) {
     EXPECT_EQ(records(), "0: 6 33 19 0 0 0 0 0 0 0\n");
 }
 
+TEST_F(Replay, HistoryUndoAndRedoStepThroughTheSession) {
+    // Two notes, the second nudged twice (one step): back over the nudges and the second note,
+    // forward over the note again; the nudges stay undone.
+    const auto r = replay("--new --type 3",
+                          "mode 6\nclick 100 250\nclick 130 250\nkey Right\nkey Right\n"
+                          "command history-undo\ncommand history-undo\ncommand history-redo\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(records(), "0: 6 16 7 0 0 0 0 0 0 0\n1: 6 21 7 0 0 0 0 0 0 0\n");
+}
+
 TEST_F(Replay, UndoAndNudgesThroughKeys) {
     const auto r =
         replay("--new --type 3",

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A user's road through the real editor in a real X window, driven by X events:
 # new score, notes from the palette, a slur, braille in romaji, undo, a region copy, save as,
-# quit, then the saved file opened again, one more note, overwrite save and quit.
+# quit, then the saved file opened again, one more note, overwrite save and quit; a note undone
+# and redone, the autosave, a killed editor and its recovery.
 # The saved file is checked with noma-cli; every step leaves a picture of the screen.
 #
 # editor_session.sh NOMA NOMA_CLI ARTIFACT_FOLDER
@@ -324,7 +325,44 @@ expect_records "$score.nmg" 31 "31: 6 49 5 0 0 0 0 0 0 0
 grep -qF "$score.nmg" "$work/program/NOMA_218_Shokika.ini" ||
     e2e_fail "the recent files do not name \"$score.nmg\""
 
-# ---- 10. One and a half times larger: the window still fits the screen, menus included ----
+# ---- 10. The edit history, then a crash after the autosave and the recovery ----
+# NOMA_AUTOSAVE_SECONDS shortens the minute between recovery copies.
+e2e_say "a note, Ctrl+Z, Ctrl+Y, the autosave, then SIGKILL"
+NOMA_AUTOSAVE_SECONDS=1 start_editor "$score.nmg"
+locate_page
+palette 1 6                 # ４分音符
+page_click 440 234          # column 73, row 5
+e2e_focus "$main"
+e2e_keys ctrl+z
+e2e_keys alt+e              # やり直す now names the note
+e2e_snap history-menu 0.5
+e2e_keys Escape
+e2e_focus "$main"
+e2e_keys ctrl+y
+note="36: 6 73 5 0 0 0 0 0 0 0"
+e2e_wait_until 20 "a recovery copy holding the note" sh -c \
+    '"$0" records "$1"/Recovery/*/"e2e song.nmg" --page 1 | grep -qx "$2"' \
+    "$cli" "$work/program" "$note"
+kill -KILL "$noma_pid"
+wait "$noma_pid" 2>/dev/null || true
+noma_pid=""
+e2e_say "start again: the recovery question"
+start_editor
+question=$(e2e_wait_window "確認") || exit 1
+e2e_snap recovery-question
+e2e_focus "$question"
+e2e_keys Return             # はい
+e2e_wait_window_gone "確認"
+e2e_say "ファイル → 上書き保存 writes the restored score under its own name"
+e2e_menu "$main" f 6
+e2e_wait_until 10 "the restored score saved" \
+    sh -c "\"\$0\" records \"\$1\" --page 1 | grep -qx '$note'" "$cli" "$score.nmg"
+e2e_snap recovered-saved
+quit_editor
+[ -z "$(ls -A "$work/program/Recovery")" ] ||
+    e2e_fail "recovery files left after a clean end: $(ls -AR "$work/program/Recovery")"
+
+# ---- 11. One and a half times larger: the window still fits the screen, menus included ----
 e2e_say "QT_SCALE_FACTOR=1.5"
 QT_SCALE_FACTOR=1.5 start_editor "$score.nmg"
 expect_on_screen "$main" "the main window at 1.5x"

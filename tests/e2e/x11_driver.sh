@@ -51,7 +51,9 @@ e2e_wait_until() {
 e2e_start_display() {
     local number_file="$work/display-number"
     : >"$number_file"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" \
+    # -noreset: the server would otherwise reset whenever its last client goes, and an editor
+    # started again in that moment cannot connect.
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$number_file" \
         >"$work/xvfb.log" 2>&1 &
     e2e_xvfb_pid=$!
     e2e_wait_until 15 "Xvfb to start" test -s "$number_file"

@@ -109,11 +109,12 @@ TEST_F(MainWindowTest, MenuTreeTextsOrderAndSeparators) {
                            "閉じる(&4)", "名前を付けて保存(&5)", "上書き保存(&6)", "-",
                            "３D印刷(&7)", "墨字印刷(&8)", "３D印刷のプレビュー",
                            "MusicXMLへの書き出し…", "-", "終了(&9)"}));
-    EXPECT_EQ(entries(topMenu(bar, "　編集(&E)")),
-              (QStringList{"取り消し（BackSpace）(&1)", "-", "領域を指定して移動(&2)",
-                           "領域を指定してコピー(&3)", "領域を指定して消去(&4)", "-",
-                           "クリップボードへのコピー(&5)", "切り取ってクリップボードへコピー(&6)",
-                           "クリップボードから貼り付け(&7)", "-", "検索(&8)", "-", "移調(&9)"}));
+    EXPECT_EQ(
+        entries(topMenu(bar, "　編集(&E)")),
+        (QStringList{"取り消し（BackSpace）(&1)", "元に戻す", "やり直す", "-",
+                     "領域を指定して移動(&2)", "領域を指定してコピー(&3)", "領域を指定して消去(&4)",
+                     "-", "クリップボードへのコピー(&5)", "切り取ってクリップボードへコピー(&6)",
+                     "クリップボードから貼り付け(&7)", "-", "検索(&8)", "-", "移調(&9)"}));
     EXPECT_EQ(entries(topMenu(bar, "　表示(&H)")),
               (QStringList{"全ページのサムネイル表示(&1)", "-", "墨訳/点字(&2)",
                            "罫線の表示／非表示(&3)", "ホットポジションの表示／非表示(&4)",
@@ -200,6 +201,31 @@ TEST_F(MainWindowTest, PressOnThePageAndBackSpaceFromAnyControl) {
     QApplication::setActiveWindow(&main());
     QTest::keyClick(child<QComboBox>("TopMarjinCB"), Qt::Key_Backspace);
     EXPECT_EQ(ws.document().symbolCount(0), 24);
+}
+
+TEST_F(MainWindowTest, HistoryItemsNameTheStepAndTheirKeysReachPastTheKeySink) {
+    newScoreThroughTheDialog();
+    EXPECT_FALSE(item("HistoryUndoM")->isEnabled());
+    EXPECT_EQ(item("HistoryUndoM")->text(), "元に戻す");
+    QTest::mouseClick(main().paletteButton(kQuarterNoteUp), Qt::LeftButton);
+    QTest::mouseMove(main().pageView(), QPoint(100, 250));
+    QTest::mouseClick(main().pageView(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 250));
+    EXPECT_EQ(item("HistoryUndoM")->text(), "元に戻す：４分音符の記入");
+    EXPECT_TRUE(item("HistoryUndoM")->isEnabled());
+    EXPECT_FALSE(item("HistoryRedoM")->isEnabled());
+    main().activateWindow();
+    QApplication::setActiveWindow(&main());
+    // The key sink is a line edit, whose own undo must not swallow the keys.
+    QLineEdit* sink = child<QLineEdit>("Edit1");
+    QTest::keyClick(sink, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ws.document().symbolCount(0), 24);
+    EXPECT_EQ(item("HistoryRedoM")->text(), "やり直す：４分音符の記入");
+    QTest::keyClick(sink, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(ws.document().symbolCount(0), 25);
+    QTest::keyClick(sink, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(sink, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(ws.document().symbolCount(0), 25);
+    EXPECT_FALSE(item("HistoryRedoM")->isEnabled());
 }
 
 TEST_F(MainWindowTest, ViewTogglesDoNotMarkTheDocument) {
