@@ -302,7 +302,8 @@ std::vector<BrailleCell> timeCells(const std::string& time) {
     // in lower cells. The window writes 3/4 from "#3@256@": a lower digit is not a character
     // it knows, so each is entered by its dots.
     const size_t slash = time.find('/');
-    std::string text = "#" + time.substr(0, slash);
+    std::string text = "#";
+    text.append(time, 0, slash);
     for (const char digit : time.substr(slash + 1)) {
         text += '@';
         for (const char dot : kDigitDots[digit - '0']) text += static_cast<char>(dot + 1);

@@ -162,9 +162,14 @@ def check_musescore(cli, mscore, work, scores):
                 actual = [(0, k, d) for _, k, d in actual]
             if expected != actual:
                 failures.append(f"{out} ({part}): {first_difference(expected, actual)}")
+    return report(failures, f"{len(exports)} exports, {len(failures)} differ from noma-cli midi")
+
+
+def report(failures, summary):
+    """Prints each failure and the summary; the exit status for ctest."""
     for failure in failures:
         print(failure)
-    print(f"{len(exports)} exports, {len(failures)} differ from noma-cli midi")
+    print(summary)
     return 1 if failures else 0
 
 

@@ -21,7 +21,7 @@ import zipfile
 from fractions import Fraction
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from export_check import notes_by_channel, run, show  # noqa: E402
+from export_check import notes_by_channel, report, run, show  # noqa: E402
 
 STEPS = {"C": 0, "D": 2, "E": 4, "F": 5, "G": 7, "A": 9, "B": 11}
 TYPES = {"whole": 4, "half": 2, "quarter": 1, "eighth": Fraction(1, 2), "16th": Fraction(1, 4),
@@ -147,10 +147,7 @@ def check_export_import(cli, work, scores):
             checked += 1
             if expected != actual:
                 failures.append(f"{score} ({staves}): {differences(expected, actual)}")
-    for failure in failures:
-        print(failure)
-    print(f"{checked} round trips through MusicXML, {len(failures)} differ")
-    return 1 if failures else 0
+    return report(failures, f"{checked} round trips through MusicXML, {len(failures)} differ")
 
 
 def check_import_export(cli, work, files):
@@ -180,10 +177,7 @@ def check_import_export(cli, work, files):
             checked += 1
             if want != got:
                 failures.append(f"{spec} ({part_id}): {differences(want, got)}")
-    for failure in failures:
-        print(failure)
-    print(f"{checked} parts imported and exported, {len(failures)} differ")
-    return 1 if failures else 0
+    return report(failures, f"{checked} parts imported and exported, {len(failures)} differ")
 
 
 def main():

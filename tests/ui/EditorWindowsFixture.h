@@ -17,6 +17,19 @@
 
 namespace noma::test {
 
+// Two landscape pages at pitch 8: a stave and a braille cell, then a note; for the print windows.
+inline constexpr const char* kTwoPrintedPages =
+    "2 8 1\r\n"
+    "1 6 12 1 10 4\r\n"
+    "46 6 0 552 0 0 0 0 0 0 \r\n"
+    "46 6 2 552 0 0 0 0 0 0 \r\n"
+    "46 6 4 552 0 0 0 0 0 0 \r\n"
+    "46 6 6 552 0 0 0 0 0 0 \r\n"
+    "46 6 8 552 0 0 0 0 0 0 \r\n"
+    "40 200 -30 33 0 0 0 0 0 0 \r\n"
+    "1 1 12 1 10 4\r\n"
+    "6 20 10 0 0 0 0 0 0 0 \r\n";
+
 // The whole editor as the program starts it, over a fresh program folder, with scripted
 // message boxes; the main window is shown.
 class EditorWindowsTest : public ::testing::Test {

@@ -32,19 +32,6 @@
 namespace noma {
 namespace {
 
-// Two landscape pages at pitch 8 with a stave each, a braille cell on the first.
-constexpr const char* kScore =
-    "2 8 1\r\n"
-    "1 6 12 1 10 4\r\n"
-    "46 6 0 552 0 0 0 0 0 0 \r\n"
-    "46 6 2 552 0 0 0 0 0 0 \r\n"
-    "46 6 4 552 0 0 0 0 0 0 \r\n"
-    "46 6 6 552 0 0 0 0 0 0 \r\n"
-    "46 6 8 552 0 0 0 0 0 0 \r\n"
-    "40 200 -30 33 0 0 0 0 0 0 \r\n"
-    "1 1 12 1 10 4\r\n"
-    "6 20 10 0 0 0 0 0 0 0 \r\n";
-
 std::string shell(const std::string& command) {
     std::string out;
     if (FILE* pipe = ::popen(command.c_str(), "r")) {
@@ -60,7 +47,7 @@ std::string shell(const std::string& command) {
 class PrintWindowTest : public test::EditorWindowsTest {
   protected:
     PrintWindowTest() {
-        openScore("score.nmg", kScore);
+        openScore("score.nmg", test::kTwoPrintedPages);
         // Print into a PDF file: the test machine need not have a printer.
         QPrinter& printer = windows.print3D->printer().qprinter();
         printer.setOutputFormat(QPrinter::PdfFormat);

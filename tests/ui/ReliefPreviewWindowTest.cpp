@@ -22,19 +22,6 @@
 namespace noma {
 namespace {
 
-// Two landscape pages at pitch 8: a stave and a braille cell, then a note.
-constexpr const char* kScore =
-    "2 8 1\r\n"
-    "1 6 12 1 10 4\r\n"
-    "46 6 0 552 0 0 0 0 0 0 \r\n"
-    "46 6 2 552 0 0 0 0 0 0 \r\n"
-    "46 6 4 552 0 0 0 0 0 0 \r\n"
-    "46 6 6 552 0 0 0 0 0 0 \r\n"
-    "46 6 8 552 0 0 0 0 0 0 \r\n"
-    "40 200 -30 33 0 0 0 0 0 0 \r\n"
-    "1 1 12 1 10 4\r\n"
-    "6 20 10 0 0 0 0 0 0 0 \r\n";
-
 int countOf(const Canvas& c, Rgb colour) {
     return static_cast<int>(
         std::count(c.data(), c.data() + static_cast<size_t>(c.width()) * c.height(), colour));
@@ -43,7 +30,7 @@ int countOf(const Canvas& c, Rgb colour) {
 class ReliefPreviewWindowTest : public test::EditorWindowsTest {
   protected:
     ReliefPreviewWindowTest() {
-        openScore("score.nmg", kScore);
+        openScore("score.nmg", test::kTwoPrintedPages);
         // A PDF "printer" at 600 dpi: the test machine need not have a printer.
         windows.print3D->printer().qprinter().setOutputFormat(QPrinter::PdfFormat);
         windows.print3D->printer().setOutputFile(folder.file("out.pdf"));
