@@ -270,13 +270,13 @@ class Describer {
     }
 
     // One line per measure; the empty spans before the first and after the last bar are not
-    // measures.
+    // measures, and an empty stave has none.
     static void say(Measures& m, std::vector<std::string>& lines) {
         const size_t count = m.items.size();
         int number = 0;
         for (size_t k = 0; k < count; ++k) {
             std::vector<Item>& items = m.items[k];
-            const bool edge = count > 1 && (k == 0 || k + 1 == count);
+            const bool edge = k == 0 || k + 1 == count;
             if (edge && items.empty() && m.opening[k].empty() && m.closing[k].empty()) continue;
             std::stable_sort(items.begin(), items.end(),
                              [](const Item& a, const Item& b) { return a.column < b.column; });
