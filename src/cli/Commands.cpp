@@ -125,6 +125,13 @@ const std::vector<Command>& commands() {
                {"--pages", true},
                {"--wav", true}}),
          runPlay},
+        {"describe",
+         "noma-cli describe IN.nmg [--page N] [--staves treble|bass|both]\n"
+         "  Prints the page as text, the way the editor's page view reads it to a screen\n"
+         "  reader: per stave its clef and key, then one line per measure with the notes\n"
+         "  (name, octave, value) and rests as midi reads them, the marks beside them and\n"
+         "  braille cells as the kana they spell. Defaults: page 1, both staves.\n",
+         with({{"--page", true}, {"--staves", true}}), runDescribe},
         {"transpose",
          "noma-cli transpose IN.nmg --key 0..14 --shift -7..7 [--pages A-B] -o OUT.nmg\n"
          "  Transposes as the transposition dialog's execute does: removes the key signatures,\n"

@@ -1,4 +1,5 @@
-// midi, play and transpose: the MIDI and transposition dialogs without their windows.
+// midi, play and transpose: the MIDI and transposition dialogs without their windows;
+// describe: a page read as text.
 #include "cli/MusicCommands.h"
 
 #include <csignal>
@@ -6,6 +7,7 @@
 #include "document/PageGeometry.h"
 #include "document/ScoreDocument.h"
 #include "music/MidiExport.h"
+#include "music/PageDescription.h"
 #include "music/Transposition.h"
 #include "musicxml/ScoreWriter.h"
 #include "platform/FileIo.h"
@@ -19,14 +21,19 @@ const Failure kNoMusic{kMidiEmptyRangeMessage, "no music: the first page comes a
 const Failure kNothingToTranspose{kTranspositionEmptyRangeMessage,
                                   "nothing to transpose: the first page comes after the last"};
 
+StaveSelection staveSelection(const Args& args, StaveSelection fallback) {
+    const int staves =
+        args.choiceOption("--staves", {"treble", "bass", "both"}, static_cast<int>(fallback));
+    return staves == 0   ? StaveSelection::Treble
+           : staves == 1 ? StaveSelection::Bass
+                         : StaveSelection::Both;
+}
+
 MidiSettings midiSettings(const Args& args, const ScoreDocument& doc) {
     MidiSettings settings = defaultMidiSettings(doc);
     settings.tempo = args.intOption("--tempo", kMinTempo, kMaxTempo, kDefaultTempo);
     settings.timbreItem = args.intOption("--timbre", 0, kTimbreCount - 1, 0);
-    const int staves = args.choiceOption("--staves", {"treble", "bass", "both"}, 0);
-    settings.staves = staves == 0   ? StaveSelection::Treble
-                      : staves == 1 ? StaveSelection::Bass
-                                    : StaveSelection::Both;
+    settings.staves = staveSelection(args, StaveSelection::Treble);
     const PageRange range = pageRange(args, doc.header.pageCount, kNoMusic);
     settings.firstPage = range.first;
     settings.lastPage = range.last;
@@ -85,6 +92,18 @@ int runPlay(Args& args) {
     const Status played = player.play(midiPath, [] { return interrupted != 0; });
     std::signal(SIGINT, previous);
     refuseUnlessOk(played);
+    return kExitOk;
+}
+
+int runDescribe(Args& args) {
+    ScoreDocument doc;
+    loadScore(args.inputFile(), doc);
+    const int page = args.intOption("--page", 1, doc.header.pageCount, 1);
+    std::string out;
+    for (const std::string& line :
+         describePage(doc, page, staveSelection(args, StaveSelection::Both)))
+        out += line + "\n";
+    writeOut(out);
     return kExitOk;
 }
 

@@ -112,11 +112,14 @@ class Reader {
         if (!keys.empty() && keys.back().before == before) keys.pop_back();
         if (keys.empty() ? fifths != 0 : keys.back().fifths != fifths)
             keys.push_back({before, fifths});
+        std::vector<StaveMark>& staves = reading.staves;
+        if (!staves.empty() && staves.back().before == before) staves.back().fifths = fifths;
     }
 
-    void bar(BarKind kind) {
+    void bar(BarKind kind, const EventPlace& place) {
         alterations_.clearAccidentals();
         reading.bars.push_back({reading.events.size(), kind});
+        reading.barPlaces.push_back(place);
     }
 
     // The symbols of the stave's window, columns left to right, rows top to bottom, then in
@@ -159,6 +162,8 @@ class Reader {
                           (staves_ == StaveSelection::Treble && clefOffset_ > -6) ||
                           (staves_ == StaveSelection::Bass && clefOffset_ < -6);
         if (!read) return;
+        reading.staves.push_back(
+            {reading.events.size(), reading.bars.size(), p, stave, clefOffset_ < -6, 0});
         key();
 
         bool skipping = false;
@@ -195,16 +200,16 @@ class Reader {
         }
         switch (kind) {
             case kBarLine:
-                bar(BarKind::Plain);
+                bar(BarKind::Plain, place);
                 break;
             case kFinalBarLine:
-                bar(BarKind::Final);
+                bar(BarKind::Final, place);
                 break;
             case kRepeatStart:
-                bar(BarKind::RepeatStart);
+                bar(BarKind::RepeatStart, place);
                 break;
             case kRepeatEnd:
-                bar(BarKind::RepeatEnd);
+                bar(BarKind::RepeatEnd, place);
                 break;
             case kSharp:
                 alterations_.accidental(d, +1);

@@ -51,13 +51,26 @@ struct EventPlace {
     int row = 0;
 };
 
+// A stave as it was read: from event `before` and bar `firstBar` on, with the clef that
+// governed it and the key its key-signature symbols gave before its first note.
+struct StaveMark {
+    size_t before;
+    size_t firstBar;
+    int page;  // 0-based
+    int stave;
+    bool bass;
+    int fifths;
+};
+
 // The line of events with what a notation export needs beside it, from the same reading.
 struct MusicReading {
     std::vector<MusicEvent> events;
     std::vector<EventSpelling> spelling;  // one per event
     std::vector<EventPlace> places;       // one per event
     std::vector<BarMark> bars;
+    std::vector<EventPlace> barPlaces;  // one per bar
     std::vector<KeyMark> keys;
+    std::vector<StaveMark> staves;  // the staves read, in order
 };
 
 MusicReading readMusic(const ScoreDocument& doc, int firstPage, int lastPage,

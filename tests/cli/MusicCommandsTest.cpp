@@ -167,9 +167,27 @@ TEST_F(MusicCli, TransposeNeedsKeyAndShiftWithinRange) {
     }
 }
 
+TEST_F(MusicCli, DescribeReadsThePageAndRefusesPagesOutsideTheScore) {
+    const auto both = run("describe " + q("s.nmg"));
+    EXPECT_EQ(both.status, 0) << both.err;
+    EXPECT_EQ(both.out,
+              "ト音記号の段 1、調号 シャープ1つ\n"
+              "第1小節：ファ♯4 ４分音符、４分休符、シ4 ２分音符\n"
+              "ヘ音記号の段 2、調号なし\n"
+              "第1小節：レ3 ４分音符\n");
+    EXPECT_EQ(run("describe " + q("s.nmg") + " --page 2 --staves treble").out,
+              "ト音記号の段 1、調号なし\n第1小節：ド4 ４分音符\n");
+    for (const char* options : {"--page 0", "--page 3", "--staves alto", "--pages 1"}) {
+        const auto r = run("describe " + q("s.nmg") + " " + options);
+        EXPECT_EQ(r.status, 2) << options;
+        EXPECT_TRUE(r.out.empty()) << options;
+    }
+    EXPECT_EQ(run("describe " + q("missing.nmg")).status, 1);
+}
+
 TEST_F(MusicCli, HelpDescribesTheMusicCommands) {
     const auto general = run("--help");
-    for (const char* name : {"midi", "play", "transpose"}) {
+    for (const char* name : {"midi", "play", "transpose", "describe"}) {
         EXPECT_NE(general.out.find(std::string("  ") + name + "\n"), std::string::npos) << name;
         const auto help = run(std::string(name) + " --help");
         EXPECT_EQ(help.status, 0);
