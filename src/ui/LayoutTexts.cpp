@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "document/NumberText.h"
+#include "ui/AccessibleNames.h"
 
 namespace noma {
 
@@ -26,6 +27,7 @@ QComboBox* labelledCombo(QWidget* parent, const char* name, const char* caption,
     box->setObjectName(name);
     box->setGeometry(10, y + 16, 128, 22);
     box->addItems(items);
+    nameByLabel(l, box);
     return box;
 }
 

@@ -13,6 +13,8 @@ namespace noma {
 
 PageView::PageView(Workspace& workspace, QWidget* parent) : QWidget(parent), ws_(workspace) {
     setObjectName("Image1");
+    setAccessibleName("楽譜のページ");
+    setAccessibleDescription("開いている楽譜の表示中のページ");
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     refreshImage();

@@ -23,6 +23,7 @@ PaletteWindow::PaletteWindow(Workspace& workspace, TForm1& main, const char* nam
     scrollBox_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image_ = new PaletteImage;
     image_->setObjectName("Image1");
+    image_->setAccessibleName(caption.trimmed());
     scrollBox_->setWidget(image_);
     connect(image_, &PaletteImage::pressed, this, [this](Qt::MouseButton, int x, int y) {
         choose(x, y);

@@ -1,5 +1,6 @@
 #include "ui/TBeepForm.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/PageRangeBoxes.h"
 #include "ui/WindowPlacement.h"
 
@@ -49,9 +50,10 @@ TBeepForm::TBeepForm(Workspace& workspace, QWidget* parent)
     setWindowTitle(kMidiDialogCaption);
     setFixedSize(356, 252);
 
-    label(this, "テンポ　4分音符＝", 16, 18);
+    QLabel* tempoL = label(this, "テンポ　4分音符＝", 16, 18);
     temmpoE_ = spin(this, "TemmpoE", 150, 14, 72, kMinTempo, kMaxTempo, kDefaultTempo);
-    label(this, "音色 ：", 16, 54);
+    nameByLabel(tempoL, temmpoE_);
+    QLabel* colorL = label(this, "音色 ：", 16, 54);
     colorCB_ = new QComboBox(this);
     colorCB_->setObjectName("ColorCB");
     colorCB_->setGeometry(150, 50, 190, 24);
@@ -59,11 +61,13 @@ TBeepForm::TBeepForm(Workspace& workspace, QWidget* parent)
         colorCB_->addItem(QString::fromUtf8(timbre.name.data(), qsizetype(timbre.name.size())));
     }
     colorCB_->setCurrentIndex(0);
-    label(this, "範囲 ：", 16, 90);
+    nameByLabel(colorL, colorCB_);
+    QLabel* rangeL = label(this, "範囲 ：", 16, 90);
     edit1_ = spin(this, "Edit1", 70, 86, 60, 1, 1, 1);
     label(this, "～", 138, 90);
     edit2_ = spin(this, "Edit2", 158, 86, 60, 1, 1, 1);
     label(this, "（ページ）", 226, 90);
+    nameRangeByLabel(rangeL, edit1_, edit2_);
 
     toonRB_ = new QRadioButton("ト音記号の段", this);
     toonRB_->setObjectName("ToonRB");

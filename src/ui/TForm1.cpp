@@ -18,13 +18,16 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <exception>
+#include <utility>
 
 #include "app/Workspace.h"
 #include "document/NumberText.h"
 #include "document/SymbolCatalogue.h"
+#include "ui/AccessibleNames.h"
 #include "ui/AuxiliaryWindows.h"
 #include "ui/PageView.h"
 #include "ui/PaletteButton.h"
+#include "ui/PaletteGrid.h"
 #include "ui/PaletteWindows.h"
 #include "ui/TTenjiForm.h"
 #include "ui/WindowPlacement.h"
@@ -119,8 +122,10 @@ void TForm1::buildControls() {
     auto* top = new QHBoxLayout(topRow);
     top->setContentsMargins(0, 0, 0, 0);
     whole->addWidget(topRow);
-    top->addWidget(label("Label5", "モード"));
+    QLabel* modeL = label("Label5", "モード");
+    top->addWidget(modeL);
     modeE_ = readOnlyBox("ModeE", longestModeText());
+    nameByLabel(modeL, modeE_);
     top->addWidget(modeE_);
     // The key sink: takes the focus after commands so that keys reach the key handler; it
     // sits behind the mode box and is never seen.
@@ -130,20 +135,26 @@ void TForm1::buildControls() {
     edit1_->setFrame(false);
     edit1_->setStyleSheet("background: transparent; color: transparent; border: none;");
     edit1_->lower();
+    edit1_->setAccessibleName("楽譜");
+    edit1_->setAccessibleDescription("記号の入力と編集のキーを受け付けます");
     top->addSpacing(8);
-    top->addWidget(label("Label2", "ページ"));
+    QLabel* pageL = label("Label2", "ページ");
+    top->addWidget(pageL);
     pageDownB_ = new QPushButton("◀");
     pageDownB_->setObjectName("PageDownB");
     pageDownB_->setToolTip("前のページへ");
     pageDownB_->setFocusPolicy(Qt::NoFocus);
+    pageDownB_->setAccessibleName("前のページ");
     pageCB_ = new QComboBox;
     pageCB_->setObjectName("PageCB");
     pageCB_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     pageCB_->setMinimumContentsLength(3);
+    nameByLabel(pageL, pageCB_);
     pageUpB_ = new QPushButton("▶");
     pageUpB_->setObjectName("PageUpB");
     pageUpB_->setToolTip("次のページへ");
     pageUpB_->setFocusPolicy(Qt::NoFocus);
+    pageUpB_->setAccessibleName("次のページ");
     for (QPushButton* b : {pageDownB_, pageUpB_})
         b->setMaximumWidth(b->fontMetrics().horizontalAdvance("◀") + 24);
     top->addWidget(pageDownB_);
@@ -152,11 +163,13 @@ void TForm1::buildControls() {
     fileNameE_ = readOnlyBox("FileNameE", "");
     fileNameE_->setMinimumWidth(50);
     fileNameE_->setMaximumWidth(QWIDGETSIZE_MAX);
+    fileNameE_->setAccessibleName("ファイル名");
     top->addWidget(fileNameE_, 1);
     zoomCB_ = new QComboBox;
     zoomCB_->setObjectName("ZoomCB");
     zoomCB_->setToolTip("表示倍率（Ctrl + / Ctrl －）");
     zoomCB_->setFocusPolicy(Qt::NoFocus);
+    zoomCB_->setAccessibleName("表示倍率");
     for (int z : kZoomSteps) zoomCB_->addItem(QString("%1 %").arg(z));
     top->addWidget(zoomCB_);
 
@@ -175,16 +188,18 @@ void TForm1::buildControls() {
     for (int v = 3; v <= 30; ++v) topMarjinCB_->addItem(QString::fromStdString(fullWidthNumber(v)));
     dansuE_ = readOnlyBox("DansuE", "１０");
     dannKannkakuE_ = readOnlyBox("DannKannkakuE", "１０");
-    fields->addWidget(label("Label1", "縦ピッチ"), 0, 0);
-    fields->addWidget(pichE_, 0, 1);
-    fields->addWidget(label("Label3", "トップ"), 1, 0);
-    fields->addWidget(topMarjinCB_, 1, 1);
-    fields->addWidget(label("Label4", "段数"), 2, 0);
-    fields->addWidget(dansuE_, 2, 1);
-    fields->addWidget(label("Label6", "段間隔"), 3, 0);
-    fields->addWidget(dannKannkakuE_, 3, 1);
-    paletteArea_ = new QWidget;
+    const std::pair<QLabel*, QWidget*> rows[] = {{label("Label1", "縦ピッチ"), pichE_},
+                                                 {label("Label3", "トップ"), topMarjinCB_},
+                                                 {label("Label4", "段数"), dansuE_},
+                                                 {label("Label6", "段間隔"), dannKannkakuE_}};
+    for (int row = 0; row < 4; ++row) {
+        fields->addWidget(rows[row].first, row, 0);
+        fields->addWidget(rows[row].second, row, 1);
+        nameByLabel(rows[row].first, rows[row].second);
+    }
+    paletteArea_ = new PaletteGrid;
     paletteArea_->setObjectName("Palette");
+    paletteArea_->setAccessibleName("パレット");
     paletteArea_->setFixedSize(kPaletteInset + 2 * kPaletteStepX + 25 + 2,
                                kPaletteInset + 17 * kPaletteStepY + 25 + 2);
     leftColumn->addWidget(paletteArea_, 0, Qt::AlignLeft);
@@ -247,6 +262,7 @@ void TForm1::buildPalette() {
                       kPaletteInset + kPaletteStepY * (info.paletteRow - 1));
         connect(button, &PaletteButton::clicked, this,
                 [this, mode] { run([this, mode] { ws_.selectMode(mode); }); });
+        paletteArea_->addButton(button, info.paletteColumn, info.paletteRow);
         palette_[mode] = button;
     }
 }
@@ -401,6 +417,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
                 if (item->isEnabled()) item->trigger();
                 return true;
             }
+            if (widget == paletteArea_ && PaletteGrid::usesKey(*key)) return false;
             if (pageView_->handleKey(key)) return true;
         }
     }

@@ -20,6 +20,7 @@ namespace noma {
 
 class PageView;
 class PaletteButton;
+class PaletteGrid;
 class Workspace;
 class AuxiliaryWindows;
 
@@ -72,7 +73,7 @@ class TForm1 : public QMainWindow {
     QLineEdit* dansuE_ = nullptr;
     QLineEdit* dannKannkakuE_ = nullptr;
     QComboBox* zoomCB_ = nullptr;
-    QWidget* paletteArea_ = nullptr;
+    PaletteGrid* paletteArea_ = nullptr;
     QScrollArea* paletteScroll_ = nullptr;
     QStackedWidget* pageStack_ = nullptr;
     QLabel* emptyHint_ = nullptr;

@@ -19,6 +19,7 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent), text_(new QTextBrowser(
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text_);
     text_->setObjectName("RichEdit1");
+    text_->setAccessibleName("ヘルプの本文");
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text_->setOpenExternalLinks(true);
     registerManual();

@@ -8,6 +8,7 @@
 #include "app/TranspositionForm.h"
 #include "music/KeyPreview.h"
 #include "music/Transposition.h"
+#include "ui/AccessibleNames.h"
 #include "ui/CanvasImage.h"
 #include "ui/LayoutTexts.h"
 
@@ -36,12 +37,13 @@ TIchouForm::TIchouForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(kTranspositionCaption);
     setFixedSize(470, 214);
 
-    label(this, kTranspositionKeyLabel, 16, 16);
+    QLabel* keyL = label(this, kTranspositionKeyLabel, 16, 16);
     chouseiCB_ = new QComboBox(this);
     chouseiCB_->setObjectName("ChouseiCB");
     chouseiCB_->setGeometry(16, 36, 190, 24);
     chouseiCB_->addItems(keyItems());
-    label(this, kTranspositionShiftLabel, 16, 76);
+    nameByLabel(keyL, chouseiCB_);
+    QLabel* shiftL = label(this, kTranspositionShiftLabel, 16, 76);
     ichouCB_ = new QComboBox(this);
     ichouCB_->setObjectName("IchouCB");
     ichouCB_->setGeometry(16, 96, 110, 24);
@@ -49,10 +51,12 @@ TIchouForm::TIchouForm(QWidget* parent) : QDialog(parent) {
         const std::string_view text = shiftItemText(item);
         ichouCB_->addItem(QString::fromUtf8(text.data(), qsizetype(text.size())));
     }
-    label(this, "範囲 ：", 16, 140);
+    nameByLabel(shiftL, ichouCB_);
+    QLabel* rangeL = label(this, "範囲 ：", 16, 140);
     edit1_ = pageBox(this, "Edit1", 16);
     label(this, "～", 80, 164);
     edit2_ = pageBox(this, "Edit2", 100);
+    nameRangeByLabel(rangeL, edit1_, edit2_);
 
     preImage_ = new QLabel(this);
     preImage_->setObjectName("PreImage");

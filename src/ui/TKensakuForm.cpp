@@ -28,6 +28,7 @@ TKensakuForm::TKensakuForm(Workspace& workspace, QWidget* parent)
     modeE_->setReadOnly(true);
     modeE_->setGeometry(12, 12, 208, 24);
     modeE_->setFocusPolicy(Qt::NoFocus);
+    modeE_->setAccessibleName("検索する記号");
     button1_ = new QPushButton(kSearchRetargetCaption, this);
     button1_->setObjectName("Button1");
     button1_->setGeometry(12, 44, 208, 28);

@@ -1,5 +1,6 @@
 #include "ui/TKigouForm.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/MouseButtons.h"
 #include "ui/WindowPlacement.h"
 
@@ -51,6 +52,7 @@ TKigouForm::TKigouForm(Workspace& workspace, QWidget* parent)
     upDown1_->setGeometry(120, 8, 56, 26);
     auto* label = new QLabel("番目の記号として", content);
     label->setGeometry(182, 8, 110, 26);
+    nameByLabel(label, upDown1_);
     QPushButton* hozonB = button(content, "HozonB", "保存する(&S)", 294, 8);
     QPushButton* openB = button(content, "OpenB", "開く(&O)", 519, 8);
     QPushButton* closeB = button(content, "CloseB", "終了(&E)", 850, 8);
@@ -58,12 +60,14 @@ TKigouForm::TKigouForm(Workspace& workspace, QWidget* parent)
     image1_ = new PaletteImage(content);
     image1_->setObjectName("Image1");
     image1_->move(10, 42);
+    image1_->setAccessibleName("記号を描く升目");
     auto* box = new QScrollArea(content);
     box->setObjectName("ScrollBox1");
     box->setGeometry(519, 41, 421, 502);
     box->setWidgetResizable(false);
     image2_ = new PaletteImage;
     image2_->setObjectName("Image2");
+    image2_->setAccessibleName("保存した記号の一覧");
     box->setWidget(image2_);
 
     SymbolEditor& editor = ws_.palettes().symbolEditor();

@@ -10,6 +10,7 @@
 
 #include "app/Workspace.h"
 #include "musicxml/ScoreWriter.h"
+#include "ui/AccessibleNames.h"
 #include "ui/PageRangeBoxes.h"
 #include "ui/WindowPlacement.h"
 
@@ -40,11 +41,13 @@ TMusicXmlForm::TMusicXmlForm(Workspace& workspace, QWidget* parent)
     setWindowTitle(kMusicXmlDialogCaption);
     setFixedSize(356, 176);
 
-    (new QLabel("範囲 ：", this))->move(16, 18);
+    auto* rangeL = new QLabel("範囲 ：", this);
+    rangeL->move(16, 18);
     edit1_ = pageBox(this, "Edit1", 70);
     (new QLabel("～", this))->move(138, 18);
     edit2_ = pageBox(this, "Edit2", 158);
     (new QLabel("（ページ）", this))->move(226, 18);
+    nameRangeByLabel(rangeL, edit1_, edit2_);
     toonRB_ = staves(this, "ToonRB", "ト音記号の段", 48);
     heonRB_ = staves(this, "HeonRB", "ヘ音記号の段", 72);
     toHeRB_ = staves(this, "ToHeRB", "ト音記号の段 ＋ ヘ音記号の段", 96);

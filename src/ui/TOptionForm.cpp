@@ -25,6 +25,8 @@ TOptionForm::TOptionForm(Workspace& workspace, QWidget* parent) : QDialog(parent
         box->setGeometry(x, 64, 30, 24);
         box->setMaxLength(1);
         box->setAlignment(Qt::AlignCenter);
+        box->setAccessibleName(QString("%1の点のキー").arg(digits[dot]));
+        l->setBuddy(box);
         boxes_[static_cast<size_t>(dot)] = box;
     }
     auto* ok = new QPushButton("ＯＫ", this);

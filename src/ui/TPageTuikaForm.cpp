@@ -6,6 +6,7 @@
 
 #include "app/LayoutPreview.h"
 #include "document/PageGeometry.h"
+#include "ui/AccessibleNames.h"
 #include "ui/LayoutTexts.h"
 
 namespace noma {
@@ -17,6 +18,7 @@ TPageTuikaForm::TPageTuikaForm(QWidget* parent) : LayoutDialog(parent, "TPageTui
     edit1_->setObjectName("Edit1");
     edit1_->setReadOnly(true);
     edit1_->setGeometry(60, 10, 60, 22);
+    nameByLabel(l, edit1_);
     toHeCB_ = labelledCombo(this, "ToHeCB", "譜表", 40, scoreTypeItems());
     chouseiCB_ = labelledCombo(this, "ChouseiCB", "調性", 82, keyItems());
     topMarjinCB_ = labelledCombo(this, "TopMarjinCB", "トップ", 124, numberItems(3, 30));

@@ -17,6 +17,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Dialogs.h"
 #include "platform/FileIo.h"
+#include "ui/AccessibleNames.h"
 #include "ui/QtPrinter.h"
 
 namespace noma {
@@ -75,17 +76,21 @@ TPrint3DForm::~TPrint3DForm() = default;
 
 void TPrint3DForm::build() {
     fileMeiE_ = readOnlyBox(this, "FileMeiE", 10, 10, 410);
+    fileMeiE_->setAccessibleName("ファイル名");
 
-    label(this, nullptr, "部数 ：", 10, 44);
+    QLabel* copiesL = label(this, nullptr, "部数 ：", 10, 44);
     busuUD_ = upDown(this, "BusuUD", 110, 44, 1, PrintForm::kMaxCopies);
-    label(this, "RyoumenL", "用紙 ：", 230, 44);
+    nameByLabel(copiesL, busuUD_);
+    QLabel* sizeL = label(this, "RyoumenL", "用紙 ：", 230, 44);
     yousiSizeE_ = readOnlyBox(this, "YousiSizeE", 290, 44, 60);
     yousiSizeE_->setText("Ａ４");
+    nameByLabel(sizeL, yousiSizeE_);
 
-    label(this, nullptr, "印刷範囲 ：", 10, 74);
+    QLabel* rangeL = label(this, nullptr, "印刷範囲 ：", 10, 74);
     upDown1_ = upDown(this, "UpDown1", 110, 74, 1, 1);
     label(this, nullptr, "～", 182, 74);
     upDown2_ = upDown(this, "UpDown2", 205, 74, 1, 1);
+    nameRangeByLabel(rangeL, upDown1_, upDown2_);
 
     label11_ = label(this, "Label11", "印刷強度 ：　 濃い ←", 10, 108);
     strengthGroup_ = new QButtonGroup(this);
@@ -95,10 +100,13 @@ void TPrint3DForm::build() {
         auto* b = new QRadioButton(QString::fromUtf8(kCaptions[i]), this);
         b->setObjectName(kNames[i]);
         b->setGeometry(150 + 36 * i, 108, 36, 22);
+        b->setAccessibleName(QString("印刷強度 %1").arg(kCaptions[i]));
         strengthGroup_->addButton(b, i + 1);
         strength_[static_cast<size_t>(i)] = b;
     }
     label12_ = label(this, "Label12", "→ 薄い", 370, 108);
+    strength_[0]->setAccessibleDescription("いちばん濃い");
+    strength_[5]->setAccessibleDescription("いちばん薄い");
     connect(strengthGroup_, &QButtonGroup::idClicked, this, [this](int strength) {
         if (form_ == nullptr || refreshing_) return;
         form_->chooseStrength(strength, ws_.settings());
@@ -113,28 +121,31 @@ void TPrint3DForm::build() {
     sumiHyoujiCB_->setObjectName("SumiHyoujiCB");
     sumiHyoujiCB_->addItems({"かな", "アルファベット", "点字"});
     sumiHyoujiCB_->setGeometry(110, 172, 130, 22);
+    nameByLabel(label1_, sumiHyoujiCB_);
     label4_ = label(this, "Label4", "文字サイズ ：", 10, 202);
     fontSizeCB_ = new QComboBox(this);
     fontSizeCB_->setObjectName("FontSizeCB");
     for (int points = 8; points <= 20; ++points)
         fontSizeCB_->addItem(QString("%1").arg(points, 2, 10, QChar(' ')));
     fontSizeCB_->setGeometry(110, 202, 64, 22);
+    nameByLabel(label3_, bairituUD_);
+    nameByLabel(label4_, fontSizeCB_);
 
-    label(this, nullptr, "プリンタ名　：", 10, 246);
     printerMeiE_ = readOnlyBox(this, "PrinterMeiE", 110, 246, 310);
-    label(this, nullptr, "用紙サイズ　：", 10, 276);
+    nameByLabel(label(this, nullptr, "プリンタ名　：", 10, 246), printerMeiE_);
     yousiE_ = readOnlyBox(this, "YousiE", 110, 276, 130);
-    label(this, nullptr, "印刷の向き　：", 10, 306);
+    nameByLabel(label(this, nullptr, "用紙サイズ　：", 10, 276), yousiE_);
     printMukiE_ = readOnlyBox(this, "PrintMukiE", 110, 306, 60);
-    label(this, nullptr, "ＤＰＩ　：", 10, 336);
+    nameByLabel(label(this, nullptr, "印刷の向き　：", 10, 306), printMukiE_);
     dpiE_ = readOnlyBox(this, "DPIE", 110, 336, 60);
+    nameByLabel(label(this, nullptr, "ＤＰＩ　：", 10, 336), dpiE_);
     button1_ = new QPushButton("設定変更", this);
     button1_->setObjectName("Button1");
     button1_->setToolTip("プリンタの選択、プロパティの設定をおこないます");
     button1_->setGeometry(300, 330, 120, 28);
 
-    label(this, nullptr, "出力先　：", 10, 366);
     outputE_ = readOnlyBox(this, "OutputE", 110, 366, 310);
+    nameByLabel(label(this, nullptr, "出力先　：", 10, 366), outputE_);
 
     printB_ = new QPushButton("印刷開始", this);
     printB_->setObjectName("PrintB");

@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "app/Workspace.h"
+#include "ui/AccessibleNames.h"
 #include "ui/CanvasImage.h"
 #include "ui/QtPrinter.h"
 #include "ui/TPrint3DForm.h"
@@ -52,24 +53,30 @@ void TPrint3DPreviewForm::build() {
     top->addWidget(reliefRB_);
     top->addWidget(flatRB_);
     top->addSpacing(16);
-    top->addWidget(caption("倍率 ：", this));
+    QLabel* zoomL = caption("倍率 ：", this);
+    top->addWidget(zoomL);
     zoomCB_ = new QComboBox(this);
     zoomCB_->setObjectName("ZoomCB");
     zoomCB_->addItems({"全体", "100%", "200%"});
     zoomCB_->setToolTip("100% は印刷の１ドットを画面の１ドットで表示します");
     top->addWidget(zoomCB_);
+    nameByLabel(zoomL, zoomCB_);
     top->addSpacing(16);
-    top->addWidget(caption("ページ ：", this));
+    QLabel* pageL = caption("ページ ：", this);
+    top->addWidget(pageL);
     pageDownB_ = new QPushButton("◀", this);
     pageDownB_->setObjectName("PageDownB");
     pageDownB_->setToolTip("前のページへ");
     pageDownB_->setFixedWidth(30);
+    pageDownB_->setAccessibleName("前のページ");
     pageUD_ = new QSpinBox(this);
     pageUD_->setObjectName("PageUD");
+    nameByLabel(pageL, pageUD_);
     pageUpB_ = new QPushButton("▶", this);
     pageUpB_->setObjectName("PageUpB");
     pageUpB_->setToolTip("次のページへ");
     pageUpB_->setFixedWidth(30);
+    pageUpB_->setAccessibleName("次のページ");
     top->addWidget(pageDownB_);
     top->addWidget(pageUD_);
     top->addWidget(pageUpB_);
@@ -81,13 +88,15 @@ void TPrint3DPreviewForm::build() {
     kensaCB_->setToolTip("近すぎて指で区別しにくい記号と、記号に触れている点字を示します");
     checks->addWidget(kensaCB_);
     checks->addSpacing(16);
-    checks->addWidget(caption("記号の間隔の下限 ：", this));
+    QLabel* spacingL = caption("記号の間隔の下限 ：", this);
+    checks->addWidget(spacingL);
     kankakuUD_ = new QDoubleSpinBox(this);
     kankakuUD_->setObjectName("KankakuUD");
     kankakuUD_->setRange(0.5, 10.0);
     kankakuUD_->setSingleStep(0.5);
     kankakuUD_->setDecimals(1);
     kankakuUD_->setSuffix(" mm");
+    nameByLabel(spacingL, kankakuUD_);
     checks->addWidget(kankakuUD_);
     checks->addSpacing(16);
     checks->addWidget(caption("赤：近すぎる記号　青：記号に触れる点字", this));
@@ -99,6 +108,8 @@ void TPrint3DPreviewForm::build() {
     image1_ = new QWidget;
     image1_->setObjectName("Image1");
     image1_->setAttribute(Qt::WA_OpaquePaintEvent);
+    image1_->setAccessibleName("印刷のプレビュー");
+    image1_->setAccessibleDescription("印刷したときの凹凸の画像");
     scrollBox1_->setWidget(image1_);
     image1_->installEventFilter(this);
     scrollBox1_->viewport()->installEventFilter(this);

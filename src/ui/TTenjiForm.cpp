@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/Workspace.h"
+#include "ui/AccessibleNames.h"
 
 namespace noma {
 
@@ -118,12 +119,16 @@ TTenjiForm::TTenjiForm(Workspace& workspace, QWidget* parent)
     modeCB_->setObjectName("TenjiKakikomiModeCB");
     modeCB_->setGeometry(70, 8, 150, 24);
     modeCB_->addItems({"ローマ字変換入力", "カナ英数直接入力", " ６点点字入力"});
+    nameByLabel(l1, modeCB_);
     auto* l2 = new QLabel("表示", this);
     l2->move(232, 12);
     displayCB_->setObjectName("SumiHyoujiCB");
     displayCB_->setGeometry(268, 8, 130, 24);
     displayCB_->addItems({"カナ", "アルファベット", "点字"});
+    nameByLabel(l2, displayCB_);
     text_->setGeometry(10, 44, 388, 22);
+    text_->setAccessibleName("書き込む点字");
+    sixKey_->setAccessibleName("６点点字入力");
     QFont f = text_->font();
     f.setPointSize(10);
     text_->setFont(f);

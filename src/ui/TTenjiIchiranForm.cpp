@@ -47,7 +47,8 @@ TTenjiIchiranForm::TTenjiIchiranForm(QWidget* parent)
         }
         table->resizeColumnsToContents();
         table->horizontalHeader()->setStretchLastSection(true);
-        tabs_->addTab(table, QString::fromStdString(page.title));
+        table->setAccessibleName(QString::fromStdString(page.title));
+        tabs_->addTab(table, table->accessibleName());
     }
 }
 

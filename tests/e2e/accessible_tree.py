@@ -1,0 +1,84 @@
+#!/usr/bin/env python3
+"""Reads the editor through the AT-SPI bus, as a screen reader does.
+
+accessible_tree.py tree          prints every accessible object of NOMA, one a line, indented:
+                                 role, name and description
+accessible_tree.py press NAME    presses the button named NAME through its accessible action and
+                                 prints the text of the field named "モード" afterwards
+accessible_tree.py unnamed       prints the interactive objects that have no name (none: exit 0)
+"""
+import sys
+import time
+
+import pyatspi
+
+INTERACTIVE = {
+    pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_RADIO_BUTTON,
+    pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY,
+    pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_SLIDER, pyatspi.ROLE_TABLE, pyatspi.ROLE_LIST,
+}
+
+
+def application(timeout=20):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "NOMA":
+                return app
+        time.sleep(0.5)
+    sys.exit("NOMA is not on the accessibility bus")
+
+
+def walk(node, depth=0):
+    yield node, depth
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+
+def find(app, name):
+    for node, _ in walk(app):
+        if node.name == name and node.getRole() in (pyatspi.ROLE_PUSH_BUTTON,
+                                                     pyatspi.ROLE_TOGGLE_BUTTON):
+            if node.getState().contains(pyatspi.STATE_SHOWING):
+                return node
+    sys.exit(f"no button named {name}")
+
+
+def main():
+    if len(sys.argv) < 2:
+        sys.exit(__doc__)
+    app = application()
+    if sys.argv[1] == "tree":
+        for node, depth in walk(app):
+            line = f"{'  ' * depth}{node.getRoleName()} \"{node.name}\""
+            if node.description:
+                line += f" ({node.description})"
+            print(line)
+    elif sys.argv[1] == "press" and len(sys.argv) == 3:
+        button = find(app, sys.argv[2])
+        action = button.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        if "Press" not in names:
+            sys.exit(f"{sys.argv[2]} has no press action: {names}")
+        action.doAction(names.index("Press"))
+        time.sleep(1)
+        for node, _ in walk(app):
+            if node.name == "モード" and node.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY):
+                text = node.queryText()
+                print(text.getText(0, text.characterCount))
+                return
+        sys.exit("no mode box")
+    elif sys.argv[1] == "unnamed":
+        unnamed = [f"{node.getRoleName()} in {node.parent.name if node.parent else ''}"
+                   for node, _ in walk(app)
+                   if node.getRole() in INTERACTIVE and not node.name
+                   and node.getState().contains(pyatspi.STATE_SHOWING)]
+        print("\n".join(unnamed))
+        sys.exit(1 if unnamed else 0)
+    else:
+        sys.exit(__doc__)
+
+
+main()

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabBar>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "EditorWindowsFixture.h"
+#include "document/SymbolKind.h"
+#include "ui/PageView.h"
+#include "ui/PaletteButton.h"
+#include "ui/PaletteImage.h"
+#include "ui/TPageTuikaForm.h"
+#include "ui/TSinkiForm.h"
+
+namespace noma {
+namespace {
+
+QString accessibleName(QObject* object) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+// The inner parts of a spin box, combo box, table or tab bar are read through the control.
+bool partOfAControl(const QWidget* w) {
+    if (w == nullptr) return false;
+    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (qobject_cast<QAbstractSpinBox*>(p) || qobject_cast<QComboBox*>(p) ||
+            qobject_cast<QAbstractItemView*>(p) || qobject_cast<QTabBar*>(p) ||
+            qobject_cast<QMenuBar*>(p))
+            return true;
+    return false;
+}
+
+bool interactive(const QWidget* w) {
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
+           qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QSlider*>(w) ||
+           qobject_cast<const QTextEdit*>(w) || qobject_cast<const PageView*>(w) ||
+           qobject_cast<const PaletteButton*>(w) || qobject_cast<const PaletteImage*>(w);
+}
+
+QString path(const QWidget* w) {
+    QString p = QString::fromLatin1(w->metaObject()->className()) + " " + w->objectName();
+    for (const QWidget* up = w->parentWidget(); up; up = up->parentWidget())
+        if (up->isWindow()) return up->objectName() + " / " + p;
+    return p;
+}
+
+using AccessibilityTest = test::EditorWindowsTest;
+
+// A screen reader can only say what has a name: every window, every control a user can reach
+// and every menu command of the editor, with a score open so the page view is there.
+TEST_F(AccessibilityTest, EveryWindowControlAndMenuCommandHasAName) {
+    QTimer::singleShot(0, windows.sinki,
+                       [this] { windows.sinki->findChild<QPushButton*>("Button1")->click(); });
+    main().menuItem("SinkiM")->trigger();
+    ASSERT_TRUE(ws.documentOpen());
+
+    QStringList unnamed;
+    int controls = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMenu*>(window) || partOfAControl(window)) continue;
+        // The add-page dialog takes the title of the command that opens it.
+        const bool titledWhenOpened = window == static_cast<QWidget*>(windows.pageTuika);
+        if (accessibleName(window).isEmpty() && !titledWhenOpened)
+            unnamed << "window " + path(window);
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (!interactive(w) || partOfAControl(w)) continue;
+            ++controls;
+            if (accessibleName(w).isEmpty()) unnamed << path(w);
+        }
+        for (QAction* a : window->findChildren<QAction*>())
+            if (!a->isSeparator() && a->text().isEmpty() &&
+                !partOfAControl(qobject_cast<QWidget*>(a->parent())))
+                unnamed << "action " + a->objectName();
+    }
+    EXPECT_GT(controls, 100);  // the main palette alone has 54 buttons
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join("\n").toStdString();
+}
+
+// The palette without the mouse: Tab reaches it as one control, the arrows move over its gaps
+// to the next button (past the page's nudge keys), Enter and Space arm; a screen reader's
+// press action arms as well.
+TEST_F(AccessibilityTest, ThePaletteArmsToolsFromTheKeyboardAndThroughItsPressAction) {
+    QTimer::singleShot(0, windows.sinki,
+                       [this] { windows.sinki->findChild<QPushButton*>("Button1")->click(); });
+    main().menuItem("SinkiM")->trigger();
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    auto* grid = main().findChild<QWidget*>("Palette");
+    grid->setFocus();
+    auto* modeBox = main().findChild<QLineEdit*>("ModeE");
+
+    for (int row = 1; row < 6; ++row) QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(ws.document().toolMode, kQuarterNoteUp);
+    EXPECT_EQ(modeBox->text(), "４分音符");
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_EQ(ws.document().toolMode, kQuarterNoteDown);
+    // At the edge the frame stays: four steps left from column 2 end in column 1.
+    grid->setFocus();
+    for (int i = 0; i < 4; ++i) QTest::keyClick(grid, Qt::Key_Left);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(ws.document().toolMode, kQuarterNoteUp);
+
+    PaletteButton* eighth = main().paletteButton(kEighthNoteUp);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(eighth);
+    ASSERT_NE(face->actionInterface(), nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Button);
+    face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(ws.document().toolMode, kEighthNoteUp);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(eighth->pressedTwin())->state().checked);
+}
+
+}  // namespace
+}  // namespace noma
