@@ -102,9 +102,10 @@ void BM_ReliefChecksOfDrawnPage(benchmark::State& state) {
     Canvas picture = a4Picture();
     drawPrintPage(picture, doc, 0, raster, {});
     const std::vector<Rect> cells = printedBrailleCells(doc, 0, raster);
+    const std::vector<Rect> lines = printedLines(doc, 0, raster);
     ReliefIssues issues;
     for (auto _ : state) {
-        issues = findReliefIssues(picture, cells, kDpi, kDefaultMinimumGapMm);
+        issues = findReliefIssues(picture, cells, lines, kDpi, kDefaultMinimumGapMm);
         benchmark::DoNotOptimize(issues.closeFigures.data());
     }
     state.counters["close"] = static_cast<double>(issues.closeFigures.size());

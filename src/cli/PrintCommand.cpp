@@ -92,9 +92,10 @@ int runPrint(Args& args) {
         Canvas picture;
         drawJobPage(picture, printer.pageWidth(), printer.pageHeight(), doc, first - 1, settings,
                     &userSymbols);
-        const std::vector<Rect> cells = printedBrailleCells(doc, first - 1, printRaster(settings));
-        const std::string png =
-            encodePng(previewPicture(picture, cells, settings.dpi, previewKind));
+        const PrintRaster raster = printRaster(settings);
+        const std::string png = encodePng(
+            previewPicture(picture, printedBrailleCells(doc, first - 1, raster),
+                           printedLines(doc, first - 1, raster), settings.dpi, previewKind));
         if (png.empty())
             throw Refused{
                 Failure{"ファイルに保存できませんでした。\n" + out,

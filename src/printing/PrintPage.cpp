@@ -40,6 +40,25 @@ PrintAnchor anchorOf(const SymbolRecord& r, const Page& page, const PrintRaster&
     return {raster.marginX + a, raster.marginY + b, a, b};
 }
 
+// The boxes of a kind-46 line's horizontal and vertical strokes, each a stroke unit thick,
+// with a pixel of slack on every side for the truncation of the ends; a negative extent has
+// no stroke.
+void lineStrokeBoxes(const SymbolRecord& r, const PrintAnchor& at, double unit, int strokeUnit,
+                     std::vector<Rect>& boxes) {
+    const LineLengths length = lineLengthsOf(r);
+    const OffsetRange range = centredStroke(strokeUnit);
+    const auto box = [](double x1, double y1, double x2, double y2) {
+        return Rect{render::toDevice(x1) - 1, render::toDevice(y1) - 1, render::toDevice(x2) + 2,
+                    render::toDevice(y2) + 2};
+    };
+    if (length.across > 0)
+        boxes.push_back(
+            box(at.x0, at.y0 + range.first, at.x0 + length.across * unit, at.y0 + range.below));
+    if (length.down > 0)
+        boxes.push_back(
+            box(at.x0 + range.first, at.y0, at.x0 + range.below, at.y0 + length.down * unit));
+}
+
 // Kind-46 lines as their horizontal and vertical parts, each a stroke unit thick; a negative
 // extent prints nothing. The boxes the strokes lie in are added to `inked`.
 void printLine(PrintPen& pen, const SymbolRecord& r, const PrintAnchor& at,
@@ -51,17 +70,7 @@ void printLine(PrintPen& pen, const SymbolRecord& r, const PrintAnchor& at,
         if (length.across > 0) pen.line(at.x0, at.y0 + d, at.x0 + length.across * unit, at.y0 + d);
         if (length.down > 0) pen.line(at.x0 + d, at.y0, at.x0 + d, at.y0 + length.down * unit);
     }
-    // A pixel of slack on every side covers the truncation of the ends.
-    const auto box = [](double x1, double y1, double x2, double y2) {
-        return Rect{render::toDevice(x1) - 1, render::toDevice(y1) - 1, render::toDevice(x2) + 2,
-                    render::toDevice(y2) + 2};
-    };
-    if (length.across > 0)
-        inked.push_back(
-            box(at.x0, at.y0 + range.first, at.x0 + length.across * unit, at.y0 + range.below));
-    if (length.down > 0)
-        inked.push_back(
-            box(at.x0 + range.first, at.y0, at.x0 + range.below, at.y0 + length.down * unit));
+    lineStrokeBoxes(r, at, unit, pen.strokeUnit(), inked);
 }
 
 // The white rectangles that keep raised lines from touching the symbols: the page's own
@@ -130,6 +139,18 @@ void drawPrintPage(Canvas& out, const ScoreDocument& doc, int page, const PrintR
         render::drawFigure(out, metrics, r, at.x0, at.y0, shared, raster.baseGrey);
     }
     pen.base();
+}
+
+std::vector<Rect> printedLines(const ScoreDocument& doc, int page, const PrintRaster& raster) {
+    std::vector<Rect> lines;
+    if (page < 0 || page >= kMaxPages) return lines;
+    const Page p = pageOf(doc, page);
+    for (int i = 0; i < p.count; ++i) {
+        const SymbolRecord& r = p.records[i];
+        if (r.kind() == kStraightLine)
+            lineStrokeBoxes(r, anchorOf(r, p, raster), raster.printUnit, raster.strokeUnit, lines);
+    }
+    return lines;
 }
 
 std::vector<Rect> printedBrailleCells(const ScoreDocument& doc, int page,

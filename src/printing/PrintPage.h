@@ -25,6 +25,10 @@ struct PrintOptions {
 void drawPrintPage(Canvas& out, const ScoreDocument& doc, int page, const PrintRaster& raster,
                    const PrintOptions& options);
 
+// The boxes of the page's raised lines (the staff lines and other straight lines), one per
+// horizontal or vertical stroke, printer pixels: the white-out cuts them into pieces.
+std::vector<Rect> printedLines(const ScoreDocument& doc, int page, const PrintRaster& raster);
+
 // The dot area of each braille cell of the page that has dots, as the tactile print places
 // them: the box of the cell's six dot positions, printer pixels.
 std::vector<Rect> printedBrailleCells(const ScoreDocument& doc, int page,

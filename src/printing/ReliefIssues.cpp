@@ -109,6 +109,59 @@ bool inside(Rect inner, Rect outer) {
            inner.y2 <= outer.y2;
 }
 
+// The x ranges of each row that the raised lines' strokes cover, sorted and merged.
+struct LineRows {
+    std::vector<std::vector<std::pair<int, int>>> spans;  // per row: x1 <= x < x2
+
+    LineRows(const std::vector<Rect>& lines, int width, int height)
+        : spans(lines.empty() ? 0 : static_cast<size_t>(height)) {
+        for (const Rect& line : lines) {
+            const int x1 = std::max(line.x1, 0), x2 = std::min(line.x2, width);
+            if (x1 >= x2) continue;
+            for (int y = std::max(line.y1, 0); y < std::min(line.y2, height); ++y)
+                spans[static_cast<size_t>(y)].emplace_back(x1, x2);
+        }
+        for (auto& row : spans) {
+            if (row.size() < 2) continue;
+            std::sort(row.begin(), row.end());
+            size_t last = 0;
+            for (size_t i = 1; i < row.size(); ++i) {
+                if (row[i].first <= row[last].second) {
+                    row[last].second = std::max(row[last].second, row[i].second);
+                } else {
+                    row[++last] = row[i];
+                }
+            }
+            row.resize(last + 1);
+        }
+    }
+
+    const std::vector<std::pair<int, int>>* row(int y) const {
+        return spans.empty() ? nullptr : &spans[static_cast<size_t>(y)];
+    }
+    bool covers(const Run& run) const {
+        const auto* r = row(run.y);
+        if (r == nullptr) return false;
+        for (const auto& [x1, x2] : *r)
+            if (x1 <= run.x1 && run.x2 <= x2) return true;
+        return false;
+    }
+    // Calls `f(x1, x2)` for each part of the run outside the lines.
+    template <typename F>
+    void forEachOutside(const Run& run, F f) const {
+        int x = run.x1;
+        if (const auto* r = row(run.y)) {
+            for (const auto& [x1, x2] : *r) {
+                if (x2 <= x) continue;
+                if (x1 >= run.x2) break;
+                if (x1 > x) f(x, x1);
+                x = std::max(x, x2);
+            }
+        }
+        if (x < run.x2) f(x, run.x2);
+    }
+};
+
 struct Nearest {
     double gapPixels = std::numeric_limits<double>::infinity();
     Point from;
@@ -168,13 +221,22 @@ std::vector<int> nearestFigureCells(const std::vector<int>& grid, int gw, int gh
 
 }  // namespace
 
-ReliefIssues findReliefIssues(const Canvas& print, const std::vector<Rect>& brailleCells, int dpi,
-                              double minimumGapMm) {
+ReliefIssues findReliefIssues(const Canvas& print, const std::vector<Rect>& brailleCells,
+                              const std::vector<Rect>& lines, int dpi, double minimumGapMm) {
     ReliefIssues issues;
     const Pieces p = findPieces(print);
+    // A piece of line lies wholly on the lines' strokes: what the white-out leaves of a line
+    // between figures. A line touching a figure is part of the figure's piece.
+    const LineRows lineRows(lines, print.width(), print.height());
+    std::vector<bool> line(p.boxes.size(), !lines.empty());
+    if (!lines.empty()) {
+        for (size_t r = 0; r < p.runs.size(); ++r)
+            if (!lineRows.covers(p.runs[r])) line[static_cast<size_t>(p.piece[r])] = false;
+    }
     // A braille dot is a piece wholly inside a cell; a dot merged with a figure is not.
     std::vector<bool> dot(p.boxes.size(), false);
     for (size_t n = 0; n < p.boxes.size(); ++n) {
+        if (line[n]) continue;
         for (const Rect& cell : brailleCells) {
             if (inside(p.boxes[n], grown(cell, 1))) {
                 dot[n] = true;
@@ -212,19 +274,23 @@ ReliefIssues findReliefIssues(const Canvas& print, const std::vector<Rect>& brai
         const int gy = static_cast<int>(index / static_cast<size_t>(gw));
         return Point{gx * cell + cell / 2, gy * cell + cell / 2};
     };
+    // The white-out's gaps in the lines are intended: pieces of line are no figures, and
+    // the line a figure touches is not part of its shape.
     for (size_t r = 0; r < p.runs.size(); ++r) {
         const int figure = p.piece[r];
-        if (dot[static_cast<size_t>(figure)]) continue;
+        if (dot[static_cast<size_t>(figure)] || line[static_cast<size_t>(figure)]) continue;
         const Run& run = p.runs[r];
-        for (int gx = run.x1 / cell; gx <= (run.x2 - 1) / cell; ++gx) {
-            const size_t i = static_cast<size_t>(run.y / cell) * gw + gx;
-            if (grid[i] < 0) {
-                grid[i] = figure;
-            } else if (grid[i] != figure) {
-                Nearest& n = pairs[key(grid[i], figure)];
-                if (n.gapPixels > 0) n = {0, centre(i), centre(i)};
+        lineRows.forEachOutside(run, [&](int x1, int x2) {
+            for (int gx = x1 / cell; gx <= (x2 - 1) / cell; ++gx) {
+                const size_t i = static_cast<size_t>(run.y / cell) * gw + gx;
+                if (grid[i] < 0) {
+                    grid[i] = figure;
+                } else if (grid[i] != figure) {
+                    Nearest& n = pairs[key(grid[i], figure)];
+                    if (n.gapPixels > 0) n = {0, centre(i), centre(i)};
+                }
             }
-        }
+        });
     }
     // Neighbouring cells nearest to different figures lie between them: the distance of
     // those figure cells is the pair's gap there.

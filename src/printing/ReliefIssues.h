@@ -25,11 +25,13 @@ inline constexpr double kDefaultMinimumGapMm = 3.0;
 
 // The checks of a print picture at `dpi`. A figure is a connected piece of raised (non-white)
 // pixels; the pieces that lie inside a braille cell's dot area (`brailleCells`, print pixels)
-// are its dots and are not figures. Pairs of figures whose gap is below `minimumGapMm` are
-// found on a grid of about 1/150 inch (the gap is exact to that grid), and a cell is
-// reported when a figure reaches into its dot area.
-ReliefIssues findReliefIssues(const Canvas& print, const std::vector<Rect>& brailleCells, int dpi,
-                              double minimumGapMm);
+// are its dots, and those that lie on the strokes of the raised lines (`lines`, print pixels)
+// are what the white-out left of a line: neither is a figure. Where a figure touches a line,
+// the line's stroke is not counted as the figure's. Pairs of figures whose gap is below
+// `minimumGapMm` are found on a grid of about 1/150 inch (the gap is exact to that grid), and a
+// cell is reported when a figure or a line reaches into its dot area.
+ReliefIssues findReliefIssues(const Canvas& print, const std::vector<Rect>& brailleCells,
+                              const std::vector<Rect>& lines, int dpi, double minimumGapMm);
 
 // The issues over `out`, a preview of the print's box `source` at out's size: where two
 // figures come too near, a red frame and the line between them; touching cells framed in blue;

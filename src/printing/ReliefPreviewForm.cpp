@@ -63,9 +63,10 @@ void ReliefPreviewForm::redraw() {
 
 const ReliefIssues& ReliefPreviewForm::issues() {
     if (!issuesFound_ && isOpen()) {
-        issues_ = findReliefIssues(picture_,
-                                   printedBrailleCells(*doc_, page_ - 1, printRaster(settings_)),
-                                   settings_.dpi, minimumGapMm_);
+        const PrintRaster raster = printRaster(settings_);
+        issues_ =
+            findReliefIssues(picture_, printedBrailleCells(*doc_, page_ - 1, raster),
+                             printedLines(*doc_, page_ - 1, raster), settings_.dpi, minimumGapMm_);
         issuesFound_ = true;
     }
     return issues_;
@@ -110,15 +111,16 @@ std::string ReliefPreviewForm::statusText() {
     return text;
 }
 
-Canvas previewPicture(const Canvas& print, const std::vector<Rect>& brailleCells, int dpi,
-                      PreviewPicture kind) {
+Canvas previewPicture(const Canvas& print, const std::vector<Rect>& brailleCells,
+                      const std::vector<Rect>& lines, int dpi, PreviewPicture kind) {
     const Rect whole{0, 0, print.width(), print.height()};
     Canvas out =
         reliefPicture(print, whole, print.width(), print.height(),
                       kind == PreviewPicture::Flat ? ReliefLook::Flat : ReliefLook::Relief);
     if (kind == PreviewPicture::Issues)
         // Marks as wide at the print's resolution as on the screen at 100 dpi.
-        drawReliefIssues(out, findReliefIssues(print, brailleCells, dpi, kDefaultMinimumGapMm),
+        drawReliefIssues(out,
+                         findReliefIssues(print, brailleCells, lines, dpi, kDefaultMinimumGapMm),
                          whole, std::max(2, dpi / 100));
     return out;
 }

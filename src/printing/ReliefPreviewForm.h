@@ -79,7 +79,7 @@ class ReliefPreviewForm {
 // The whole page as a file gets it (noma-cli's --preview): one pixel per print pixel, relief,
 // flat, or relief with the checks drawn over it.
 enum class PreviewPicture { Relief, Flat, Issues };
-Canvas previewPicture(const Canvas& print, const std::vector<Rect>& brailleCells, int dpi,
-                      PreviewPicture kind);
+Canvas previewPicture(const Canvas& print, const std::vector<Rect>& brailleCells,
+                      const std::vector<Rect>& lines, int dpi, PreviewPicture kind);
 
 }  // namespace noma

@@ -219,11 +219,11 @@ TEST_F(PrintCli, PreviewsAreTheFirstPrintedPageAsReliefFlatGreysOrWithTheChecks)
     EXPECT_GT(shaded, 0);
     EXPECT_EQ(coloured, 0);
 
-    // Two bar lines 6 page pixels (1.8 mm) apart: framed and joined in red.
+    // Two marks side by side, too close for a fingertip: framed and joined in red.
     ASSERT_TRUE(writeFileAtomically(dir.file("close.nmg"),
                                     "1 8 0\r\n1 2 12 1 10 4\r\n"
-                                    "46 10 0 0 40 0 0 0 0 0 \r\n"
-                                    "46 11 0 0 40 0 0 0 0 0 \r\n")
+                                    "58 10 4 0 0 0 0 0 0 0 \r\n"
+                                    "58 13 4 0 0 0 0 0 0 0 \r\n")
                     .ok());
     const Rgb red = rgb(230, 0, 0);
     EXPECT_GT(countOf(png("--mode tactile --dpi 100 --preview issues", "close.nmg"), red), 0);

@@ -69,20 +69,40 @@ Canvas twoBars(int gap) {
 
 TEST(ReliefIssues, FiguresJustCloserThanTheLimitArePairedAndJustFartherAreNot) {
     // At 150 dpi 3 mm is 17.7 pixels, and the grid is the print's own pixels.
-    const ReliefIssues near = findReliefIssues(twoBars(17), {}, 150, 3.0);
+    const ReliefIssues near = findReliefIssues(twoBars(17), {}, {}, 150, 3.0);
     ASSERT_EQ(near.closeFigures.size(), 1U);
     EXPECT_NEAR(near.closeFigures[0].gapMm, 17 * 25.4 / 150, 1e-9);
     EXPECT_EQ(near.closeFigures[0].first, (Rect{50, 50, 100, 150}));
     EXPECT_EQ(near.closeFigures[0].second, (Rect{117, 50, 167, 150}));
-    EXPECT_TRUE(findReliefIssues(twoBars(18), {}, 150, 3.0).closeFigures.empty());
+    EXPECT_TRUE(findReliefIssues(twoBars(18), {}, {}, 150, 3.0).closeFigures.empty());
     // At 600 dpi (71 pixels to 3 mm) the gap is measured on a coarser grid: 2.8 mm and 3.2 mm.
-    EXPECT_EQ(findReliefIssues(twoBars(66), {}, 600, 3.0).closeFigures.size(), 1U);
-    EXPECT_TRUE(findReliefIssues(twoBars(76), {}, 600, 3.0).closeFigures.empty());
+    EXPECT_EQ(findReliefIssues(twoBars(66), {}, {}, 600, 3.0).closeFigures.size(), 1U);
+    EXPECT_TRUE(findReliefIssues(twoBars(76), {}, {}, 600, 3.0).closeFigures.empty());
     // The limit is the user's: 4 mm pairs the bars 3.2 mm apart; touching bars are one figure.
-    EXPECT_EQ(findReliefIssues(twoBars(76), {}, 600, 4.0).closeFigures.size(), 1U);
-    EXPECT_TRUE(findReliefIssues(twoBars(0), {}, 600, 3.0).closeFigures.empty());
+    EXPECT_EQ(findReliefIssues(twoBars(76), {}, {}, 600, 4.0).closeFigures.size(), 1U);
+    EXPECT_TRUE(findReliefIssues(twoBars(0), {}, {}, 600, 3.0).closeFigures.empty());
     // Two figures inside one grid cell are still two.
-    EXPECT_EQ(findReliefIssues(twoBars(1), {}, 600, 3.0).closeFigures.size(), 1U);
+    EXPECT_EQ(findReliefIssues(twoBars(1), {}, {}, 600, 3.0).closeFigures.size(), 1U);
+}
+
+TEST(ReliefIssues, PiecesOfStaffLineAreNotFiguresAndFiguresAcrossALineStillPair) {
+    // A staff line at 150 dpi, cut by the white-out around a note head.
+    Canvas c(400, 200);
+    const std::vector<Rect> lines{{19, 99, 381, 103}};
+    c.setBrushColour(rgb(120, 120, 120));
+    c.fillRect({20, 100, 95, 102});
+    c.fillRect({125, 100, 380, 102});
+    c.fillRect({100, 90, 120, 112});  // the note, 5 pixels from the line's pieces
+    // Two figures 16 pixels (2.7 mm) apart with the line between them, and a mark sitting on
+    // the line: the line it touches is not its shape, so it pairs with neither.
+    c.fillRect({250, 70, 270, 92});
+    c.fillRect({250, 108, 270, 130});
+    c.fillRect({330, 95, 340, 100});
+    const ReliefIssues found = findReliefIssues(c, {}, lines, 150, 3.0);
+    ASSERT_EQ(found.closeFigures.size(), 1U);
+    EXPECT_EQ(found.closeFigures[0].first, (Rect{250, 70, 270, 92}));
+    EXPECT_EQ(found.closeFigures[0].second, (Rect{250, 108, 270, 130}));
+    EXPECT_NEAR(found.closeFigures[0].gapMm, 16 * 25.4 / 150, 1e-9);
 }
 
 TEST(ReliefIssues, BrailleDotsAreNotFiguresAndACellIsReportedWhenAFigureTouchesIt) {
@@ -94,12 +114,12 @@ TEST(ReliefIssues, BrailleDotsAreNotFiguresAndACellIsReportedWhenAFigureTouchesI
     c.fillRect({202, 90, 210, 98});  // dot 3
     c.setBrushColour(rgb(120, 120, 120));
     c.fillRect({100, 50, 195, 60});  // a figure 7 pixels left of dot 1
-    ReliefIssues found = findReliefIssues(c, {cell}, 150, 3.0);
+    ReliefIssues found = findReliefIssues(c, {cell}, {}, 150, 3.0);
     EXPECT_TRUE(found.closeFigures.empty());  // dots are close to each other and to figures
     EXPECT_TRUE(found.touchingCells.empty());
     // Reaching the dot: the figure and the dot are one piece that reaches into the cell.
     c.fillRect({195, 55, 203, 57});
-    found = findReliefIssues(c, {cell}, 150, 3.0);
+    found = findReliefIssues(c, {cell}, {}, 150, 3.0);
     ASSERT_EQ(found.touchingCells.size(), 1U);
     EXPECT_EQ(found.touchingCells[0], cell);
     // A figure across the cell between the dots touches it too.
@@ -107,7 +127,10 @@ TEST(ReliefIssues, BrailleDotsAreNotFiguresAndACellIsReportedWhenAFigureTouchesI
     c.fillRect({195, 55, 203, 57});
     c.setBrushColour(rgb(120, 120, 120));
     c.fillRect({214, 40, 216, 120});
-    EXPECT_EQ(findReliefIssues(c, {cell}, 150, 3.0).touchingCells.size(), 1U);
+    EXPECT_EQ(findReliefIssues(c, {cell}, {}, 150, 3.0).touchingCells.size(), 1U);
+    // So does a staff line: a reader cannot read the cell either.
+    EXPECT_EQ(findReliefIssues(c, {cell}, {{213, 39, 217, 121}}, 150, 3.0).touchingCells.size(),
+              1U);
 }
 
 TEST(ReliefIssues, PrintedCellBoxesHoldEveryDotTheDrawingRaises) {
@@ -167,10 +190,9 @@ TEST(ReliefPreviewForm, DrawsThePrintJobsPageFollowsTheStrengthAndPagesWithinThe
     form.previousPage();
     EXPECT_EQ(form.page(), 1);
     form.setShowIssues(true);
-    // Staff lines 4.5 mm apart are far enough by default, too close for a 6 mm limit.
-    EXPECT_EQ(form.statusText(), "ページ １／２　印刷強度 ６　近すぎる記号：0　点字の接触：0");
+    // Staff lines 4.5 mm apart are no figures: not paired even under a 6 mm limit.
     form.setMinimumGap(6.0);
-    EXPECT_EQ(form.statusText(), "ページ １／２　印刷強度 ６　近すぎる記号：4　点字の接触：0");
+    EXPECT_EQ(form.statusText(), "ページ １／２　印刷強度 ６　近すぎる記号：0　点字の接触：0");
     // The whole page fits the view, proportions kept; 100 % is one print pixel per pixel.
     EXPECT_EQ(form.shownSize(620, 2000).x, 620);
     EXPECT_EQ(form.shownSize(620, 2000).y, 877);

@@ -93,11 +93,12 @@ TEST_F(ReliefPreviewWindowTest, MenuShowsThePageAsReliefOrFlatAtEveryZoomAndPage
     EXPECT_EQ(status(), "ページ ２／２　印刷強度 ２");
     in<QSpinBox>("PageUD")->setValue(1);
 
-    // The checks: the staff lines are 4.9 mm apart, closer than an 8 mm limit.
+    // The checks: the staff lines are no figures, so even an 8 mm limit pairs none of them.
     in<QCheckBox>("KensaCB")->click();
     EXPECT_EQ(status(), "ページ １／２　印刷強度 ２　近すぎる記号：0　点字の接触：0");
     in<QDoubleSpinBox>("KankakuUD")->setValue(8.0);
-    EXPECT_EQ(status(), "ページ １／２　印刷強度 ２　近すぎる記号：4　点字の接触：0");
+    EXPECT_EQ(ws.reliefPreview().minimumGap(), 8.0);
+    EXPECT_EQ(status(), "ページ １／２　印刷強度 ２　近すぎる記号：0　点字の接触：0");
 }
 
 TEST_F(ReliefPreviewWindowTest, ComingBackAfterAnEditShowsTheScoreAsItIsNow) {
