@@ -122,6 +122,9 @@ def check_schema(cli, schema, work, scores):
     if shutil.which("xmllint") is None:
         print("xmllint is not installed")
         return 77
+    if not os.path.isfile(os.path.join(schema, "musicxml.xsd")):
+        print(f"no MusicXML schema in {schema}")
+        return 77
     files = [out for _, _, out in export_all(cli, work, scores)]
     env = dict(os.environ, XML_CATALOG_FILES=os.path.join(schema, "catalog.xml"))
     run("xmllint", "--nonet", "--noout", "--schema", os.path.join(schema, "musicxml.xsd"),
