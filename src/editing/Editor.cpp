@@ -77,6 +77,8 @@ bool Editor::append(const SymbolRecord& record) {
 
 void Editor::mouseDown(MouseButton button, int x, int y) {
     if (doc_.interactionState == kNoDocument) return;
+    x = withinReach(x);
+    y = withinReach(y);
     doc_.dataChanged = true;
     pasteBuffer_.clear(kWhite);
 
@@ -374,6 +376,8 @@ void Editor::clipPaste() {
 
 void Editor::mouseUp(MouseButton, int x, int y) {
     if (doc_.toolMode != kModeMoveCopyErase || doc_.interactionState != kFirstPoint) return;
+    x = withinReach(x);
+    y = withinReach(y);
     if (state_.dragging) releaseDrag(x, y);
     state_.dragging = false;
     doc_.toolMode = state_.savedMode;

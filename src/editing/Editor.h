@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 #include "editing/EditState.h"
@@ -30,6 +31,10 @@ class Editor {
     void mouseDown(MouseButton button, int x, int y);
     void mouseMove(int x, int y);
     void mouseUp(MouseButton button, int x, int y);
+
+    // Pointer coordinates far beyond any page (a replay script may give any int) are held
+    // where the editor's pixel arithmetic cannot overflow.
+    static int withinReach(int v) { return std::clamp(v, -(1 << 20), 1 << 20); }
 
     void undo();
     // True when the key was one of the editing keys.

@@ -96,6 +96,8 @@ void Editor::drawPreviewFigure(const SymbolRecord& record, int x, int y) {
 
 void Editor::mouseMove(int x, int y) {
     if (doc_.interactionState == kNoDocument) return;
+    x = withinReach(x);
+    y = withinReach(y);
     const int p = pitch();
     const int xs = (x / kColumnWidth) * kColumnWidth;
     const int ys = (y / p) * p;
