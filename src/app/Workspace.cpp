@@ -493,6 +493,9 @@ std::string pointerStepName(int modeBefore, int modeAfter, const EditState& s) {
 
 void Workspace::pageMouseDown(MouseButton button, int x, int y) {
     const int mode = doc_.toolMode;
+    // The keyboard goes on from where the mouse last pressed.
+    if (!keyboardPress_ && documentOpen())
+        cursor_ = cursorAt({x, y}, doc_, doc_.currentPage, cursor_.shown);
     editor_.mouseDown(button, x, y);
     // A drag is one step when it is released.
     if (!editor_.state().dragging) noteEdit(pointerStepName(mode, doc_.toolMode, editor_.state()));
@@ -534,6 +537,12 @@ void Workspace::setModeText(std::string_view text) {
 }
 
 void Workspace::movePointerBy(int dx, int dy) {
+    if (keyboardPress_) {
+        // The gesture was begun from the keyboard: its cursor takes the jump, not the pointer.
+        const Point at = cursorPoint(cursor_, doc_, doc_.currentPage).moved(dx, dy);
+        cursor_ = cursorAt(at, doc_, doc_.currentPage, cursor_.shown);
+        return;
+    }
     window_.pointerJumpX += dx;
     window_.pointerJumpY += dy;
 }

@@ -8,6 +8,7 @@
 
 #include "app/BrailleWriting.h"
 #include "app/MainWindowState.h"
+#include "app/PageCursor.h"
 #include "app/RecoveryStore.h"
 #include "app/SpecialPalettes.h"
 #include "app/TranspositionForm.h"
@@ -83,6 +84,23 @@ class Workspace : private EditHost {
     void pageMouseUp(MouseButton button, int x, int y);
     // True when the key was one of the main window's editing keys.
     bool keyDown(EditKey key);
+
+    // The keyboard's page cursor (CursorCommands.cpp). A move carries a gesture along as the
+    // pointer would; a press acts as that mouse button at the cursor. A left press that picks
+    // a symbol up holds it until the next press puts it down at the cursor.
+    void moveCursor(CursorMove move);
+    void cursorPress(MouseButton button);
+    // Escape: the gesture in progress ends with nothing written (a held symbol goes back where
+    // it was); false when there was none.
+    bool cancelGesture();
+    const PageCursor& pageCursor() const { return cursor_; }
+    // What stands at the cursor and where ("４分音符、ト音記号の段 1、ソ5、第3小節"), and the
+    // reading of the stave it is on: its heading, then one line per measure.
+    std::string cursorDescription();
+    std::vector<std::string> cursorStaveReading();
+    // F5: the stave at the cursor played through `playback`, at the MIDI dialog's first tempo
+    // and timbre.
+    void playCursorStave(MidiPlayback& playback);
 
     // Edit menu.
     void undo();
@@ -198,6 +216,8 @@ class Workspace : private EditHost {
     void afterHistoryStep(int oldOrientation);
     void discardRecoveryCopy();
     void offerRecoveries();
+    // The current page read with both clefs, kept until the page is drawn again.
+    const std::vector<StaveReading>& pageReading();
 
     Dialogs& dialogs_;
     FormHost& forms_;
@@ -224,6 +244,11 @@ class Workspace : private EditHost {
     std::optional<Failure> pendingFailure_;  // shown at first activation
     int editGeneration_ = 0;                 // counts the recorded changes
     int copiedGeneration_ = -1;              // ...as of the last recovery copy, -1 for none
+    PageCursor cursor_;
+    bool keyboardPress_ = false;         // a press from the cursor is being handled
+    std::optional<Point> heldFrom_;      // where a symbol held by the cursor was picked up
+    std::vector<StaveReading> reading_;  // pageReading()'s copy...
+    int readingRender_ = -1;             // ...as of this render
 };
 
 }  // namespace noma

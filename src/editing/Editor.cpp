@@ -152,6 +152,24 @@ void Editor::mouseDown(MouseButton button, int x, int y) {
     }
 }
 
+bool Editor::cancelGesture() {
+    const int mode = doc_.toolMode;
+    const int st = doc_.interactionState;
+    if (mode == kModeClipPaste && st == kReady) {
+        host_.redraw();
+        doc_.interactionState = kIdle;
+        doc_.toolMode = 0;
+        host_.setModeText("");
+        return true;
+    }
+    // A picked-up symbol is put down by its release, never left in the air.
+    if ((st != kFirstPoint && st != kSecondPoint) || mode == kModeMoveCopyErase) return false;
+    if (isRegionTool(mode) && st == kFirstPoint) eraseXorRectangle();
+    host_.redraw();
+    doc_.interactionState = kReady;
+    return true;
+}
+
 void Editor::pickUp(MouseButton button, int x, int y, bool& pickedUp) {
     const int mode = doc_.toolMode;
     if (mode == kBraille) return;  // braille cells are never picked up

@@ -31,6 +31,9 @@ class Editor {
     void mouseDown(MouseButton button, int x, int y);
     void mouseMove(int x, int y);
     void mouseUp(MouseButton button, int x, int y);
+    // Escape: the gesture begun (two- and three-click symbols, a region, a paste) ends with
+    // nothing written, the tool still armed (the paste tool disarmed); false when none was.
+    bool cancelGesture();
 
     // Pointer coordinates far beyond any page (a replay script may give any int) are held
     // where the editor's pixel arithmetic cannot overflow.

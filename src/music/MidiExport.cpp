@@ -46,12 +46,38 @@ std::string exportMidi(const ScoreDocument& doc, const MidiSettings& settings) {
                          timbreProgram(settings.timbreItem));
 }
 
-Status writeMidiFile(const ScoreDocument& doc, const MidiSettings& settings,
-                     const std::string& path) {
+namespace {
+
+Status writeMidiBytes(const std::string& bytes, const std::string& path) {
     AtomicFile file(path);
-    if (file.write(exportMidi(doc, settings)) && file.commit()) return {};
+    if (file.write(bytes) && file.commit()) return {};
     return Failure{kMidiWriteFailedMessage,
                    "cannot write the MIDI file " + path + ": " + file.failure()};
+}
+
+}  // namespace
+
+Status writeMidiFile(const ScoreDocument& doc, const MidiSettings& settings,
+                     const std::string& path) {
+    return writeMidiBytes(exportMidi(doc, settings), path);
+}
+
+Status writeStaveMidiFile(const ScoreDocument& doc, int page, int stave,
+                          const MidiSettings& settings, const std::string& path) {
+    const MusicReading reading = readMusic(doc, page, page, StaveSelection::Both);
+    std::vector<MusicEvent> events;
+    for (size_t s = 0; s < reading.staves.size(); ++s) {
+        if (reading.staves[s].stave != stave) continue;
+        const size_t end =
+            s + 1 < reading.staves.size() ? reading.staves[s + 1].before : reading.events.size();
+        events.assign(
+            reading.events.begin() + static_cast<std::ptrdiff_t>(reading.staves[s].before),
+            reading.events.begin() + static_cast<std::ptrdiff_t>(end));
+    }
+    return writeMidiBytes(
+        midiFileBytes(timeEvents(events), std::clamp(settings.tempo, kMinTempo, kMaxTempo),
+                      timbreProgram(settings.timbreItem)),
+        path);
 }
 
 std::string withMidExtension(const std::string& path) {

@@ -49,6 +49,11 @@ std::string exportMidi(const ScoreDocument& doc, const MidiSettings& settings);
 Status writeMidiFile(const ScoreDocument& doc, const MidiSettings& settings,
                      const std::string& path);
 
+// Only stave `stave` (0-based) of page `page` (1-based), for listening to one line of music;
+// the settings' tempo and timbre hold, its pages and staves do not.
+Status writeStaveMidiFile(const ScoreDocument& doc, int page, int stave,
+                          const MidiSettings& settings, const std::string& path);
+
 // The save dialog's name with its extension replaced by ".mid" (added when there is none).
 std::string withMidExtension(const std::string& path);
 
@@ -67,6 +72,7 @@ inline constexpr const char* kMidiSavedMessage = "ＭＩＤＩファイルを保
 // into an empty file.
 inline constexpr const char* kMidiEmptyRangeMessage =
     "開始ページが終了ページより後にあるため、変換できません。";
+inline constexpr const char* kNoStaveToPlayMessage = "カーソルが段の上にないため、再生できません。";
 inline constexpr const char* kMidiWriteFailedMessage = "ＭＩＤＩファイルを書き込めませんでした。";
 
 }  // namespace noma

@@ -162,8 +162,8 @@ class Reader {
                           (staves_ == StaveSelection::Treble && clefOffset_ > -6) ||
                           (staves_ == StaveSelection::Bass && clefOffset_ < -6);
         if (!read) return;
-        reading.staves.push_back(
-            {reading.events.size(), reading.bars.size(), p, stave, clefOffset_ < -6, 0});
+        reading.staves.push_back({reading.events.size(), reading.bars.size(), p, stave,
+                                  clefOffset_ < -6, 0, clefOffset_});
         key();
 
         bool skipping = false;

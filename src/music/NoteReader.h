@@ -60,6 +60,8 @@ struct StaveMark {
     int stave;
     bool bass;
     int fifths;
+    int clefOffset;  // the staff degree of row r is 38 + top + clefOffset - r (top: the stave's
+                     // row)
 };
 
 // The line of events with what a notation export needs beside it, from the same reading.

@@ -119,7 +119,7 @@ class Describer {
     Describer(const ScoreDocument& doc, int page, StaveSelection staves)
         : doc_(doc), page_(page - 1), reading_(readMusic(doc, page, page, staves)) {}
 
-    std::vector<std::string> run(DisplayMode braille) {
+    std::vector<StaveReading> run(DisplayMode braille) {
         const std::vector<EventTime> times = timeEachEvent(reading_.events);
         measures_.resize(reading_.staves.size());
         for (size_t s = 0; s < reading_.staves.size(); ++s) bars(s);
@@ -127,14 +127,17 @@ class Describer {
         for (size_t s = 0; s < reading_.staves.size(); ++s) events(s, times);
         if (braille != kDisplayBraille) brailleRuns(braille);
 
-        std::vector<std::string> lines;
+        std::vector<StaveReading> staves;
         for (size_t s = 0; s < reading_.staves.size(); ++s) {
-            const StaveMark& stave = reading_.staves[s];
-            lines.push_back(std::string(modeInfo(stave.bass ? kFClef : kGClef).modeName) + "の段 " +
-                            std::to_string(stave.stave + 1) + "、" + keyName(stave.fifths));
-            say(measures_[s], lines);
+            const StaveMark& mark = reading_.staves[s];
+            StaveReading& stave = staves.emplace_back();
+            stave.stave = mark.stave;
+            stave.clefOffset = mark.clefOffset;
+            stave.heading = std::string(modeInfo(mark.bass ? kFClef : kGClef).modeName) + "の段 " +
+                            std::to_string(mark.stave + 1) + "、" + keyName(mark.fifths);
+            say(measures_[s], stave);
         }
-        return lines;
+        return staves;
     }
 
   private:
@@ -271,8 +274,10 @@ class Describer {
 
     // One line per measure; the empty spans before the first and after the last bar are not
     // measures, and an empty stave has none.
-    static void say(Measures& m, std::vector<std::string>& lines) {
+    static void say(Measures& m, StaveReading& stave) {
         const size_t count = m.items.size();
+        stave.barColumns = m.barColumns;
+        stave.measureNumbers.assign(count, 0);
         int number = 0;
         for (size_t k = 0; k < count; ++k) {
             std::vector<Item>& items = m.items[k];
@@ -280,14 +285,15 @@ class Describer {
             if (edge && items.empty() && m.opening[k].empty() && m.closing[k].empty()) continue;
             std::stable_sort(items.begin(), items.end(),
                              [](const Item& a, const Item& b) { return a.column < b.column; });
-            std::string line = "第" + std::to_string(++number) + "小節：";
+            stave.measureNumbers[k] = ++number;
+            std::string line = "第" + std::to_string(number) + "小節：";
             std::vector<std::string> parts;
             if (!m.opening[k].empty()) parts.push_back(m.opening[k]);
             for (Item& item : items) parts.push_back(std::move(item.text));
             if (!m.closing[k].empty()) parts.push_back(m.closing[k]);
             if (parts.empty()) parts.emplace_back("空");
             for (size_t p = 0; p < parts.size(); ++p) line += (p == 0 ? "" : "、") + parts[p];
-            lines.push_back(std::move(line));
+            stave.lines.push_back(std::move(line));
         }
     }
 
@@ -300,10 +306,32 @@ class Describer {
 
 }  // namespace
 
-std::vector<std::string> describePage(const ScoreDocument& doc, int page, StaveSelection staves,
-                                      DisplayMode braille) {
+int StaveReading::measureAt(int column) const {
+    const auto span = static_cast<size_t>(
+        std::upper_bound(barColumns.begin(), barColumns.end(), column) - barColumns.begin());
+    return span < measureNumbers.size() ? measureNumbers[span] : 0;
+}
+
+std::vector<StaveReading> readStavesAloud(const ScoreDocument& doc, int page, StaveSelection staves,
+                                          DisplayMode braille) {
     if (page < 1 || page > doc.header.pageCount) return {};
     return Describer(doc, page, staves).run(braille);
+}
+
+std::string degreeName(int degree) {
+    const auto octave = static_cast<int>(floorDiv(degree, 7));
+    return std::string(kStepNames[static_cast<size_t>(degree - 7 * octave)]) +
+           std::to_string(octave);
+}
+
+std::vector<std::string> describePage(const ScoreDocument& doc, int page, StaveSelection staves,
+                                      DisplayMode braille) {
+    std::vector<std::string> lines;
+    for (StaveReading& stave : readStavesAloud(doc, page, staves, braille)) {
+        lines.push_back(std::move(stave.heading));
+        for (std::string& line : stave.lines) lines.push_back(std::move(line));
+    }
+    return lines;
 }
 
 }  // namespace noma

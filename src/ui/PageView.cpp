@@ -1,20 +1,34 @@
 #include "ui/PageView.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <optional>
 
 #include "app/Workspace.h"
+#include "document/PageGeometry.h"
 #include "ui/CanvasImage.h"
 #include "ui/MouseButtons.h"
+#include "ui/PageViewAccessible.h"
 
 namespace noma {
 
 PageView::PageView(Workspace& workspace, QWidget* parent) : QWidget(parent), ws_(workspace) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(pageViewAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setObjectName("Image1");
     setAccessibleName("楽譜のページ");
-    setAccessibleDescription("開いている楽譜の表示中のページ");
+    setAccessibleDescription(
+        "Ctrl＋矢印でカーソルを移動、Enterで記入、Shift＋Enterで取り上げ、Escで取り消し、F5で段を再"
+        "生");
+    // The score takes the keys: after every command the focus comes back here.
+    setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     refreshImage();
@@ -49,6 +63,43 @@ void PageView::paintEvent(QPaintEvent*) {
     // Each page pixel becomes a block of screen pixels: no smoothing, so the page stays exact.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(rect(), image_);
+    if (ws_.documentOpen() && ws_.pageCursor().shown && hasFocus()) {
+        painter.setPen(QPen(QColor(0, 90, 220), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(cursorRect().adjusted(-1, -1, 1, 1));
+    }
+}
+
+QRect PageView::cursorRect() const {
+    const PageCursor& c = ws_.pageCursor();
+    const ScoreDocument& doc = ws_.document();
+    const int pitch = std::max<int>(doc.header.verticalPitch, 1);
+    const QRect page(columnToX(c.column),
+                     rowToY(c.row, doc.settings(doc.currentPage).topMargin, pitch), kColumnWidth,
+                     pitch);
+    return QRect(page.topLeft() * zoom_ / 100, page.size() * zoom_ / 100);
+}
+
+QString PageView::cursorText() const {
+    return QString::fromStdString(ws_.cursorDescription());
+}
+
+QString PageView::staveText() const {
+    QString text;
+    for (const std::string& line : ws_.cursorStaveReading())
+        text += QString::fromStdString(line) + "\n";
+    return text;
+}
+
+void PageView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+    announceCursor(this);
+}
+
+void PageView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void PageView::mousePressEvent(QMouseEvent* event) {
@@ -57,6 +108,7 @@ void PageView::mousePressEvent(QMouseEvent* event) {
     const QPoint p = pagePoint(event->position());
     ws_.pageMouseDown(*button, p.x(), p.y());
     emit handled();
+    announceCursor(this);
 }
 
 void PageView::mouseMoveEvent(QMouseEvent* event) {
@@ -73,7 +125,56 @@ void PageView::mouseReleaseEvent(QMouseEvent* event) {
     emit handled();
 }
 
+bool PageView::handleCursorKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+    const bool ctrl = mods == Qt::ControlModifier;
+    const bool ctrlShift = mods == (Qt::ControlModifier | Qt::ShiftModifier);
+    std::optional<CursorMove> move;
+    switch (event.key()) {
+        case Qt::Key_Left:
+            if (ctrl) move = CursorMove::Left;
+            if (ctrlShift) move = CursorMove::MeasureLeft;
+            break;
+        case Qt::Key_Right:
+            if (ctrl) move = CursorMove::Right;
+            if (ctrlShift) move = CursorMove::MeasureRight;
+            break;
+        case Qt::Key_Up:
+            if (ctrl) move = CursorMove::Up;
+            if (ctrlShift) move = CursorMove::StaveUp;
+            break;
+        case Qt::Key_Down:
+            if (ctrl) move = CursorMove::Down;
+            if (ctrlShift) move = CursorMove::StaveDown;
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (mods == Qt::NoModifier)
+                ws_.cursorPress(MouseButton::Left);
+            else if (mods == Qt::ShiftModifier)
+                ws_.cursorPress(MouseButton::Right);
+            else
+                return false;
+            return true;
+        case Qt::Key_Escape:
+            return mods == Qt::NoModifier && ws_.cancelGesture();
+        default:
+            return false;
+    }
+    if (!move) return false;
+    ws_.moveCursor(*move);
+    return true;
+}
+
 bool PageView::handleKey(QKeyEvent* event) {
+    if (hasFocus() && handleCursorKey(*event)) {
+        emit handled();
+        update();
+        announceCursor(this);
+        return true;
+    }
+    // The editing keys are the plain arrows; with Ctrl they belong to the cursor.
+    if (event->modifiers() & Qt::ControlModifier) return false;
     EditKey key = EditKey::Other;
     switch (event->key()) {
         case Qt::Key_Backspace:

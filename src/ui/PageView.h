@@ -18,8 +18,14 @@ class PageView : public QWidget {
 
     // Re-wraps the view image (its size may have changed) and repaints.
     void refreshImage();
-    // The main window's key handler; true when the key was used.
+    // The main window's key handler; true when the key was used. The cursor's keys count only
+    // while the page view has the focus.
     bool handleKey(QKeyEvent* event);
+    // What the keyboard cursor stands on, and the reading of its stave, for a screen reader.
+    QString cursorText() const;
+    QString staveText() const;
+    // The cursor's cell in widget pixels.
+    QRect cursorRect() const;
     const QImage& image() const { return image_; }
     // Shows the page enlarged by `percent`; pointer positions are still given in page pixels.
     void setZoom(int percent);
@@ -34,9 +40,12 @@ class PageView : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     QPoint pagePoint(const QPointF& widgetPoint) const;
+    bool handleCursorKey(const QKeyEvent& event);
 
     Workspace& ws_;
     QImage image_;

@@ -29,6 +29,7 @@
 #include "ui/PaletteButton.h"
 #include "ui/PaletteGrid.h"
 #include "ui/PaletteWindows.h"
+#include "ui/QtMidiPlayback.h"
 #include "ui/TTenjiForm.h"
 #include "ui/WindowPlacement.h"
 
@@ -92,6 +93,7 @@ TForm1::TForm1(Workspace& workspace, AuxiliaryWindows& windows)
     : ws_(workspace), windows_(windows) {
     setObjectName("TForm1");
     setWindowTitle("  NOMA    ver.2.20 ");
+    stavePlayback_ = new QtMidiPlayback(this);
     buildControls();
     buildPalette();
     buildMenus();
@@ -127,16 +129,6 @@ void TForm1::buildControls() {
     modeE_ = readOnlyBox("ModeE", longestModeText());
     nameByLabel(modeL, modeE_);
     top->addWidget(modeE_);
-    // The key sink: takes the focus after commands so that keys reach the key handler; it
-    // sits behind the mode box and is never seen.
-    edit1_ = new QLineEdit(client_);
-    edit1_->setObjectName("Edit1");
-    edit1_->setGeometry(0, 0, 1, 1);
-    edit1_->setFrame(false);
-    edit1_->setStyleSheet("background: transparent; color: transparent; border: none;");
-    edit1_->lower();
-    edit1_->setAccessibleName("楽譜");
-    edit1_->setAccessibleDescription("記号の入力と編集のキーを受け付けます");
     top->addSpacing(8);
     QLabel* pageL = label("Label2", "ページ");
     top->addWidget(pageL);
@@ -375,8 +367,14 @@ void TForm1::refresh() {
         w.scrollToTop = false;
     }
     if (w.focusKeySink) {
-        edit1_->setFocus();
+        // The page view is the key sink: the keys reach the key handler and a screen reader
+        // sits on the score.
+        pageView_->setFocus();
         w.focusKeySink = false;
+    }
+    if (pageView_->hasFocus() && ws_.pageCursor().shown) {
+        const QRect cell = pageView_->cursorRect();
+        scrollBox1_->ensureVisible(cell.center().x(), cell.center().y(), 40, 40);
     }
     refreshPaletteWindows(windows_);
     refreshing_ = false;
@@ -409,8 +407,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && isActiveWindow()) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->window() == this) {
-            // The key sink is a line edit with an undo of its own: the history's keys are
-            // taken here, before it sees them.
+            // A line edit with an undo of its own must not take the history's keys.
             const QKeySequence pressed(key->keyCombination());
             for (QAction* item : {historyUndoM_, historyRedoM_}) {
                 if (!item->shortcuts().contains(pressed)) continue;
@@ -418,6 +415,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
             if (widget == paletteArea_ && PaletteGrid::usesKey(*key)) return false;
+            if (key->key() == Qt::Key_Escape && stavePlayback_->playing()) {
+                stavePlayback_->requestStop();
+                return true;
+            }
             if (pageView_->handleKey(key)) return true;
         }
     }

@@ -19,6 +19,7 @@ class QUrl;
 namespace noma {
 
 class PageView;
+class QtMidiPlayback;
 class PaletteButton;
 class PaletteGrid;
 class Workspace;
@@ -36,6 +37,8 @@ class TForm1 : public QMainWindow {
     QAction* menuItem(const QString& name) const;
     PaletteButton* paletteButton(int mode) const;
     PageView* pageView() const { return pageView_; }
+    // What F5 plays the cursor's stave through.
+    QtMidiPlayback* stavePlayback() const { return stavePlayback_; }
     // The page view's zoom in percent (100, 150, 200); the page image is never scaled.
     void setZoom(int percent);
     int zoom() const;
@@ -63,7 +66,6 @@ class TForm1 : public QMainWindow {
     AuxiliaryWindows& windows_;
     QWidget* client_ = nullptr;
     QLineEdit* modeE_ = nullptr;
-    QLineEdit* edit1_ = nullptr;
     QPushButton* pageDownB_ = nullptr;
     QComboBox* pageCB_ = nullptr;
     QPushButton* pageUpB_ = nullptr;
@@ -88,6 +90,7 @@ class TForm1 : public QMainWindow {
     QAction* historyUndoM_ = nullptr;
     QAction* historyRedoM_ = nullptr;
     QTimer* autosaveTimer_ = nullptr;
+    QtMidiPlayback* stavePlayback_ = nullptr;
     std::array<QAction*, 3> displayItems_{};
     std::array<QAction*, 7> gridItems_{};
     std::function<bool(const QUrl&)> urlOpener_;

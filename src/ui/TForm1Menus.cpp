@@ -11,6 +11,7 @@
 #include "platform/Dialogs.h"
 #include "ui/AuxiliaryWindows.h"
 #include "ui/PageView.h"
+#include "ui/QtMidiPlayback.h"
 #include "ui/TAllPageForm.h"
 #include "ui/TBeepForm.h"
 #include "ui/TForm1.h"
@@ -195,6 +196,14 @@ void TForm1::buildMenus() {
     tools->addSeparator();
     addItem(tools, "PlayM", "ＭＩＤＩファイルへの変換、プレイ(&2)", true,
             [this] { windows_.beep->showMidi(); });
+    // Proof-reading by ear: the stave the keyboard cursor is on; F5 again stops it.
+    addItem(tools, "PlayStaveM", "カーソルの段を再生／停止(&3)", true, [this] {
+        if (stavePlayback_->playing()) {
+            stavePlayback_->requestStop();
+            return;
+        }
+        ws_.playCursorStave(*stavePlayback_);
+    })->setShortcut(Qt::Key_F5);
 
     QAction* option = bar->addAction("　オプション(&O)");
     option->setObjectName("OptionM");
