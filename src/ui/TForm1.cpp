@@ -414,6 +414,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
                 if (item->isEnabled()) item->trigger();
                 return true;
             }
+            // F6 goes between the two panes a keyboard user works in, the palette and the page.
+            if (key->key() == Qt::Key_F6 && key->modifiers() == Qt::NoModifier) {
+                if (paletteArea_->hasFocus() && ws_.documentOpen()) {
+                    pageView_->setFocus(Qt::ShortcutFocusReason);
+                } else {
+                    paletteArea_->setFocus(Qt::ShortcutFocusReason);
+                }
+                return true;
+            }
             if (widget == paletteArea_ && PaletteGrid::usesKey(*key)) return false;
             if (key->key() == Qt::Key_Escape && stavePlayback_->playing()) {
                 stavePlayback_->requestStop();

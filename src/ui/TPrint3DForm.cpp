@@ -150,6 +150,8 @@ void TPrint3DForm::build() {
     printB_ = new QPushButton("印刷開始", this);
     printB_->setObjectName("PrintB");
     printB_->setGeometry(150, 404, 130, 30);
+    // Enter prints, as in any print dialog.
+    printB_->setDefault(true);
     previewB_ = new QPushButton("プレビュー", this);
     previewB_->setObjectName("PreviewB");
     previewB_->setToolTip("印刷したときの凹凸を画面で確かめます");

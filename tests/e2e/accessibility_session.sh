@@ -2,18 +2,21 @@
 # The editor as a screen reader meets it: on a private session bus with the accessibility bus,
 # the editor's accessible tree is read with pyatspi, no interactive control may lack a name,
 # and the palette button "４分音符" is pressed through its accessible action, which arms the
-# tool the mode box then shows.
+# tool the mode box then shows. Then a score is made with the keyboard alone: a new score,
+# notes, a slur and braille placed with the page cursor while the cursor's cell is read back
+# through the bus, saved and printed to PDF.
 #
-# accessibility_session.sh NOMA EXAMPLE_SCORE ARTIFACT_FOLDER
+# accessibility_session.sh NOMA NOMA_CLI EXAMPLE_SCORE ARTIFACT_FOLDER
 set -euo pipefail
 
-if [ $# -ne 3 ]; then
-    echo "usage: accessibility_session.sh NOMA EXAMPLE_SCORE ARTIFACT_FOLDER" >&2
+if [ $# -ne 4 ]; then
+    echo "usage: accessibility_session.sh NOMA NOMA_CLI EXAMPLE_SCORE ARTIFACT_FOLDER" >&2
     exit 2
 fi
 noma_built=$1
-example=$2
-artifacts=$3
+cli=$2
+example=$3
+artifacts=$4
 
 here="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=x11_driver.sh
@@ -71,7 +74,7 @@ unset QT_QPA_PLATFORMTHEME QT_IM_MODULE XMODIFIERS GTK_IM_MODULE XDG_CURRENT_DES
 e2e_start_display
 "$work/program/noma" "$work/score.nmg" >>"$work/noma.log" 2>&1 &
 noma_pid=$!
-e2e_wait_window "  NOMA    ver.2.20 " >/dev/null || exit 1
+main=$(e2e_wait_window "  NOMA    ver.2.20 ") || exit 1
 e2e_snap main
 
 tree="$here/accessible_tree.py"
@@ -82,4 +85,95 @@ e2e_say "$(wc -l <"$artifacts/tree.txt") accessible objects"
 mode=$("$py" "$tree" press "４分音符") || e2e_fail "the palette button could not be pressed"
 [ "$mode" = "４分音符" ] || e2e_fail "the mode box shows \"$mode\" after the press"
 e2e_snap armed
+
+# ---- The keyboard alone ----
+# Only keys from here on; where a new window must be brought to the front, the window manager's
+# task (Alt+Tab) is done by xdotool, since this display has none.
+repeat() { local n=$1 key=$2 keys=(); for ((i = 0; i < n; i++)); do keys+=("$key"); done; e2e_keys "${keys[@]}"; }
+cursor_says() {
+    local said
+    said=$("$py" "$tree" cursor) || e2e_fail "the cursor's cell could not be read"
+    [ "$said" = "$1" ] || e2e_fail "the cursor says \"$said\", not \"$1\""
+}
+e2e_say "keyboard: a new score"
+e2e_focus "$main"
+e2e_menu "$main" f 1
+e2e_wait_window "新規作成" >/dev/null || exit 1
+e2e_keys Return                      # ＯＫ with the default settings
+e2e_wait_window_gone "新規作成"
+e2e_focus "$main"
+
+e2e_say "keyboard: two quarter notes"
+e2e_keys F6                          # to the palette
+repeat 5 Down                        # ４分音符, column 1 row 6
+e2e_keys Return                      # armed; the keys go back to the page
+repeat 5 ctrl+Down
+repeat 17 ctrl+Right                 # column 25, row 5
+e2e_keys Return
+cursor_says "４分音符、ト音記号の段 1、ラ4、第1小節"
+repeat 6 ctrl+Right
+e2e_keys ctrl+Up Return              # column 31, row 4
+cursor_says "４分音符、ト音記号の段 1、シ4、第1小節"
+e2e_snap keyboard-notes
+
+e2e_say "keyboard: a slur under them"
+e2e_keys F6 Right Right
+repeat 5 Down                        # スラ―、タイ, column 3 row 11
+e2e_keys Return
+repeat 6 ctrl+Left
+repeat 3 ctrl+Down                   # column 25, row 7
+e2e_keys Return                      # the left end; the right end is proposed further right
+repeat 6 ctrl+Right
+e2e_keys Return                      # the right end, column 37; the bulge is proposed below
+e2e_keys Return                      # the bulge, column 31 row 9
+e2e_snap keyboard-slur
+
+e2e_say "keyboard: braille"
+e2e_keys F6 Up Up Return             # 点字, column 3 row 9
+repeat 6 ctrl+Left
+repeat 3 ctrl+Down                   # column 25, row 12
+e2e_keys Return                      # the braille window opens with the keys
+e2e_wait_window "点字書き込み" >/dev/null || exit 1
+sleep 0.5
+e2e_type kodomo
+e2e_keys Return
+e2e_snap keyboard-braille
+e2e_focus "$main"
+
+e2e_say "keyboard: save"
+e2e_menu "$main" f 5
+dialog=$(e2e_wait_window "現在画面をＮＭＧファイルに保存") || exit 1
+e2e_focus "$dialog"
+e2e_keys ctrl+a
+e2e_type "$work/keyboard"
+e2e_keys Return
+e2e_wait_window_gone "現在画面をＮＭＧファイルに保存"
+e2e_wait_until 10 "the score to be saved" test -s "$work/keyboard.nmg"
+
+e2e_say "keyboard: print to PDF"
+e2e_focus "$main"
+e2e_menu "$main" f 7
+dialog=$(e2e_wait_window "３Ｄ印刷") || exit 1
+e2e_focus "$dialog"
+e2e_snap print-dialog
+e2e_keys Return                      # 印刷開始; with no printer it asks for the PDF's name
+dialog=$(e2e_wait_window "PDFファイルに印刷") || exit 1
+e2e_focus "$dialog"
+e2e_keys Return                      # the name proposed beside the score
+e2e_wait_until 20 "the PDF to be printed" test -s "$work/keyboard-3d.pdf"
+[ "$(head -c 4 "$work/keyboard-3d.pdf")" = "%PDF" ] || e2e_fail "the print is no PDF"
+e2e_snap printed
+
+actual=$("$cli" records "$work/keyboard.nmg" --page 1 | awk -F: '$1 >= 24')
+expected="24: 6 25 5 0 0 0 0 0 0 0
+25: 6 31 4 0 0 0 0 0 0 0
+26: 16 25 7 37 7 31 9 0 0 0
+27: 40 150 96 42 0 0 0 0 0 0
+28: 40 169 96 16 0 0 0 0 0 0
+29: 40 188 96 30 0 0 0 0 0 0
+30: 40 207 96 62 0 0 0 0 0 0"
+if [ "$actual" != "$expected" ]; then
+    printf 'expected:\n%s\nactual:\n%s\n' "$expected" "$actual" >&2
+    e2e_fail "the score written with the keyboard"
+fi
 e2e_say "passed"

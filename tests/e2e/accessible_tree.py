@@ -6,6 +6,8 @@ accessible_tree.py tree          prints every accessible object of NOMA, one a l
 accessible_tree.py press NAME    presses the button named NAME through its accessible action and
                                  prints the text of the field named "モード" afterwards
 accessible_tree.py unnamed       prints the interactive objects that have no name (none: exit 0)
+accessible_tree.py cursor        prints the name of the page's cursor cell, as a screen reader
+                                 says it when the cursor moves
 """
 import sys
 import time
@@ -70,6 +72,13 @@ def main():
                 print(text.getText(0, text.characterCount))
                 return
         sys.exit("no mode box")
+    elif sys.argv[1] == "cursor":
+        for node, _ in walk(app):
+            if (node.getRole() == pyatspi.ROLE_TABLE_CELL and node.parent is not None
+                    and node.parent.name == "楽譜のページ"):
+                print(node.name)
+                return
+        sys.exit("no cursor on the page")
     elif sys.argv[1] == "unnamed":
         unnamed = [f"{node.getRoleName()} in {node.parent.name if node.parent else ''}"
                    for node, _ in walk(app)

@@ -17,10 +17,12 @@
 #include <QTimer>
 
 #include "EditorWindowsFixture.h"
+#include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "ui/PageView.h"
 #include "ui/PaletteButton.h"
 #include "ui/PaletteImage.h"
+#include "ui/QtMidiPlayback.h"
 #include "ui/TPageTuikaForm.h"
 #include "ui/TSinkiForm.h"
 
@@ -124,6 +126,51 @@ TEST_F(AccessibilityTest, ThePaletteArmsToolsFromTheKeyboardAndThroughItsPressAc
     face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(ws.document().toolMode, kEighthNoteUp);
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(eighth->pressedTwin())->state().checked);
+}
+
+// The place, the press and the check by ear without a mouse, and what a screen reader is told.
+TEST_F(AccessibilityTest, TheScoreIsWrittenReadAndHeardFromTheKeyboard) {
+    QTimer::singleShot(0, windows.sinki,
+                       [this] { windows.sinki->findChild<QPushButton*>("Button1")->click(); });
+    main().menuItem("SinkiM")->trigger();
+    main().activateWindow();
+    QApplication::setActiveWindow(&main());
+    auto* grid = main().findChild<QWidget*>("Palette");
+    grid->setFocus();
+    for (int row = 1; row < 6; ++row) QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Return);
+    // Arming a tool hands the keys to the score.
+    PageView* page = main().pageView();
+    ASSERT_TRUE(page->hasFocus()) << (QApplication::focusWidget()
+                                          ? QApplication::focusWidget()->objectName().toStdString()
+                                          : "none");
+
+    for (int i = 0; i < 6; ++i) QTest::keyClick(page, Qt::Key_Down, Qt::ControlModifier);
+    for (int i = 0; i < 22; ++i) QTest::keyClick(page, Qt::Key_Right, Qt::ControlModifier);
+    const int before = ws.document().symbolCount(0);
+    QTest::keyClick(page, Qt::Key_Return);
+    ASSERT_EQ(ws.document().symbolCount(0), before + 1);
+    // Plain arrows still nudge what was just placed.
+    QTest::keyClick(page, Qt::Key_Right);
+    EXPECT_EQ(cellOf(ws.document().record(0, before)).column, 31);
+
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(page);
+    ASSERT_EQ(face->childCount(), 1);
+    QTest::keyClick(page, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(face->child(0)->text(QAccessible::Name), "４分音符、ト音記号の段 1、ソ4、第1小節");
+    EXPECT_EQ(face->focusChild(), face->child(0));
+    QAccessibleTextInterface* text = face->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, text->characterCount()),
+              "ト音記号の段 1、調号なし\n第1小節：ソ4 ４分音符\n");
+
+    std::string played;
+    main().stavePlayback()->setPlayer([&played](const std::string& path, auto&&) {
+        played = path;
+        return Status{};
+    });
+    QTest::keyClick(page, Qt::Key_F5);
+    EXPECT_FALSE(played.empty());
 }
 
 }  // namespace
