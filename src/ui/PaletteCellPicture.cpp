@@ -18,12 +18,13 @@ PaletteCellPicture::PaletteCellPicture(QWidget* parent) : PaletteImage(parent) {
 }
 
 void PaletteCellPicture::setCells(std::vector<PaletteCell> cells, int armedMode) {
-    const int keptMode = current() >= 0 ? cells_[current_].mode : 0;
+    // By name: a recorder chart arms another mode under the other layout but is the same cell.
+    const std::string kept = current() >= 0 ? cells_[current_].name : std::string();
     cells_ = std::move(cells);
     armedMode_ = armedMode;
     current_ = 0;
     for (size_t i = 0; i < cells_.size(); ++i)
-        if (cells_[i].mode == keptMode) current_ = i;
+        if (cells_[i].name == kept) current_ = i;
     update();
 }
 

@@ -17,7 +17,8 @@ class PaletteCellPicture : public PaletteImage {
   public:
     explicit PaletteCellPicture(QWidget* parent = nullptr);
 
-    // The cells the picture shows now and the mode armed; the frame keeps its cell if it can.
+    // The cells the picture shows now and the mode armed; the frame stays on the cell of the
+    // same name if there is one.
     void setCells(std::vector<PaletteCell> cells, int armedMode);
     const std::vector<PaletteCell>& cells() const { return cells_; }
     int armedMode() const { return armedMode_; }

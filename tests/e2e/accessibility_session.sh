@@ -2,7 +2,8 @@
 # The editor as a screen reader meets it: on a private session bus with the accessibility bus,
 # the editor's accessible tree is read with pyatspi, no interactive control may lack a name,
 # and the palette button "４分音符" is pressed through its accessible action, which arms the
-# tool the mode box then shows.
+# tool the mode box then shows; the piano palette is then worked by keyboard, its framed cell
+# heard through the focus events.
 #
 # accessibility_session.sh NOMA EXAMPLE_SCORE ARTIFACT_FOLDER
 set -euo pipefail
@@ -71,7 +72,7 @@ unset QT_QPA_PLATFORMTHEME QT_IM_MODULE XMODIFIERS GTK_IM_MODULE XDG_CURRENT_DES
 e2e_start_display
 "$work/program/noma" "$work/score.nmg" >>"$work/noma.log" 2>&1 &
 noma_pid=$!
-e2e_wait_window "  NOMA    ver.2.20 " >/dev/null || exit 1
+main=$(e2e_wait_window "  NOMA    ver.2.20 ") || exit 1
 e2e_snap main
 
 tree="$here/accessible_tree.py"
@@ -82,4 +83,16 @@ e2e_say "$(wc -l <"$artifacts/tree.txt") accessible objects"
 mode=$("$py" "$tree" press "４分音符") || e2e_fail "the palette button could not be pressed"
 [ "$mode" = "４分音符" ] || e2e_fail "the mode box shows \"$mode\" after the press"
 e2e_snap armed
+
+# The piano palette by keyboard: its picture takes the focus, the arrows move the frame and
+# the screen reader hears the framed cell; Enter arms it.
+e2e_menu "$main" k 1
+e2e_wait_window "ピアノ楽譜" >/dev/null || exit 1
+heard=$("$py" "$tree" keys Down Right) || e2e_fail "no focus event from the piano palette"
+[ "$heard" = "右手 指1・3" ] || e2e_fail "the framed piano cell was announced as \"$heard\""
+e2e_keys Return
+sleep 0.5
+mode=$("$py" "$tree" mode) || e2e_fail "the mode box could not be read"
+[ "$mode" = "ピアノ記号" ] || e2e_fail "the mode box shows \"$mode\" after Enter on the piano palette"
+e2e_snap piano
 e2e_say "passed"

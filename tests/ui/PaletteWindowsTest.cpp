@@ -108,6 +108,12 @@ TEST_F(PaletteWindowsTest, SpecialPalettesArmToolsFromTheKeyboardAndThroughTheir
     EXPECT_EQ(framedCell(recorder), "リコーダー レ6");
     EXPECT_GT(recorder->mapTo(windows.rikoda, QPoint(1160, 0)).x(), 0);
     EXPECT_LT(recorder->mapTo(windows.rikoda, QPoint(1200, 0)).x(), windows.rikoda->width());
+    // The other layout leaves the frame on the same chart.
+    const int layout = ws.palettes().recorderLayout();
+    (layout == 0 ? windows.rikoda->radioButton2() : windows.rikoda->radioButton1())->click();
+    recorder->setFocus();
+    QTest::keyClick(recorder, Qt::Key_Return);
+    EXPECT_EQ(ws.document().toolMode, recorderMode(29, 1 - layout));
 
     // Each cell is a button of its own that a screen reader can press.
     main().menuItem("N32")->trigger();
