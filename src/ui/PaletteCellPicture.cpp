@@ -22,6 +22,8 @@ void PaletteCellPicture::setCells(std::vector<PaletteCell> cells, int armedMode)
     const std::string kept = current() >= 0 ? cells_[current_].name : std::string();
     cells_ = std::move(cells);
     armedMode_ = armedMode;
+    // Said instead of the cells when there are none (no user-drawn symbol saved yet).
+    setAccessibleDescription(cells_.empty() ? "選べる記号がありません" : QString());
     current_ = 0;
     for (size_t i = 0; i < cells_.size(); ++i)
         if (cells_[i].name == kept) current_ = i;
