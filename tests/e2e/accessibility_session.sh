@@ -37,14 +37,19 @@ fi
 
 # Inside the private session bus: the bus launcher is started by D-Bus activation when the
 # editor asks for the accessibility bus.
+# The bus launcher puts its socket into the runtime folder of the environment it is started
+# with: a private one, or sessions run side by side share one socket and close it on each other.
 if [ "${NOMA_E2E_IN_SESSION:-}" != 1 ]; then
     export NOMA_E2E_IN_SESSION=1
+    NOMA_E2E_WORK="$(mktemp -d "${TMPDIR:-/tmp}/noma-a11y.XXXXXX")"
+    export NOMA_E2E_WORK XDG_RUNTIME_DIR="$NOMA_E2E_WORK/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
     exec dbus-run-session -- bash "$0" "$@"
 fi
 
 mkdir -p "$artifacts"
 rm -f "$artifacts"/*.png "$artifacts"/*.txt
-work="$(mktemp -d "${TMPDIR:-/tmp}/noma-a11y.XXXXXX")"
+work="$NOMA_E2E_WORK"
 noma_pid=""
 
 finish() {
