@@ -1,6 +1,8 @@
 #include "palettes/GuitarPalette.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
@@ -59,6 +61,18 @@ std::optional<GuitarCell> guitarCellAt(int x, int y) {
     for (const GuitarCell& cell : cells())
         if (cell.x1 < x && x < cell.x2 && cell.y1 < y && y < cell.y2) return cell;
     return std::nullopt;
+}
+
+std::vector<PaletteCell> guitarCells() {
+    static const char* const kNames[] = {
+        "開放弦（○）", "ミュート（×）",       "フレット",   "押さえる指（●）",
+        "セーハ 2行",  "セーハ 4行",          "セーハ 6行", "セーハ 8行",
+        "セーハ 10行", "スラッシュ（点2つ）", "6本の弦",    "二重スラッシュ（点2つ）"};
+    std::vector<PaletteCell> list;
+    for (const GuitarCell& cell : cells())
+        list.push_back(
+            {{cell.x1, cell.y1, cell.x2, cell.y2}, kNames[cell.mode - kGuitarFirst], cell.mode});
+    return list;
 }
 
 std::optional<GuitarCell> guitarCellOfMode(int mode) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "palettes/PaletteCell.h"
 #include "platform/Canvas.h"
 
 namespace noma {
@@ -17,6 +18,8 @@ struct GuitarCell {
 
 // The cell holding (x, y) strictly inside its bounds.
 std::optional<GuitarCell> guitarCellAt(int x, int y);
+// The twelve cells in order, named by their marks.
+std::vector<PaletteCell> guitarCells();
 // The cell of an armed mode 80..91.
 std::optional<GuitarCell> guitarCellOfMode(int mode);
 

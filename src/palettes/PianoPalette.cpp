@@ -1,5 +1,8 @@
 #include "palettes/PianoPalette.h"
 
+#include <string>
+#include <vector>
+
 #include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "palettes/PaletteCanvas.h"
@@ -77,6 +80,30 @@ std::optional<PianoCell> pianoCellOfMode(int mode) {
     for (const PianoCell& cell : cells())
         if (cell.mode == mode) return cell;
     return std::nullopt;
+}
+
+std::vector<PaletteCell> pianoCells() {
+    std::vector<PaletteCell> list;
+    for (const PianoCell& cell : cells()) {
+        std::string name;
+        if (isPianoMode(cell.mode)) {
+            // Right hand: the bottom position (bit 4) is finger 1; left hand: the top one.
+            const auto [left, pattern] = fingeringOf(cell.mode);
+            name = left ? "左手 指" : "右手 指";
+            bool first = true;
+            for (int finger = 1; finger <= 5; ++finger) {
+                if (((pattern >> (left ? finger - 1 : 5 - finger)) & 1) == 0) continue;
+                if (!first) name += "・";
+                name += std::to_string(finger);
+                first = false;
+            }
+        } else {
+            static const char* const kMarks[] = {"ペダル", "ペダルを離す", "アルペジオ", "逆V字"};
+            name = kMarks[cell.mode - kPedal];
+        }
+        list.push_back({{cell.x1, cell.y1, cell.x2, cell.y2}, name, cell.mode});
+    }
+    return list;
 }
 
 bool isPianoPaletteMode(int mode) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "palettes/PaletteCell.h"
 #include "platform/Canvas.h"
 
 namespace noma {
@@ -25,6 +26,9 @@ struct PianoCell {
 
 // The cell holding (x, y) strictly inside its bounds, searched right hand, left hand, marks.
 std::optional<PianoCell> pianoCellAt(int x, int y);
+
+// Every cell in the order a click searches them, named by hand and fingers or by mark.
+std::vector<PaletteCell> pianoCells();
 
 // The cell of an armed mode, for the highlight; nothing for other modes.
 std::optional<PianoCell> pianoCellOfMode(int mode);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "document/SymbolKind.h"
 #include "palettes/PaletteCanvas.h"
@@ -108,6 +110,26 @@ std::optional<int> recorderCellAt(int x, int y) {
     for (int k = 0; k < render::kRecorderCharts; ++k)
         if (kCellWidth * k < x && x < kCellWidth * k + kCellWidth) return k;
     return std::nullopt;
+}
+
+std::vector<PaletteCell> recorderCells(int layout) {
+    static const char* const kSteps[] = {"ド", "レ", "ミ", "ファ", "ソ", "ラ", "シ"};
+    std::vector<PaletteCell> list;
+    for (int k = 0; k < render::kRecorderCharts; ++k) {
+        std::string name;
+        if (registerBreak(k)) {
+            // Another fingering of the pitch of the chart before it.
+            name = list.back().name + "（替え指）";
+        } else {
+            const int step = kStaffSteps[static_cast<size_t>(k)];
+            name = std::string("リコーダー ") + kSteps[step % 7] + (sharpAbove(k) ? "♯" : "") +
+                   std::to_string(4 + step / 7);
+        }
+        list.push_back({{kCellWidth * k, 0, kCellWidth * k + kCellWidth, kRecorderPaletteHeight},
+                        name,
+                        recorderMode(k, layout)});
+    }
+    return list;
 }
 
 int recorderMode(int cell, int layout) {

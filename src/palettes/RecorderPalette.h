@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "palettes/PaletteCell.h"
 #include "platform/Canvas.h"
 
 namespace noma {
@@ -17,6 +18,9 @@ constexpr int kRecorderStanding = 1;
 
 // The cell 0..29 under (x, y): 40k < x < 40k + 40 and 1 <= y <= 199.
 std::optional<int> recorderCellAt(int x, int y);
+
+// The 30 cells, each named by the pitch its chart plays, arming the layout's modes.
+std::vector<PaletteCell> recorderCells(int layout);
 
 // The mode a cell arms under a layout.
 int recorderMode(int cell, int layout);

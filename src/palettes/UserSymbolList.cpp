@@ -1,5 +1,6 @@
 #include "palettes/UserSymbolList.h"
 
+#include "document/SymbolKind.h"
 #include "palettes/PaletteCanvas.h"
 
 namespace noma {
@@ -17,6 +18,15 @@ std::optional<int> userSymbolSlotAt(const UserSymbolStore& store, int x, int y) 
         if (b.x1 < x && x < b.x2 && b.y1 < y && y < b.y2) return k;
     }
     return std::nullopt;
+}
+
+std::vector<PaletteCell> userSymbolCells(const UserSymbolStore& store) {
+    std::vector<PaletteCell> list;
+    for (int k = 0; k < kUserSymbolCount; ++k)
+        if (store.slot(k).exists)
+            list.push_back({userSymbolCell(k), "オリジナル記号 " + std::to_string(k + 1),
+                            kUserSymbolFirst + k});
+    return list;
 }
 
 void drawUserSymbolList(Canvas& c, const UserSymbolStore& store, Rgb frame) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "palettes/PaletteCell.h"
 #include "platform/Canvas.h"
 #include "render/UserSymbolStore.h"
 
@@ -17,6 +18,9 @@ Rect userSymbolCell(int slot);
 
 // The first existing slot whose cell holds (x, y) strictly inside.
 std::optional<int> userSymbolSlotAt(const UserSymbolStore& store, int x, int y);
+
+// The existing slots' cells in slot order, named by the number the picture shows.
+std::vector<PaletteCell> userSymbolCells(const UserSymbolStore& store);
 
 // The list picture (resized to 400 x 600): every existing slot framed in `frame`, its black
 // picture centred and its number in the corner.

@@ -6,7 +6,7 @@
 #include <QScrollArea>
 
 #include "app/Workspace.h"
-#include "ui/PaletteImage.h"
+#include "ui/PaletteCellPicture.h"
 #include "ui/TForm1.h"
 #include "ui/WindowPlacement.h"
 
@@ -21,11 +21,13 @@ PaletteWindow::PaletteWindow(Workspace& workspace, TForm1& main, const char* nam
     scrollBox_->setObjectName("ScrollBox1");
     scrollBox_->setWidgetResizable(false);
     scrollBox_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image_ = new PaletteImage;
+    // The picture is the one stop of the Tab order, not the box around it.
+    scrollBox_->setFocusPolicy(Qt::NoFocus);
+    image_ = new PaletteCellPicture;
     image_->setObjectName("Image1");
     image_->setAccessibleName(caption.trimmed());
     scrollBox_->setWidget(image_);
-    connect(image_, &PaletteImage::pressed, this, [this](Qt::MouseButton, int x, int y) {
+    connect(image_, &PaletteCellPicture::pressed, this, [this](Qt::MouseButton, int x, int y) {
         choose(x, y);
         main_.refresh();
     });
@@ -39,11 +41,14 @@ void PaletteWindow::showPalette() {
     // Each time it opens it finds a place that hides no other open window of the program.
     showPlaced(*this);
     repaintNow();
+    image_->frameArmedCell();
+    image_->setFocus(Qt::OtherFocusReason);
 }
 
 void PaletteWindow::repaintNow() {
     drawPicture(canvas_);
     image_->showCanvas(canvas_);
+    image_->setCells(cells(), ws_.document().toolMode);
     drawnCount_ = ws_.palettes().repaintCount();
 }
 

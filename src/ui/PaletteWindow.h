@@ -1,15 +1,17 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
+#include <vector>
+
+#include "palettes/PaletteCell.h"
 #include "platform/Canvas.h"
 
 class QScrollArea;
 
 namespace noma {
 
-class PaletteImage;
+class PaletteCellPicture;
 class TForm1;
 class Workspace;
 
@@ -21,15 +23,18 @@ class PaletteWindow : public QWidget {
   public:
     PaletteWindow(Workspace& workspace, TForm1& main, const char* name, const QString& caption);
 
-    // The menu command: shows the window beside the open windows and raises it.
+    // The menu command: shows the window beside the open windows and raises it, the picture
+    // taking the keyboard with its frame on the armed cell.
     void showPalette();
     // Repaints when visible and a repaint was asked for since the last one.
     void refreshPicture();
-    PaletteImage* picture() const { return image_; }
+    PaletteCellPicture* picture() const { return image_; }
 
   protected:
     // Draws the picture as it is to be shown now.
     virtual void drawPicture(Canvas& canvas) = 0;
+    // The picture's cells as it shows them now.
+    virtual std::vector<PaletteCell> cells() const = 0;
     // A press on the picture.
     virtual void choose(int x, int y) = 0;
 
@@ -42,7 +47,7 @@ class PaletteWindow : public QWidget {
     QScrollArea* scrollBox_ = nullptr;
 
   private:
-    PaletteImage* image_ = nullptr;
+    PaletteCellPicture* image_ = nullptr;
     Canvas canvas_;
     int drawnCount_ = -1;
 };

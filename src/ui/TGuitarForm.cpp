@@ -1,6 +1,7 @@
 #include "ui/TGuitarForm.h"
 
 #include "app/Workspace.h"
+#include "palettes/GuitarPalette.h"
 
 namespace noma {
 
@@ -12,6 +13,10 @@ TGuitarForm::TGuitarForm(Workspace& workspace, TForm1& main)
 
 void TGuitarForm::drawPicture(Canvas& canvas) {
     ws_.palettes().drawGuitar(canvas);
+}
+
+std::vector<PaletteCell> TGuitarForm::cells() const {
+    return guitarCells();
 }
 
 void TGuitarForm::choose(int x, int y) {

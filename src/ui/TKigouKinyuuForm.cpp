@@ -1,6 +1,7 @@
 #include "ui/TKigouKinyuuForm.h"
 
 #include "app/Workspace.h"
+#include "palettes/UserSymbolList.h"
 
 namespace noma {
 
@@ -12,6 +13,11 @@ TKigouKinyuuForm::TKigouKinyuuForm(Workspace& workspace, TForm1& main)
 
 void TKigouKinyuuForm::drawPicture(Canvas& canvas) {
     ws_.palettes().drawUserSymbols(canvas);
+}
+
+std::vector<PaletteCell> TKigouKinyuuForm::cells() const {
+    // The slots as drawn: the picture reloads them from the files first.
+    return userSymbolCells(ws_.palettes().userSymbols());
 }
 
 void TKigouKinyuuForm::choose(int x, int y) {

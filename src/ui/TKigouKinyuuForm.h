@@ -12,6 +12,7 @@ class TKigouKinyuuForm : public PaletteWindow {
 
   protected:
     void drawPicture(Canvas& canvas) override;
+    std::vector<PaletteCell> cells() const override;
     void choose(int x, int y) override;
 };
 

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "app/Workspace.h"
+#include "palettes/PianoPalette.h"
 #include "ui/TForm1.h"
 
 namespace noma {
@@ -15,6 +16,10 @@ TPianoForm::TPianoForm(Workspace& workspace, TForm1& main)
 
 void TPianoForm::drawPicture(Canvas& canvas) {
     ws_.palettes().drawPiano(canvas);
+}
+
+std::vector<PaletteCell> TPianoForm::cells() const {
+    return pianoCells();
 }
 
 void TPianoForm::choose(int x, int y) {

@@ -13,6 +13,7 @@ class TPianoForm : public PaletteWindow {
 
   protected:
     void drawPicture(Canvas& canvas) override;
+    std::vector<PaletteCell> cells() const override;
     void choose(int x, int y) override;
     void closeEvent(QCloseEvent* event) override;
 };

@@ -6,6 +6,7 @@
 #include <QScrollArea>
 
 #include "app/Workspace.h"
+#include "palettes/RecorderPalette.h"
 #include "ui/TForm1.h"
 
 namespace noma {
@@ -47,6 +48,10 @@ void TRikodaForm::drawPicture(Canvas& canvas) {
     // The layout may have been read from the settings after the window was made.
     (ws_.palettes().recorderLayout() == 0 ? radio1_ : radio2_)->setChecked(true);
     ws_.palettes().drawRecorder(canvas);
+}
+
+std::vector<PaletteCell> TRikodaForm::cells() const {
+    return recorderCells(ws_.palettes().recorderLayout());
 }
 
 void TRikodaForm::choose(int x, int y) {

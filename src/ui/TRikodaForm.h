@@ -17,6 +17,7 @@ class TRikodaForm : public PaletteWindow {
 
   protected:
     void drawPicture(Canvas& canvas) override;
+    std::vector<PaletteCell> cells() const override;
     void choose(int x, int y) override;
     void resizeEvent(QResizeEvent* event) override;
 

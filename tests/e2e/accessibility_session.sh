@@ -2,9 +2,10 @@
 # The editor as a screen reader meets it: on a private session bus with the accessibility bus,
 # the editor's accessible tree is read with pyatspi, no interactive control may lack a name,
 # and the palette button "４分音符" is pressed through its accessible action, which arms the
-# tool the mode box then shows. Then a score is made with the keyboard alone: a new score,
-# notes, a slur and braille placed with the page cursor while the cursor's cell is read back
-# through the bus, saved and printed to PDF.
+# tool the mode box then shows; the piano palette is then worked by keyboard, its framed cell
+# heard through the focus events. Then a score is made with the keyboard alone: a new score,
+# notes, a slur and braille placed with the page cursor while the cursor's cell is heard through
+# the bus, saved and printed to PDF.
 #
 # accessibility_session.sh NOMA NOMA_CLI EXAMPLE_SCORE ARTIFACT_FOLDER
 set -euo pipefail
@@ -39,14 +40,19 @@ fi
 
 # Inside the private session bus: the bus launcher is started by D-Bus activation when the
 # editor asks for the accessibility bus.
+# The bus launcher puts its socket into the runtime folder of the environment it is started
+# with: a private one, or sessions run side by side share one socket and close it on each other.
 if [ "${NOMA_E2E_IN_SESSION:-}" != 1 ]; then
     export NOMA_E2E_IN_SESSION=1
+    NOMA_E2E_WORK="$(mktemp -d "${TMPDIR:-/tmp}/noma-a11y.XXXXXX")"
+    export NOMA_E2E_WORK XDG_RUNTIME_DIR="$NOMA_E2E_WORK/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
     exec dbus-run-session -- bash "$0" "$@"
 fi
 
 mkdir -p "$artifacts"
 rm -f "$artifacts"/*.png "$artifacts"/*.txt
-work="$(mktemp -d "${TMPDIR:-/tmp}/noma-a11y.XXXXXX")"
+work="$NOMA_E2E_WORK"
 noma_pid=""
 
 finish() {
@@ -86,6 +92,18 @@ mode=$("$py" "$tree" press "４分音符") || e2e_fail "the palette button could
 [ "$mode" = "４分音符" ] || e2e_fail "the mode box shows \"$mode\" after the press"
 e2e_snap armed
 
+# The piano palette by keyboard: its picture takes the focus, the arrows move the frame and
+# the screen reader hears the framed cell; Enter arms it.
+e2e_menu "$main" k 1
+e2e_wait_window "ピアノ楽譜" >/dev/null || exit 1
+heard=$("$py" "$tree" keys Down Right) || e2e_fail "no focus event from the piano palette"
+[ "$heard" = "右手 指1・3" ] || e2e_fail "the framed piano cell was announced as \"$heard\""
+e2e_keys Return
+sleep 0.5
+mode=$("$py" "$tree" mode) || e2e_fail "the mode box could not be read"
+[ "$mode" = "ピアノ記号" ] || e2e_fail "the mode box shows \"$mode\" after Enter on the piano palette"
+e2e_snap piano
+
 # ---- The keyboard alone ----
 # Only keys from here on; where a new window must be brought to the front, the window manager's
 # task (Alt+Tab) is done by xdotool, since this display has none.
@@ -110,7 +128,9 @@ e2e_keys Return                      # armed; the keys go back to the page
 repeat 5 ctrl+Down
 repeat 17 ctrl+Right                 # column 25, row 5
 e2e_keys Return
-cursor_says "４分音符、ト音記号の段 1、ラ4、第1小節"
+# What a screen reader hears as the cursor moves away and back.
+heard=$("$py" "$tree" keys ctrl+Right ctrl+Left) || e2e_fail "no focus event from the page cursor"
+[ "$heard" = "４分音符、ト音記号の段 1、ラ4、第1小節" ] || e2e_fail "the cursor was announced as \"$heard\""
 repeat 6 ctrl+Right
 e2e_keys ctrl+Up Return              # column 31, row 4
 cursor_says "４分音符、ト音記号の段 1、シ4、第1小節"

@@ -8,7 +8,12 @@ accessible_tree.py press NAME    presses the button named NAME through its acces
 accessible_tree.py unnamed       prints the interactive objects that have no name (none: exit 0)
 accessible_tree.py cursor        prints the name of the page's cursor cell, as a screen reader
                                  says it when the cursor moves
+accessible_tree.py focused       prints the name of the object that has the keyboard focus
+accessible_tree.py mode          prints the text of the field named "モード"
+accessible_tree.py keys KEY...   presses the keys (xdotool) and prints the name of the last object
+                                 the focus events announced, as a screen reader hears it
 """
+import subprocess
 import sys
 import time
 
@@ -48,6 +53,14 @@ def find(app, name):
     sys.exit(f"no button named {name}")
 
 
+def mode_text(app):
+    for node, _ in walk(app):
+        if node.name == "モード" and node.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY):
+            text = node.queryText()
+            return text.getText(0, text.characterCount)
+    sys.exit("no mode box")
+
+
 def main():
     if len(sys.argv) < 2:
         sys.exit(__doc__)
@@ -66,12 +79,7 @@ def main():
             sys.exit(f"{sys.argv[2]} has no press action: {names}")
         action.doAction(names.index("Press"))
         time.sleep(1)
-        for node, _ in walk(app):
-            if node.name == "モード" and node.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY):
-                text = node.queryText()
-                print(text.getText(0, text.characterCount))
-                return
-        sys.exit("no mode box")
+        print(mode_text(app))
     elif sys.argv[1] == "cursor":
         for node, _ in walk(app):
             if (node.getRole() == pyatspi.ROLE_TABLE_CELL and node.parent is not None
@@ -79,6 +87,33 @@ def main():
                 print(node.name)
                 return
         sys.exit("no cursor on the page")
+    elif sys.argv[1] == "mode":
+        print(mode_text(app))
+    elif sys.argv[1] == "focused":
+        # The innermost focused object: a palette cell inside its focused picture.
+        focused = [node for node, _ in walk(app) if node.getState().contains(pyatspi.STATE_FOCUSED)]
+        if not focused:
+            sys.exit("nothing has the focus")
+        print(focused[-1].name)
+    elif sys.argv[1] == "keys" and len(sys.argv) > 2:
+        from gi.repository import GLib
+        heard = []
+
+        def on_focus(event):
+            if event.detail1:
+                heard.append(event.source.name)
+
+        def press():
+            subprocess.run(["xdotool", "key", "--delay", "100", *sys.argv[2:]], check=True)
+            GLib.timeout_add(1500, pyatspi.Registry.stop)
+            return False
+
+        pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+        GLib.timeout_add(500, press)
+        pyatspi.Registry.start()
+        if not heard:
+            sys.exit("no focus event")
+        print(heard[-1])
     elif sys.argv[1] == "unnamed":
         unnamed = [f"{node.getRoleName()} in {node.parent.name if node.parent else ''}"
                    for node, _ in walk(app)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,9 +15,11 @@
 #include "app/Workspace.h"
 #include "document/SymbolKind.h"
 #include "document/UserSymbolFile.h"
+#include "palettes/RecorderPalette.h"
 #include "platform/FileIo.h"
 #include "ui/EditorWindows.h"
 #include "ui/PaletteButton.h"
+#include "ui/PaletteCellPicture.h"
 #include "ui/PaletteImage.h"
 #include "ui/QtFormHost.h"
 #include "ui/TForm1.h"
@@ -63,6 +67,67 @@ TEST_F(PaletteWindowsTest, PianoPaletteArmsReleasesTheMainButtonAndDisarmsOnClos
     EXPECT_EQ(ws.document().toolMode, 0);
     EXPECT_EQ(modeText(), "");
     EXPECT_EQ(ws.document().interactionState, kIdle);
+}
+
+// The cell a screen reader is on: the focused child of the picture.
+QString framedCell(PaletteCellPicture* picture) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(picture);
+    QAccessibleInterface* cell = face ? face->focusChild() : nullptr;
+    return cell && cell->state().focused ? cell->text(QAccessible::Name) : QString();
+}
+
+TEST_F(PaletteWindowsTest, SpecialPalettesArmToolsFromTheKeyboardAndThroughTheirCells) {
+    main().menuItem("PianoM")->trigger();
+    PaletteCellPicture* piano = windows.piano->picture();
+    EXPECT_EQ(windows.piano->focusWidget(), piano);
+    // The offscreen platform leaves the new-score dialog active.
+    QApplication::setActiveWindow(windows.piano);
+    ASSERT_TRUE(piano->hasFocus());
+    QTest::keyClick(piano, Qt::Key_Down);  // from the first cell to the one below it
+    QTest::keyClick(piano, Qt::Key_Return);
+    EXPECT_EQ(ws.document().toolMode, 224);  // pattern 24: the two bottom positions
+    EXPECT_EQ(modeText(), "ピアノ記号");
+    EXPECT_EQ(framedCell(piano), "右手 指1・2");
+    // Opened again, the frame is back on the armed cell.
+    QTest::keyClick(piano, Qt::Key_Right);
+    QTest::keyClick(piano, Qt::Key_Right);
+    main().menuItem("PianoM")->trigger();
+    QTest::keyClick(piano, Qt::Key_Right);
+    QTest::keyClick(piano, Qt::Key_Space);
+    EXPECT_EQ(ws.document().toolMode, 220);
+    EXPECT_EQ(framedCell(piano), "右手 指1・3");
+
+    // The recorder's charts scroll along with the frame.
+    main().menuItem("RikodaM")->trigger();
+    PaletteCellPicture* recorder = windows.rikoda->picture();
+    QApplication::setActiveWindow(windows.rikoda);
+    ASSERT_TRUE(recorder->hasFocus());
+    for (int i = 0; i < 29; ++i) QTest::keyClick(recorder, Qt::Key_Right);
+    QTest::keyClick(recorder, Qt::Key_Return);
+    EXPECT_EQ(ws.document().toolMode, recorderMode(29, ws.palettes().recorderLayout()));
+    EXPECT_EQ(framedCell(recorder), "リコーダー レ6");
+    EXPECT_GT(recorder->mapTo(windows.rikoda, QPoint(1160, 0)).x(), 0);
+    EXPECT_LT(recorder->mapTo(windows.rikoda, QPoint(1200, 0)).x(), windows.rikoda->width());
+    // The other layout leaves the frame on the same chart.
+    const int layout = ws.palettes().recorderLayout();
+    (layout == 0 ? windows.rikoda->radioButton2() : windows.rikoda->radioButton1())->click();
+    recorder->setFocus();
+    QTest::keyClick(recorder, Qt::Key_Return);
+    EXPECT_EQ(ws.document().toolMode, recorderMode(29, 1 - layout));
+
+    // Each cell is a button of its own that a screen reader can press.
+    main().menuItem("N32")->trigger();
+    QAccessibleInterface* guitar = QAccessible::queryAccessibleInterface(windows.guitar->picture());
+    ASSERT_EQ(guitar->childCount(), 12);
+    QAccessibleInterface* strings = guitar->child(10);
+    EXPECT_EQ(strings->text(QAccessible::Name), "6本の弦");
+    EXPECT_EQ(strings->role(), QAccessible::Button);
+    EXPECT_EQ(strings->parent(), guitar);
+    EXPECT_EQ(guitar->indexOfChild(strings), 10);
+    strings->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(ws.document().toolMode, kGuitarStrings);
+    EXPECT_EQ(modeText(), "ギター譜");
+    EXPECT_TRUE(guitar->child(10)->state().checked);
 }
 
 TEST_F(PaletteWindowsTest, AMainPaletteClickRemovesTheOtherPalettesHighlight) {
