@@ -91,6 +91,12 @@ QString PageView::staveText() const {
     return text;
 }
 
+QString PageView::toolText() const {
+    const std::string& mode = ws_.window().modeText;
+    return mode.empty() ? QStringLiteral("道具は選ばれていません")
+                        : "道具：" + QString::fromStdString(mode);
+}
+
 void PageView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();

@@ -24,6 +24,8 @@ class PageView : public QWidget {
     // What the keyboard cursor stands on, and the reading of its stave, for a screen reader.
     QString cursorText() const;
     QString staveText() const;
+    // "道具：４分音符", or that there is none.
+    QString toolText() const;
     // The cursor's cell in widget pixels.
     QRect cursorRect() const;
     const QImage& image() const { return image_; }

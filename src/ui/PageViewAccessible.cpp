@@ -28,7 +28,8 @@ class CursorCellAccessible : public QAccessibleInterface {
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return view_->cursorText();
-        if (t == QAccessible::Description) return QStringLiteral("記号を置く位置");
+        // The tool a press would use, so that arming one and coming back to the page says it.
+        if (t == QAccessible::Description) return view_->toolText();
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}

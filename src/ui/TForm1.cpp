@@ -161,8 +161,11 @@ void TForm1::buildControls() {
     zoomCB_->setObjectName("ZoomCB");
     zoomCB_->setToolTip("表示倍率（Ctrl + / Ctrl －）");
     zoomCB_->setFocusPolicy(Qt::NoFocus);
-    zoomCB_->setAccessibleName("表示倍率");
     for (int z : kZoomSteps) zoomCB_->addItem(QString("%1 %").arg(z));
+    // A screen reader on Linux names a combo box by its value and says what it is by its label.
+    QLabel* zoomL = label("ZoomL", "表示倍率");
+    nameByLabel(zoomL, zoomCB_);
+    top->addWidget(zoomL);
     top->addWidget(zoomCB_);
 
     // Left: the page fields and the palette, scrolling when the window is low.

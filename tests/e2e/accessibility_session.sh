@@ -88,6 +88,8 @@ tree="$here/accessible_tree.py"
 e2e_say "$(wc -l <"$artifacts/tree.txt") accessible objects"
 "$py" "$tree" unnamed >"$artifacts/unnamed.txt" ||
     e2e_fail "controls without a name: $(tr '\n' ';' <"$artifacts/unnamed.txt")"
+"$py" "$tree" unlabelled >"$artifacts/unlabelled.txt" ||
+    e2e_fail "combo boxes without a label: $(tr '\n' ';' <"$artifacts/unlabelled.txt")"
 mode=$("$py" "$tree" press "４分音符") || e2e_fail "the palette button could not be pressed"
 [ "$mode" = "４分音符" ] || e2e_fail "the mode box shows \"$mode\" after the press"
 e2e_snap armed

@@ -6,6 +6,8 @@ accessible_tree.py tree          prints every accessible object of NOMA, one a l
 accessible_tree.py press NAME    presses the button named NAME through its accessible action and
                                  prints the text of the field named "モード" afterwards
 accessible_tree.py unnamed       prints the interactive objects that have no name (none: exit 0)
+accessible_tree.py unlabelled    prints the combo boxes with no label linked to them: on Linux a combo
+                                 box's name is its value, and the label says what it is
 accessible_tree.py cursor        prints the name of the page's cursor cell, as a screen reader
                                  says it when the cursor moves
 accessible_tree.py focused       prints the name of the object that has the keyboard focus
@@ -114,6 +116,18 @@ def main():
         if not heard:
             sys.exit("no focus event")
         print(heard[-1])
+    elif sys.argv[1] == "unlabelled":
+        unlabelled = []
+        for node, _ in walk(app):
+            if node.getRole() != pyatspi.ROLE_COMBO_BOX or not node.getState().contains(pyatspi.STATE_SHOWING):
+                continue
+            labels = [target.name for relation in node.getRelationSet()
+                      if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                      for target in (relation.getTarget(i) for i in range(relation.getNTargets()))]
+            if not any(labels):
+                unlabelled.append(f"combo box \"{node.name}\" in {node.parent.name if node.parent else ''}")
+        print("\n".join(unlabelled))
+        sys.exit(1 if unlabelled else 0)
     elif sys.argv[1] == "unnamed":
         unnamed = [f"{node.getRoleName()} in {node.parent.name if node.parent else ''}"
                    for node, _ in walk(app)

@@ -159,6 +159,7 @@ TEST_F(AccessibilityTest, TheScoreIsWrittenReadAndHeardFromTheKeyboard) {
     QTest::keyClick(page, Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(face->child(0)->text(QAccessible::Name), "４分音符、ト音記号の段 1、ソ4、第1小節");
     EXPECT_EQ(face->focusChild(), face->child(0));
+    EXPECT_EQ(face->child(0)->text(QAccessible::Description), "道具：４分音符");
     QAccessibleTextInterface* text = face->textInterface();
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->text(0, text->characterCount()),
