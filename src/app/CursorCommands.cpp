@@ -1,6 +1,8 @@
 // The keyboard's page cursor: moving it, pressing at it, and reading and playing what is there.
 #include "app/MidiPlayback.h"
 #include "app/Workspace.h"
+#include "document/SymbolCatalogue.h"
+#include "document/SymbolKind.h"
 #include "music/CellDescription.h"
 #include "music/MidiExport.h"
 #include "platform/Dialogs.h"
@@ -74,18 +76,28 @@ std::vector<std::string> Workspace::cursorStaveReading() {
     return lines;
 }
 
-void Workspace::playCursorStave(MidiPlayback& playback) {
+void Workspace::playStaveOrSelection(MidiPlayback& playback) {
     if (!documentOpen()) return;
+    const int mode = doc_.toolMode;
+    const bool held = doc_.interactionState == kSecondPoint &&
+                      (mode == kModeRegionCopy || mode == kModeRegionMove);
     const StaveReading* stave = staveAtRow(doc_, doc_.currentPage, cursor_.row, pageReading());
-    if (stave == nullptr) {
+    if (!held && stave == nullptr) {
         inform(kNoStaveToPlayMessage, false);
         return;
     }
     const std::string path = playbackMidiPath(programFolder_);
-    MidiSettings settings = defaultMidiSettings(doc_);
-    if (Status written =
-            writeStaveMidiFile(doc_, doc_.currentPage + 1, stave->stave, settings, path);
-        !written.ok()) {
+    const MidiSettings settings = defaultMidiSettings(doc_);
+    Status written;
+    if (held) {
+        std::vector<std::pair<int, int>> cells;
+        for (const RegionSelection::Entry& e : editState().selection.entries)
+            cells.emplace_back(cellOf(e.record).column, cellOf(e.record).row);
+        written = writeCellsMidiFile(doc_, doc_.currentPage + 1, cells, settings, path);
+    } else {
+        written = writeStaveMidiFile(doc_, doc_.currentPage + 1, stave->stave, settings, path);
+    }
+    if (!written.ok()) {
         showFailure(written.failure());
         return;
     }

@@ -98,9 +98,9 @@ class Workspace : private EditHost {
     // reading of the stave it is on: its heading, then one line per measure.
     std::string cursorDescription();
     std::vector<std::string> cursorStaveReading();
-    // F5: the stave at the cursor played through `playback`, at the MIDI dialog's first tempo
-    // and timbre.
-    void playCursorStave(MidiPlayback& playback);
+    // F5: the region held by the region tools, or else the stave at the cursor, played through
+    // `playback` at the MIDI dialog's first tempo and timbre.
+    void playStaveOrSelection(MidiPlayback& playback);
 
     // Edit menu.
     void undo();

@@ -62,22 +62,38 @@ Status writeMidiFile(const ScoreDocument& doc, const MidiSettings& settings,
     return writeMidiBytes(exportMidi(doc, settings), path);
 }
 
-Status writeStaveMidiFile(const ScoreDocument& doc, int page, int stave,
-                          const MidiSettings& settings, const std::string& path) {
+namespace {
+
+// The events of the page both clefs read for which `keep(reading, event)` holds.
+template <typename Keep>
+Status writePartMidiFile(const ScoreDocument& doc, int page, const MidiSettings& settings,
+                         const std::string& path, Keep keep) {
     const MusicReading reading = readMusic(doc, page, page, StaveSelection::Both);
     std::vector<MusicEvent> events;
-    for (size_t s = 0; s < reading.staves.size(); ++s) {
-        if (reading.staves[s].stave != stave) continue;
-        const size_t end =
-            s + 1 < reading.staves.size() ? reading.staves[s + 1].before : reading.events.size();
-        events.assign(
-            reading.events.begin() + static_cast<std::ptrdiff_t>(reading.staves[s].before),
-            reading.events.begin() + static_cast<std::ptrdiff_t>(end));
-    }
+    for (size_t i = 0; i < reading.events.size(); ++i)
+        if (keep(reading, i)) events.push_back(reading.events[i]);
     return writeMidiBytes(
         midiFileBytes(timeEvents(events), std::clamp(settings.tempo, kMinTempo, kMaxTempo),
                       timbreProgram(settings.timbreItem)),
         path);
+}
+
+}  // namespace
+
+Status writeStaveMidiFile(const ScoreDocument& doc, int page, int stave,
+                          const MidiSettings& settings, const std::string& path) {
+    return writePartMidiFile(doc, page, settings, path, [stave](const MusicReading& r, size_t i) {
+        return r.places[i].stave == stave;
+    });
+}
+
+Status writeCellsMidiFile(const ScoreDocument& doc, int page,
+                          const std::vector<std::pair<int, int>>& cells,
+                          const MidiSettings& settings, const std::string& path) {
+    return writePartMidiFile(doc, page, settings, path, [&cells](const MusicReading& r, size_t i) {
+        const std::pair<int, int> at{r.places[i].column, r.places[i].row};
+        return std::find(cells.begin(), cells.end(), at) != cells.end();
+    });
 }
 
 std::string withMidExtension(const std::string& path) {

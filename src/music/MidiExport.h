@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "music/NoteReader.h"
 #include "platform/Status.h"
@@ -49,9 +51,13 @@ std::string exportMidi(const ScoreDocument& doc, const MidiSettings& settings);
 Status writeMidiFile(const ScoreDocument& doc, const MidiSettings& settings,
                      const std::string& path);
 
-// Only stave `stave` (0-based) of page `page` (1-based), for listening to one line of music;
-// the settings' tempo and timbre hold, its pages and staves do not.
+// Part of page `page` (1-based) for listening to it: only stave `stave` (0-based), or only the
+// notes and rests standing at `cells` (column, row), in reading order. The settings' tempo and
+// timbre hold, its pages and staves do not.
 Status writeStaveMidiFile(const ScoreDocument& doc, int page, int stave,
+                          const MidiSettings& settings, const std::string& path);
+Status writeCellsMidiFile(const ScoreDocument& doc, int page,
+                          const std::vector<std::pair<int, int>>& cells,
                           const MidiSettings& settings, const std::string& path);
 
 // The save dialog's name with its extension replaced by ".mid" (added when there is none).

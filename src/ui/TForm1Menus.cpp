@@ -202,7 +202,7 @@ void TForm1::buildMenus() {
             stavePlayback_->requestStop();
             return;
         }
-        ws_.playCursorStave(*stavePlayback_);
+        ws_.playStaveOrSelection(*stavePlayback_);
     })->setShortcut(Qt::Key_F5);
 
     QAction* option = bar->addAction("　オプション(&O)");

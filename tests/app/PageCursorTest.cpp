@@ -132,10 +132,10 @@ TEST_F(PageCursorTest, F5PlaysOnlyTheStaveAtTheCursor) {
         ws.cursorPress(MouseButton::Left);
     }
     KeptPlayback playback;
-    ws.playCursorStave(playback);
+    ws.playStaveOrSelection(playback);
     const std::string second = playback.played;
     go(CursorMove::StaveUp);
-    ws.playCursorStave(playback);
+    ws.playStaveOrSelection(playback);
     const std::string first = playback.played;
 
     // The second stave's two notes alone: what the file of the whole page would hold without
@@ -150,10 +150,24 @@ TEST_F(PageCursorTest, F5PlaysOnlyTheStaveAtTheCursor) {
             only.remove(0, i);
     EXPECT_EQ(second, exportMidi(only, settings));
 
+    // A region held by the region tool plays alone: here the second stave's first note.
+    ws.selectMode(kModeRegionCopy);
+    goTo(28, 24);
+    ws.cursorPress(MouseButton::Left);
+    goTo(34, 28);
+    ws.cursorPress(MouseButton::Left);
+    ASSERT_EQ(ws.document().interactionState, kSecondPoint);
+    ws.playStaveOrSelection(playback);
+    for (int i = only.symbolCount(0) - 1; i >= 0; --i)
+        if (only.record(0, i).kind() == kQuarterNoteUp && cellOf(only.record(0, i)).column == 40)
+            only.remove(0, i);
+    EXPECT_EQ(playback.played, exportMidi(only, settings));
+    EXPECT_TRUE(ws.cancelGesture());
+
     // Off the staves there is nothing to play, and the user is told so.
     go(CursorMove::StaveDown, 8);
     playback.played.clear();
-    ws.playCursorStave(playback);
+    ws.playStaveOrSelection(playback);
     EXPECT_TRUE(playback.played.empty());
     ASSERT_FALSE(dialogs.messages().empty());
     EXPECT_EQ(dialogs.messages().back().text, kNoStaveToPlayMessage);
