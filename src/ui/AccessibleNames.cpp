@@ -1,6 +1,7 @@
 #include "ui/AccessibleNames.h"
 
 #include <QLabel>
+#include <set>
 
 namespace noma {
 
@@ -22,6 +23,11 @@ void nameRangeByLabel(QLabel* label, QWidget* first, QWidget* last) {
     const QString range = spokenLabel(label->text());
     first->setAccessibleName(range + "の最初のページ");
     last->setAccessibleName(range + "の最後のページ");
+}
+
+void installAccessibleFactory(QAccessible::InterfaceFactory factory) {
+    static std::set<QAccessible::InterfaceFactory> installed;
+    if (installed.insert(factory).second) QAccessible::installFactory(factory);
 }
 
 }  // namespace noma

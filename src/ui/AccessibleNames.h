@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QString>
 
 class QLabel;
@@ -17,5 +18,8 @@ void nameByLabel(QLabel* label, QWidget* field);
 
 // The two boxes of a range "範囲 ： [first] ～ [last]": the label names both, each by its end.
 void nameRangeByLabel(QLabel* label, QWidget* first, QWidget* last);
+
+// Installs a factory of screen reader faces once, however many widgets ask for it.
+void installAccessibleFactory(QAccessible::InterfaceFactory factory);
 
 }  // namespace noma

@@ -10,6 +10,7 @@
 
 #include "app/Workspace.h"
 #include "document/PageGeometry.h"
+#include "ui/AccessibleNames.h"
 #include "ui/CanvasImage.h"
 #include "ui/MouseButtons.h"
 #include "ui/PageViewAccessible.h"
@@ -17,11 +18,7 @@
 namespace noma {
 
 PageView::PageView(Workspace& workspace, QWidget* parent) : QWidget(parent), ws_(workspace) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(pageViewAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    installAccessibleFactory(pageViewAccessible);
     setObjectName("Image1");
     setAccessibleName("楽譜のページ");
     setAccessibleDescription(

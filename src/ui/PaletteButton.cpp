@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "document/SymbolCatalogue.h"
+#include "ui/AccessibleNames.h"
 #include "ui/PalettePictures.h"
 
 namespace noma {
@@ -47,11 +48,7 @@ QAccessibleInterface* paletteButtonAccessible(const QString&, QObject* object) {
 PaletteButton::PaletteButton(int mode, QWidget* parent)
     : QLabel(parent), mode_(mode), twin_(new QLabel(parent)) {
     twin_->setProperty(kTwinOf, QVariant::fromValue<QObject*>(this));
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(paletteButtonAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    installAccessibleFactory(paletteButtonAccessible);
     const ModeInfo& info = modeInfo(mode);
     setObjectName(QString::fromUtf8(info.button.data(), static_cast<int>(info.button.size())) +
                   "0");

@@ -5,6 +5,7 @@
 #include <QWindow>
 #include <vector>
 
+#include "ui/AccessibleNames.h"
 #include "ui/PaletteCellPicture.h"
 
 namespace noma {
@@ -136,11 +137,7 @@ QAccessibleInterface* pictureAccessible(const QString&, QObject* object) {
 }  // namespace
 
 void installPaletteCellAccessible() {
-    static const bool installed = [] {
-        QAccessible::installFactory(pictureAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleFactory(pictureAccessible);
 }
 
 }  // namespace noma

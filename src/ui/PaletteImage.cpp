@@ -1,13 +1,28 @@
 #include "ui/PaletteImage.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/AccessibleNames.h"
 #include "ui/CanvasImage.h"
 
 namespace noma {
 
-PaletteImage::PaletteImage(QWidget* parent) : QWidget(parent) {}
+namespace {
+
+// A picture drawn on with the pointer is a graphic to a screen reader; the palettes' pictures,
+// a subclass, have their own face with a child per cell.
+QAccessibleInterface* plainPictureAccessible(const QString&, QObject* object) {
+    if (object->metaObject() != &PaletteImage::staticMetaObject) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+}
+
+}  // namespace
+
+PaletteImage::PaletteImage(QWidget* parent) : QWidget(parent) {
+    installAccessibleFactory(plainPictureAccessible);
+}
 
 void PaletteImage::showCanvas(const Canvas& canvas) {
     image_ = wrapCanvas(canvas).copy();

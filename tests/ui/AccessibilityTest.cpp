@@ -63,7 +63,8 @@ QString path(const QWidget* w) {
 using AccessibilityTest = test::EditorWindowsTest;
 
 // A screen reader can only say what has a name: every window, every control a user can reach
-// and every menu command of the editor, with a score open so the page view is there.
+// and every menu command of the editor, with a score open so the page view is there; and each
+// control has a role that says what it is.
 TEST_F(AccessibilityTest, EveryWindowControlAndMenuCommandHasAName) {
     QTimer::singleShot(0, windows.sinki,
                        [this] { windows.sinki->findChild<QPushButton*>("Button1")->click(); });
@@ -82,6 +83,10 @@ TEST_F(AccessibilityTest, EveryWindowControlAndMenuCommandHasAName) {
             if (!interactive(w) || partOfAControl(w)) continue;
             ++controls;
             if (accessibleName(w).isEmpty()) unnamed << path(w);
+            // A bare widget's role says nothing of what it does.
+            const QAccessible::Role role = QAccessible::queryAccessibleInterface(w)->role();
+            if (role == QAccessible::Client || role == QAccessible::NoRole)
+                unnamed << "role of " + path(w);
         }
         for (QAction* a : window->findChildren<QAction*>())
             if (!a->isSeparator() && a->text().isEmpty() &&
