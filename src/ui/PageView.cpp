@@ -161,6 +161,15 @@ bool PageView::handleCursorKey(const QKeyEvent& event) {
             return true;
         case Qt::Key_Escape:
             return mods == Qt::NoModifier && ws_.cancelGesture();
+        // The page buttons take no focus; these keys do what they do.
+        case Qt::Key_PageUp:
+            if (mods != Qt::NoModifier) return false;
+            ws_.previousPage();
+            return true;
+        case Qt::Key_PageDown:
+            if (mods != Qt::NoModifier) return false;
+            ws_.nextPage();
+            return true;
         default:
             return false;
     }

@@ -84,6 +84,11 @@ class SixKeyField : public QLineEdit {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
+        // Escape is the window's: it closes it.
+        if (event->key() == Qt::Key_Escape) {
+            event->ignore();
+            return;
+        }
         if (event->isAutoRepeat()) return;
         const int key = writingKey(event);
         if (key >= 0) ws_.braille().keyDown(key, event->modifiers() & Qt::ShiftModifier);
@@ -200,6 +205,8 @@ void TTenjiForm::closeEvent(QCloseEvent* event) {
     ws_.braille().close();
     event->accept();
     emit changed();
+    // The keys go back to the score.
+    if (QWidget* main = parentWidget()) main->window()->activateWindow();
 }
 
 }  // namespace noma

@@ -36,6 +36,8 @@ class TTenjiForm : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes the window as its close button does; a dialog would only hide it.
+    void reject() override { close(); }
 
   private:
     void focusField();

@@ -160,7 +160,12 @@ sleep 0.5
 e2e_type kodomo
 e2e_keys Return
 e2e_snap keyboard-braille
-e2e_focus "$main"
+e2e_keys Escape                      # closes the braille window; the keys are the page's again
+e2e_wait_window_gone "点字書き込み"
+reading=$("$py" "$tree" reading) || e2e_fail "the page's text could not be read"
+expected_reading="ト音記号の段 1、調号なし
+第1小節：ラ4 ４分音符、点字「こども」、シ4 ４分音符"
+[ "$reading" = "$expected_reading" ] || e2e_fail "the page reads \"$reading\""
 
 e2e_say "keyboard: save"
 e2e_menu "$main" f 5

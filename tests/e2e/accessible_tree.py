@@ -10,6 +10,7 @@ accessible_tree.py unlabelled    prints the combo boxes with no label linked to 
                                  box's name is its value, and the label says what it is
 accessible_tree.py cursor        prints the name of the page's cursor cell, as a screen reader
                                  says it when the cursor moves
+accessible_tree.py reading       prints the page's text: the reading of the stave at the cursor
 accessible_tree.py focused       prints the name of the object that has the keyboard focus
 accessible_tree.py mode          prints the text of the field named "モード"
 accessible_tree.py keys KEY...   presses the keys (xdotool) and prints the name of the last object
@@ -89,6 +90,13 @@ def main():
                 print(node.name)
                 return
         sys.exit("no cursor on the page")
+    elif sys.argv[1] == "reading":
+        for node, _ in walk(app):
+            if node.name == "楽譜のページ" and node.getRole() != pyatspi.ROLE_SCROLL_PANE:
+                text = node.queryText()
+                print(text.getText(0, text.characterCount), end="")
+                return
+        sys.exit("no page")
     elif sys.argv[1] == "mode":
         print(mode_text(app))
     elif sys.argv[1] == "focused":
