@@ -27,6 +27,8 @@ void Workspace::moveCursor(CursorMove move) {
 
 void Workspace::cursorPress(MouseButton button) {
     if (!documentOpen()) return;
+    // A held symbol the mouse or another command has put down is held no longer.
+    if (!editState().dragging) heldFrom_.reset();
     cursor_ = cursorWithinPage(cursor_, doc_, doc_.currentPage);
     cursor_.shown = true;
     keyboardPress_ = true;
@@ -52,6 +54,7 @@ void Workspace::cursorPress(MouseButton button) {
 
 bool Workspace::cancelGesture() {
     if (!documentOpen()) return false;
+    if (!editState().dragging) heldFrom_.reset();
     if (heldFrom_) {
         const Point from = *heldFrom_;
         heldFrom_.reset();

@@ -232,6 +232,8 @@ bool Workspace::openScore(const std::string& path) {
 
 void Workspace::afterDocumentOpened() {
     discardRecoveryCopy();
+    cursor_ = PageCursor{};
+    heldFrom_.reset();
     disarmTool();
     window_.fileName = doc_.currentFileName;
     window_.pageItems = doc_.header.pageCount;
