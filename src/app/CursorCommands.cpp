@@ -79,7 +79,7 @@ std::vector<std::string> Workspace::cursorStaveReading() {
     return lines;
 }
 
-void Workspace::playStaveOrSelection(MidiPlayback& playback) {
+void Workspace::playStaveOrSelection(MidiPlayback& playback, const MidiSettings& settings) {
     if (!documentOpen()) return;
     const int mode = doc_.toolMode;
     const bool held = doc_.interactionState == kSecondPoint &&
@@ -90,7 +90,6 @@ void Workspace::playStaveOrSelection(MidiPlayback& playback) {
         return;
     }
     const std::string path = playbackMidiPath(programFolder_);
-    const MidiSettings settings = defaultMidiSettings(doc_);
     Status written;
     if (held) {
         std::vector<std::pair<int, int>> cells;

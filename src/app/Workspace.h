@@ -99,8 +99,8 @@ class Workspace : private EditHost {
     std::string cursorDescription();
     std::vector<std::string> cursorStaveReading();
     // F5: the region held by the region tools, or else the stave at the cursor, played through
-    // `playback` at the MIDI dialog's first tempo and timbre.
-    void playStaveOrSelection(MidiPlayback& playback);
+    // `playback` at the tempo and timbre of `settings` (the MIDI dialog's).
+    void playStaveOrSelection(MidiPlayback& playback, const MidiSettings& settings);
 
     // Edit menu.
     void undo();

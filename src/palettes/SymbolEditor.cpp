@@ -182,4 +182,20 @@ void SymbolEditor::open() {
     }
 }
 
+std::vector<PaletteCell> drawingCells(const SymbolEditor& editor) {
+    std::vector<PaletteCell> cells;
+    cells.reserve(kUserSymbolGrid * kUserSymbolGrid);
+    for (int row = 0; row < kUserSymbolGrid; ++row) {
+        for (int column = 0; column < kUserSymbolGrid; ++column) {
+            std::string name = "列 " + std::to_string(column + 1);
+            name += "、行 " + std::to_string(row + 1);
+            name += editor.blackCell(column, row) ? "、黒" : "、白";
+            cells.push_back(
+                {Rect{kCell * column, kCell * row, kCell * (column + 1), kCell * (row + 1)},
+                 std::move(name), 0});
+        }
+    }
+    return cells;
+}
+
 }  // namespace noma

@@ -2,9 +2,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "document/UserSymbolFile.h"
 #include "editing/Editor.h"
+#include "palettes/PaletteCell.h"
 #include "platform/Canvas.h"
 #include "render/UserSymbolStore.h"
 
@@ -119,5 +121,9 @@ std::optional<UserSymbolBits> cropDrawing(const Black& black) {
         for (int c = left; c <= right; ++c) bits.cells.push_back(black(c, r) ? 1 : 0);
     return bits;
 }
+
+// The drawing grid's cells for the keyboard and a screen reader, row by row, each named by its
+// place and colour: "列 3、行 7、黒".
+std::vector<PaletteCell> drawingCells(const SymbolEditor& editor);
 
 }  // namespace noma

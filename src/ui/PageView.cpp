@@ -68,6 +68,7 @@ void PageView::paintEvent(QPaintEvent*) {
 }
 
 QRect PageView::cursorRect() const {
+    if (!ws_.documentOpen()) return {};
     const PageCursor& c = ws_.pageCursor();
     const ScoreDocument& doc = ws_.document();
     const int pitch = std::max<int>(doc.header.verticalPitch, 1);

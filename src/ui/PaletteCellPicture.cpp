@@ -19,14 +19,27 @@ PaletteCellPicture::PaletteCellPicture(QWidget* parent) : PaletteImage(parent) {
 
 void PaletteCellPicture::setCells(std::vector<PaletteCell> cells, int armedMode) {
     // By name: a recorder chart arms another mode under the other layout but is the same cell.
+    // Failing that, the same place in a list of the same length: a drawing grid's cell is
+    // renamed when it is painted.
     const std::string kept = current() >= 0 ? cells_[current_].name : std::string();
+    const bool sameShape = cells.size() == cells_.size();
+    const size_t before = current_;
     cells_ = std::move(cells);
     armedMode_ = armedMode;
     // Said instead of the cells when there are none (no user-drawn symbol saved yet).
     setAccessibleDescription(cells_.empty() ? "選べる記号がありません" : QString());
-    current_ = 0;
-    for (size_t i = 0; i < cells_.size(); ++i)
-        if (cells_[i].name == kept) current_ = i;
+    current_ = sameShape ? before : 0;
+    bool found = false;
+    for (size_t i = 0; i < cells_.size() && !found; ++i) {
+        if (cells_[i].name != kept) continue;
+        current_ = i;
+        found = true;
+    }
+    if (!found && sameShape && current() >= 0) {
+        // The framed cell changed under the frame: a screen reader says it again.
+        showCurrent();
+        return;
+    }
     update();
 }
 
@@ -46,6 +59,7 @@ void PaletteCellPicture::pressCell(int index) {
     moveTo(static_cast<size_t>(index));
     const Point p = cellCentre(cells_[current_]);
     emit pressed(Qt::LeftButton, p.x, p.y);
+    emit released(Qt::LeftButton, p.x, p.y);
 }
 
 void PaletteCellPicture::paintEvent(QPaintEvent* event) {
@@ -59,6 +73,13 @@ void PaletteCellPicture::paintEvent(QPaintEvent* event) {
 }
 
 void PaletteCellPicture::keyPressEvent(QKeyEvent* event) {
+    const bool erase = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace;
+    if (erasable_ && erase && current() >= 0) {
+        const Point p = cellCentre(cells_[current_]);
+        emit pressed(Qt::RightButton, p.x, p.y);
+        emit released(Qt::RightButton, p.x, p.y);
+        return;
+    }
     // The same keys as the main palette's grid.
     if (cells_.empty() || !PaletteGrid::usesKey(*event)) {
         PaletteImage::keyPressEvent(event);

@@ -26,8 +26,11 @@ class PaletteCellPicture : public PaletteImage {
     int current() const;
     // Frames the cell of the armed mode, else the first cell.
     void frameArmedCell();
-    // Chooses cell `index` as a click in its middle does.
+    // Chooses cell `index` as a click in its middle does (a press and a release).
     void pressCell(int index);
+    // Delete and BackSpace then click the framed cell with the right button (a drawing grid
+    // clears with it); a palette has no use for it.
+    void setErasable(bool erasable) { erasable_ = erasable; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,6 +46,7 @@ class PaletteCellPicture : public PaletteImage {
     std::vector<PaletteCell> cells_;
     size_t current_ = 0;
     int armedMode_ = 0;
+    bool erasable_ = false;
 };
 
 }  // namespace noma

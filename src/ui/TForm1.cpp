@@ -375,7 +375,7 @@ void TForm1::refresh() {
         pageView_->setFocus();
         w.focusKeySink = false;
     }
-    if (pageView_->hasFocus() && ws_.pageCursor().shown) {
+    if (ws_.documentOpen() && pageView_->hasFocus() && ws_.pageCursor().shown) {
         const QRect cell = pageView_->cursorRect();
         scrollBox1_->ensureVisible(cell.center().x(), cell.center().y(), 40, 40);
     }

@@ -202,7 +202,8 @@ void TForm1::buildMenus() {
             stavePlayback_->requestStop();
             return;
         }
-        ws_.playStaveOrSelection(*stavePlayback_);
+        // At the tempo and in the timbre the MIDI dialog shows.
+        ws_.playStaveOrSelection(*stavePlayback_, windows_.beep->settings());
     })->setShortcut(Qt::Key_F5);
 
     QAction* option = bar->addAction("　オプション(&O)");

@@ -12,8 +12,10 @@
 #include <QVBoxLayout>
 
 #include "app/Workspace.h"
+#include "document/SymbolKind.h"
 #include "document/UserSymbolFile.h"
-#include "ui/PaletteImage.h"
+#include "palettes/UserSymbolList.h"
+#include "ui/PaletteCellPicture.h"
 
 namespace noma {
 
@@ -57,15 +59,18 @@ TKigouForm::TKigouForm(Workspace& workspace, QWidget* parent)
     QPushButton* openB = button(content, "OpenB", "開く(&O)", 519, 8);
     QPushButton* closeB = button(content, "CloseB", "終了(&E)", 850, 8);
 
-    image1_ = new PaletteImage(content);
+    // Both pictures work by keyboard too: the arrows move a frame, Space paints (or opens a
+    // listed symbol), Delete clears a cell.
+    image1_ = new PaletteCellPicture(content);
     image1_->setObjectName("Image1");
     image1_->move(10, 42);
     image1_->setAccessibleName("記号を描く升目");
+    image1_->setErasable(true);
     auto* box = new QScrollArea(content);
     box->setObjectName("ScrollBox1");
     box->setGeometry(519, 41, 421, 502);
     box->setWidgetResizable(false);
-    image2_ = new PaletteImage;
+    image2_ = new PaletteCellPicture;
     image2_->setObjectName("Image2");
     image2_->setAccessibleName("保存した記号の一覧");
     box->setWidget(image2_);
@@ -126,10 +131,15 @@ void TKigouForm::closeEvent(QCloseEvent* event) {
 }
 
 void TKigouForm::showGrid() {
-    image1_->showCanvas(ws_.palettes().symbolEditor().grid());
+    const SymbolEditor& editor = ws_.palettes().symbolEditor();
+    image1_->showCanvas(editor.grid());
+    image1_->setCells(drawingCells(editor), 0);
 }
 void TKigouForm::showList() {
-    image2_->showCanvas(ws_.palettes().symbolEditor().list());
+    const SymbolEditor& editor = ws_.palettes().symbolEditor();
+    image2_->showCanvas(editor.list());
+    image2_->setCells(userSymbolCells(ws_.palettes().userSymbols()),
+                      kUserSymbolFirst + editor.selectedSlot());
 }
 
 }  // namespace noma

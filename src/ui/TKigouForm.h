@@ -7,7 +7,7 @@ class QSpinBox;
 
 namespace noma {
 
-class PaletteImage;
+class PaletteCellPicture;
 class Workspace;
 
 // The user-drawn symbol editor: the drawing grid, saving under a number, and the list of
@@ -20,8 +20,8 @@ class TKigouForm : public QWidget {
     // The menu command: a cleared grid and the list as the files are now (a window already
     // open keeps its drawing and is only raised).
     void showEditor();
-    PaletteImage* grid() const { return image1_; }
-    PaletteImage* list() const { return image2_; }
+    PaletteCellPicture* grid() const { return image1_; }
+    PaletteCellPicture* list() const { return image2_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -31,8 +31,8 @@ class TKigouForm : public QWidget {
     void showList();
 
     Workspace& ws_;
-    PaletteImage* image1_ = nullptr;
-    PaletteImage* image2_ = nullptr;
+    PaletteCellPicture* image1_ = nullptr;
+    PaletteCellPicture* image2_ = nullptr;
     QSpinBox* upDown1_ = nullptr;
 };
 

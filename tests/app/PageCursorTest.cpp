@@ -132,16 +132,19 @@ TEST_F(PageCursorTest, F5PlaysOnlyTheStaveAtTheCursor) {
         ws.cursorPress(MouseButton::Left);
     }
     KeptPlayback playback;
-    ws.playStaveOrSelection(playback);
+    // The MIDI dialog's tempo and timbre.
+    MidiSettings settings = defaultMidiSettings(ws.document());
+    settings.tempo = 90;
+    settings.timbreItem = 4;
+    ws.playStaveOrSelection(playback, settings);
     const std::string second = playback.played;
     go(CursorMove::StaveUp);
-    ws.playStaveOrSelection(playback);
+    ws.playStaveOrSelection(playback, settings);
     const std::string first = playback.played;
 
     // The second stave's two notes alone: what the file of the whole page would hold without
     // the first stave's note.
     const ScoreDocument& doc = ws.document();
-    MidiSettings settings = defaultMidiSettings(doc);
     EXPECT_NE(first, second);
     EXPECT_GT(second.size(), first.size());
     ScoreDocument only = doc;
@@ -157,7 +160,7 @@ TEST_F(PageCursorTest, F5PlaysOnlyTheStaveAtTheCursor) {
     goTo(34, 28);
     ws.cursorPress(MouseButton::Left);
     ASSERT_EQ(ws.document().interactionState, kSecondPoint);
-    ws.playStaveOrSelection(playback);
+    ws.playStaveOrSelection(playback, settings);
     for (int i = only.symbolCount(0) - 1; i >= 0; --i)
         if (only.record(0, i).kind() == kQuarterNoteUp && cellOf(only.record(0, i)).column == 40)
             only.remove(0, i);
@@ -167,7 +170,7 @@ TEST_F(PageCursorTest, F5PlaysOnlyTheStaveAtTheCursor) {
     // Off the staves there is nothing to play, and the user is told so.
     go(CursorMove::StaveDown, 8);
     playback.played.clear();
-    ws.playStaveOrSelection(playback);
+    ws.playStaveOrSelection(playback, settings);
     EXPECT_TRUE(playback.played.empty());
     ASSERT_FALSE(dialogs.messages().empty());
     EXPECT_EQ(dialogs.messages().back().text, kNoStaveToPlayMessage);

@@ -169,6 +169,25 @@ TEST_F(PaletteWindowsTest, EditorSavesADrawingThatThePaletteThenOffers) {
     // Slot 8: the list's first cell of its second row.
     EXPECT_EQ(kigou->list()->image().pixel(24, 74), qRgb(0, 0, 0));
 
+    // By keyboard: the frame goes on from the cell clicked (20, 20), Space paints the framed cell,
+    // which is then named with its colour, and Delete clears it; on the list Space selects the
+    // framed symbol.
+    const SymbolEditor& editor = ws.palettes().symbolEditor();
+    kigou->findChild<QPushButton*>("ClearB")->click();
+    QApplication::setActiveWindow(kigou);
+    PaletteCellPicture* grid = kigou->grid();
+    grid->setFocus();
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space})
+        QTest::keyClick(grid, key);
+    EXPECT_TRUE(editor.blackCell(22, 21));
+    EXPECT_EQ(editor.paintMode(), SymbolEditor::kNotPainting);
+    EXPECT_EQ(grid->cells()[static_cast<size_t>(grid->current())].name, "列 23、行 22、黒");
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_FALSE(editor.blackCell(22, 21));
+    kigou->list()->setFocus();
+    QTest::keyClick(kigou->list(), Qt::Key_Space);
+    EXPECT_EQ(editor.selectedSlot(), 8);
+
     main().menuItem("N23")->trigger();
     click(windows.kigouKinyuu->picture(), 25, 75);
     EXPECT_EQ(ws.document().toolMode, kUserSymbolFirst + 8);
