@@ -120,6 +120,8 @@ void TKigouForm::showEditor() {
     showGrid();
     showList();
     showPlaced(*this);
+    // Drawing is what the window is for: the keys go to the grid.
+    image1_->setFocus();
 }
 
 void TKigouForm::closeEvent(QCloseEvent* event) {
