@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 #include <optional>
 
@@ -98,7 +99,8 @@ QString PageView::toolText() const {
 void PageView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
-    announceCursor(this);
+    // After the focus event of the view itself, so that a screen reader ends on the cursor.
+    QTimer::singleShot(0, this, [this] { announceCursor(this, true); });
 }
 
 void PageView::focusOutEvent(QFocusEvent* event) {

@@ -14,7 +14,9 @@ namespace {
 // The keyboard cursor's cell: it has no widget of its own.
 class CursorCellAccessible : public QAccessibleInterface {
   public:
-    explicit CursorCellAccessible(PageView* view) : view_(view) {}
+    // `description` is said after the name: the armed tool, when the keys have just come here.
+    CursorCellAccessible(PageView* view, QString description)
+        : view_(view), description_(std::move(description)) {}
 
     bool isValid() const override { return !view_.isNull(); }
     QObject* object() const override { return nullptr; }
@@ -29,7 +31,7 @@ class CursorCellAccessible : public QAccessibleInterface {
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return view_->cursorText();
         // The tool a press would use, so that arming one and coming back to the page says it.
-        if (t == QAccessible::Description) return view_->toolText();
+        if (t == QAccessible::Description) return description_;
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
@@ -48,6 +50,7 @@ class CursorCellAccessible : public QAccessibleInterface {
 
   private:
     QPointer<PageView> view_;
+    QString description_;
 };
 
 // The page view: its text is the stave at the cursor, line by line.
@@ -55,11 +58,20 @@ class PageViewAccessibleImpl : public QAccessibleWidget, public QAccessibleTextI
   public:
     explicit PageViewAccessibleImpl(PageView* view)
         : QAccessibleWidget(view, QAccessible::Graphic), view_(view) {
-        cursor_ = new CursorCellAccessible(view);
+        cursor_ = new CursorCellAccessible(view, view->toolText());
         QAccessible::registerAccessibleInterface(cursor_);
     }
     ~PageViewAccessibleImpl() override {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cursor_));
+    }
+
+    // A screen reader speaks a focus that lands on another object, not a second one on the same
+    // object, nor (for a cell) a change of its name: each cursor move gets a cell of its own.
+    void renewCursor(bool withTool) {
+        const QAccessible::Id old = QAccessible::uniqueId(cursor_);
+        cursor_ = new CursorCellAccessible(view_, withTool ? view_->toolText() : QString());
+        QAccessible::registerAccessibleInterface(cursor_);
+        QAccessible::deleteAccessibleInterface(old);
     }
 
     void* interface_cast(QAccessible::InterfaceType t) override {
@@ -115,12 +127,11 @@ QAccessibleInterface* pageViewAccessible(const QString&, QObject* object) {
     return nullptr;
 }
 
-void announceCursor(PageView* view) {
-    if (!QAccessible::isActive()) return;
-    QAccessibleEvent name(view, QAccessible::NameChanged);
-    name.setChild(0);
-    QAccessible::updateAccessibility(&name);
+void announceCursor(PageView* view, bool withTool) {
     if (!view->hasFocus()) return;
+    if (auto* face =
+            dynamic_cast<PageViewAccessibleImpl*>(QAccessible::queryAccessibleInterface(view)))
+        face->renewCursor(withTool);
     QAccessibleEvent focus(view, QAccessible::Focus);
     focus.setChild(0);
     QAccessible::updateAccessibility(&focus);

@@ -13,7 +13,8 @@ class PageView;
 // factory is installed once by the first page view.
 QAccessibleInterface* pageViewAccessible(const QString& className, QObject* object);
 
-// Tells a screen reader that the cursor moved or what is under it changed.
-void announceCursor(PageView* view);
+// Tells a screen reader that the cursor moved or what is under it changed; `withTool` when the
+// keys have just come to the page, so that the armed tool is said too, not with every move.
+void announceCursor(PageView* view, bool withTool = false);
 
 }  // namespace noma

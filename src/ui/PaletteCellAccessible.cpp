@@ -93,6 +93,15 @@ class PictureAccessible : public QAccessibleWidget {
     }
 
     int childCount() const override { return static_cast<int>(picture_->cells().size()); }
+    // A cell renamed under the focus (a drawing grid's cell painted) becomes a new object: a
+    // screen reader says a focus only when it lands on another one.
+    void renewCell(int index) {
+        if (index < 0 || static_cast<size_t>(index) >= cellIds_.size()) return;
+        const QAccessible::Id old = cellIds_[static_cast<size_t>(index)];
+        cellIds_[static_cast<size_t>(index)] =
+            QAccessible::registerAccessibleInterface(new CellAccessible(picture_, index));
+        QAccessible::deleteAccessibleInterface(old);
+    }
     QAccessibleInterface* child(int index) const override {
         if (index < 0 || index >= childCount()) return nullptr;
         // Made once per place and kept: assistive tools know a child by its identity.
@@ -135,6 +144,12 @@ QAccessibleInterface* pictureAccessible(const QString&, QObject* object) {
 }
 
 }  // namespace
+
+void renewCellAccessible(PaletteCellPicture* picture, int index) {
+    if (auto* face =
+            dynamic_cast<PictureAccessible*>(QAccessible::queryAccessibleInterface(picture)))
+        face->renewCell(index);
+}
 
 void installPaletteCellAccessible() {
     installAccessibleFactory(pictureAccessible);

@@ -37,6 +37,7 @@ void PaletteCellPicture::setCells(std::vector<PaletteCell> cells, int armedMode)
     }
     if (!found && sameShape && current() >= 0) {
         // The framed cell changed under the frame: a screen reader says it again.
+        if (hasFocus()) renewCellAccessible(this, current());
         showCurrent();
         return;
     }
