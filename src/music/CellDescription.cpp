@@ -66,7 +66,7 @@ std::string describeCell(const ScoreDocument& doc, int page, int column, int row
     if (const StaveReading* stave = staveAtRow(doc, page, row, staves)) {
         const int top = 2 * stave->stave * doc.settings(page).staveInterval;
         parts.push_back(stave->heading.substr(0, stave->heading.find("、")));
-        parts.push_back(degreeName(38 + top + stave->clefOffset - row));
+        parts.push_back(degreeName(38 + top + stave->clefOffset - row, stave->fifths));
         if (const int measure = stave->measureAt(column); measure != 0)
             parts.push_back("第" + std::to_string(measure) + "小節");
     } else {

@@ -133,6 +133,7 @@ class Describer {
             StaveReading& stave = staves.emplace_back();
             stave.stave = mark.stave;
             stave.clefOffset = mark.clefOffset;
+            stave.fifths = mark.fifths;
             stave.heading = std::string(modeInfo(mark.bass ? kFClef : kGClef).modeName) + "の段 " +
                             std::to_string(mark.stave + 1) + "、" + keyName(mark.fifths);
             say(measures_[s], stave);
@@ -318,10 +319,17 @@ std::vector<StaveReading> readStavesAloud(const ScoreDocument& doc, int page, St
     return Describer(doc, page, staves).run(braille);
 }
 
-std::string degreeName(int degree) {
+std::string degreeName(int degree, int fifths) {
     const auto octave = static_cast<int>(floorDiv(degree, 7));
-    return std::string(kStepNames[static_cast<size_t>(degree - 7 * octave)]) +
-           std::to_string(octave);
+    const int step = degree - 7 * octave;
+    // The steps a key signature alters, in the order it adds them: F C G D A E B, flats reversed.
+    constexpr std::array<int, 7> kSharpOrder = {3, 0, 4, 1, 5, 2, 6};
+    std::string name(kStepNames[static_cast<size_t>(step)]);
+    for (int k = 0; k < std::min(std::abs(fifths), 7); ++k) {
+        if (kSharpOrder[static_cast<size_t>(fifths > 0 ? k : 6 - k)] == step)
+            name += fifths > 0 ? "♯" : "♭";
+    }
+    return name + std::to_string(octave);
 }
 
 std::vector<std::string> describePage(const ScoreDocument& doc, int page, StaveSelection staves,

@@ -14,6 +14,7 @@ class ScoreDocument;
 struct StaveReading {
     int stave = 0;                // on the page, 0-based
     int clefOffset = 0;           // where its clef puts the staff degrees, as the reading found it
+    int fifths = 0;               // its opening key: sharps (positive) or flats (negative)
     std::string heading;          // clef, number and key: "ト音記号の段 1、調号なし"
     std::vector<int> barColumns;  // ascending
     // Per span between bars (one more than the bars): its measure number from 1, or 0 for an
@@ -30,8 +31,8 @@ std::vector<StaveReading> readStavesAloud(const ScoreDocument& doc, int page, St
                                           DisplayMode braille = kDisplayKana);
 
 // The name of a staff degree (7 per octave from ド of octave 0) as the reading says a note's
-// pitch without accidentals: "ソ5".
-std::string degreeName(int degree);
+// pitch, with the sharp or flat the key `fifths` gives it: "ソ5", "ファ♯4".
+std::string degreeName(int degree, int fifths = 0);
 
 // Page `page` (1-based) read aloud as lines of text: for each stave the music reading takes,
 // its clef, number and key, then one line per measure with the notes and rests as the MIDI

@@ -42,16 +42,18 @@ TEST(PageDescription, ReadsEachStaveMeasureByMeasure) {
               std::vector<std::string>(both.begin() + 3, both.end()));
     EXPECT_TRUE(describePage(*doc, 2, StaveSelection::Both).empty());
 
-    // The cursor's cells: what stands there, the stave, the row's pitch under its clef and the
-    // measure as the reading counts them; the edge after the last bar is no measure.
+    // The cursor's cells: what stands there, the stave, the row's pitch under its clef and key
+    // and the measure as the reading counts them; the edge after the last bar is no measure.
     const std::vector<StaveReading> staves = readStavesAloud(*doc, 1, StaveSelection::Both);
     EXPECT_EQ(describeCell(*doc, 0, 26, kRowF4, staves),
-              "８分音符、ト音記号の段 1、ファ4、第1小節");
+              "８分音符、ト音記号の段 1、ファ♯4、第1小節");
     EXPECT_EQ(describeCell(*doc, 0, 40, kRowE5, staves), "２分音符、ト音記号の段 1、ミ5、第2小節");
     EXPECT_EQ(describeCell(*doc, 0, 50, 4, staves), "楽曲の終わり、ト音記号の段 1、シ4");
     EXPECT_EQ(describeCell(*doc, 0, 36, 13, staves), "点字 14の点、ト音記号の段 1、ソ3、第2小節");
     EXPECT_EQ(describeCell(*doc, 0, 20, 24, staves), "４分音符、ヘ音記号の段 2、レ3、第1小節");
     EXPECT_EQ(describeCell(*doc, 0, 20, 40, staves), "段の外");
+    EXPECT_EQ(degreeName(27, -2) + " " + degreeName(23, -2) + " " + degreeName(24, -2),
+              "シ♭3 ミ♭3 ファ3");
 }
 
 }  // namespace
