@@ -7,14 +7,11 @@
 #include "document/ScoreDocument.h"
 #include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
+#include "platform/Geometry.h"
 
 namespace noma {
 
 namespace {
-
-int floorDiv(int64_t a, int64_t b) {
-    return static_cast<int>(a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0));
-}
 
 std::string kindName(int kind) {
     return std::string(kind < kModeTableSize ? modeInfo(kind).modeName : modeText(kind));

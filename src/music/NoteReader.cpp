@@ -9,6 +9,7 @@
 #include "document/SymbolKind.h"
 #include "music/MarkValues.h"
 #include "music/NoteKinds.h"
+#include "platform/Geometry.h"
 
 namespace noma {
 
@@ -19,10 +20,6 @@ constexpr std::array<int, 7> kStepSemitone = {0, 2, 4, 5, 7, 9, 11};
 
 bool inRange(int d) {
     return d >= 0 && d < kDiatonicCount;
-}
-
-int floorDiv(int a, int b) {
-    return a / b - ((a % b != 0 && a < 0) ? 1 : 0);
 }
 
 // Key signature and accidentals of one stave, per diatonic index.

@@ -16,6 +16,7 @@
 #include "document/SymbolKind.h"
 #include "music/MarkValues.h"
 #include "music/MidiTiming.h"
+#include "platform/Geometry.h"
 #include "platform/Utf8.h"
 
 namespace noma {
@@ -24,10 +25,6 @@ namespace {
 
 constexpr std::array<std::string_view, 7> kStepNames = {"ド", "レ", "ミ", "ファ", "ソ", "ラ", "シ"};
 constexpr char32_t kFirstBraillePattern = 0x2800;
-
-int64_t floorDiv(int64_t a, int64_t b) {
-    return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
-}
 
 std::string fullWidthNumber(int n) {
     std::string text;

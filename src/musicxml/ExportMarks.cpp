@@ -15,6 +15,7 @@
 #include "document/SymbolCatalogue.h"
 #include "document/SymbolKind.h"
 #include "music/MidiTiming.h"
+#include "platform/Geometry.h"
 
 namespace noma {
 
@@ -28,10 +29,6 @@ constexpr int kSlurReach = 2;
 constexpr std::array<std::string_view, 22> kDynamics = {
     "pppp", "ppp",  "pp",  "p",    "mp", "mf", "f",  "ff",  "fff", "ffff", "sf",
     "sfz",  "sffz", "sfp", "sfpp", "fp", "fz", "rf", "rfz", "n",   "pf",   "sfzp"};
-
-int64_t floorDiv(int64_t a, int64_t b) {
-    return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
-}
 
 std::optional<char> letterOf(int cell) {
     for (size_t i = 0; i < std::size(kLetterDots); ++i)

@@ -1,6 +1,13 @@
 #pragma once
 
+#include <cstdint>
+
 namespace noma {
+
+// a / b rounded down, not toward zero: the cell of a coordinate left of or above the origin.
+constexpr int64_t floorDiv(int64_t a, int64_t b) {
+    return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
+}
 
 // A pixel position on an image.
 struct Point {

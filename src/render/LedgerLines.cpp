@@ -2,17 +2,13 @@
 
 #include <algorithm>
 
+#include "platform/Geometry.h"
 #include "render/FigureMetrics.h"
 #include "render/PageColours.h"
 
 namespace noma::render {
 
 namespace {
-
-int64_t floorDiv(int64_t a, int64_t b) {
-    const int64_t q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
 
 void drawOn(Canvas& canvas, const StaveTable& staves, const LedgerPage& page, int x, int y,
             Rgb ink) {

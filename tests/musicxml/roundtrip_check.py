@@ -152,8 +152,8 @@ def check_export_import(cli, work, scores):
 
 def check_import_export(cli, work, files):
     failures, checked = [], 0
-    for spec in files:
-        path, _, parts = spec.partition("@")
+    for entry in files:
+        path, _, parts = entry.partition("@")
         name = os.path.splitext(os.path.basename(path))[0] + (f"-{parts}" if parts else "")
         nmg = os.path.join(work, name + ".nmg")
         out = os.path.join(work, name + ".musicxml")
@@ -176,7 +176,7 @@ def check_import_export(cli, work, files):
                 continue
             checked += 1
             if want != got:
-                failures.append(f"{spec} ({part_id}): {differences(want, got)}")
+                failures.append(f"{entry} ({part_id}): {differences(want, got)}")
     return report(failures, f"{checked} parts imported and exported, {len(failures)} differ")
 
 
